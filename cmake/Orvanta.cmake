@@ -1,0 +1,37 @@
+# Shared helpers for the module folders.
+
+# Warnings as errors on our own code only (GoogleTest and others are built
+# with their own flags).
+function(orv_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# orv_add_library(name SOURCES...) defines orv_<name>, a static library of one
+# module, and registers it for the link group of programs and tests.
+function(orv_add_library name)
+  add_library(orv_${name} STATIC ${ARGN})
+  target_include_directories(orv_${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  orv_warnings(orv_${name})
+  set_property(GLOBAL APPEND PROPERTY ORV_LIBRARIES orv_${name})
+endfunction()
+
+# Links every module library into `target` as one group (modules may depend
+# on each other in both directions, e.g. the core and the text port).
+function(orv_link_all target)
+  get_property(libs GLOBAL PROPERTY ORV_LIBRARIES)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE -Wl,--start-group ${libs} -Wl,--end-group)
+  foreach(lib ${libs})
+    add_dependencies(${target} ${lib})
+  endforeach()
+  if(WIN32)
+    target_link_libraries(${target} PRIVATE user32 gdi32 kernel32 shell32 ole32 advapi32 winmm comctl32 comdlg32 wininet)
+  endif()
+endfunction()
+
+# Programs for Windows carry their C and C++ runtimes inside.
+function(orv_static_runtime target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()

@@ -1,0 +1,23 @@
+# Sourced by the scripts: paths and the choice of Windows build for Wine.
+ORV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+ORV_BUILD="$ORV_ROOT/build"
+ORV_JOBS=${ORV_JOBS:-$(nproc)}
+
+# The product is 32-bit. Wine runs it only where the kernel runs 32-bit
+# programs (Wine's 32-bit loader is a 32-bit Linux program); sandboxes
+# without IA-32 emulation cannot. There the Wine tiers run a 64-bit build of
+# the same sources in a 64-bit prefix: the code under test is identical, and
+# every shared record is fixed-width.
+orv_can_run_32bit() {
+  [ -x /lib/ld-linux.so.2 ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+if orv_can_run_32bit; then
+  ORV_WINE_ARCH=win32
+  ORV_WINE_BUILD="$ORV_BUILD/win32"
+  ORV_WINE_LOADER=/usr/lib/wine/wine
+else
+  ORV_WINE_ARCH=win64
+  ORV_WINE_BUILD="$ORV_BUILD/win64"
+  ORV_WINE_LOADER=/usr/lib/wine/wine64
+fi

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "core/MapT.h"
+#include "core/SetT.h"
+#include "core/Str.h"
+
+namespace orv {
+namespace {
+
+TEST(KeyOrder, WideKeysSortByLittleEndianBytes) {
+  // U+0410 is 10 04 in memory and U+0041 is 41 00: the low byte decides.
+  EXPECT_LT(compareKeys(str16(u"\u0410"), str16(u"A")), 0);
+  EXPECT_LT(compareKeys(str16(u"\u0141"), str16(u"\u0242")), 0);  // 41 < 42
+  EXPECT_LT(compareKeys(str16(u"\u0241"), str16(u"\u0142")), 0);  // low bytes 41 < 42
+  EXPECT_LT(compareKeys(str16(u"\u0141"), str16(u"\u0241")), 0);  // then the high byte
+  EXPECT_LT(compareKeys(str16(u"ab"), str16(u"abc")), 0);
+  EXPECT_EQ(compareKeys(str16(u"abc"), str16(u"abc")), 0);
+}
+
+TEST(KeyOrder, NarrowKeysCompareUnsigned) {
+  EXPECT_LT(compareKeys(str8("z"), str8("\xE0")), 0);
+  EXPECT_LT(compareKeys(str8(""), str8("a")), 0);
+  EXPECT_GT(compareKeys(str8("b"), str8("abc")), 0);
+}
+
+TEST(MapT, WideKeysOrderAndPutReplaces) {
+  MapT<Str16, int> m;
+  m.put(str16(u"A"), 1);
+  m.put(str16(u"\u0410"), 2);
+  m.put(str16(u"B"), 3);
+  ASSERT_EQ(m.size(), 3);
+  EXPECT_EQ(view(m.keyAt(0)), u"\u0410");
+  EXPECT_EQ(view(m.keyAt(1)), u"A");
+  EXPECT_EQ(view(m.keyAt(2)), u"B");
+  m.put(str16(u"A"), 9);
+  EXPECT_EQ(m.size(), 3);
+  ASSERT_NE(m.get(str16(u"A")), nullptr);
+  EXPECT_EQ(*m.get(str16(u"A")), 9);
+  EXPECT_EQ(m.get(str16(u"C")), nullptr);
+}
+
+TEST(MapT, FindGivesInsertionPoints) {
+  MapT<int, int> m;
+  int32_t i = -1;
+  EXPECT_FALSE(m.find(5, i));
+  EXPECT_EQ(i, 0);
+  for (int k : {10, 20, 30, 40}) m.put(k, k * 2);
+  EXPECT_FALSE(m.find(5, i));
+  EXPECT_EQ(i, 0);
+  EXPECT_FALSE(m.find(25, i));
+  EXPECT_EQ(i, 2);
+  EXPECT_FALSE(m.find(45, i));
+  EXPECT_EQ(i, 4);
+  EXPECT_TRUE(m.find(30, i));
+  EXPECT_EQ(i, 2);
+  EXPECT_EQ(m.valAt(2), 60);
+  auto e = m.removeAt(0);
+  EXPECT_EQ(e.key, 10);
+  EXPECT_EQ(m.keyAt(0), 20);
+}
+
+TEST(MapT, StaysSortedUnderRandomInserts) {
+  MapT<unsigned, int> m;
+  bool seen[500] = {};
+  int distinct = 0;
+  unsigned x = 12345;
+  for (int n = 0; n < 2000; ++n) {
+    x = x * 1103515245u + 12345u;
+    unsigned k = (x >> 8) % 500;
+    if (!seen[k]) ++distinct;
+    seen[k] = true;
+    m.put(k, n);
+  }
+  EXPECT_EQ(m.size(), distinct);
+  for (int32_t i = 1; i < m.size(); ++i) EXPECT_LT(m.keyAt(i - 1), m.keyAt(i));
+}
+
+TEST(SetT, AddContainsRemove) {
+  SetT<Str8> s;
+  EXPECT_TRUE(s.add(str8("pear")));
+  EXPECT_TRUE(s.add(str8("apple")));
+  EXPECT_FALSE(s.add(str8("pear")));
+  EXPECT_TRUE(s.add(str8("\xE0pple")));
+  ASSERT_EQ(s.size(), 3);
+  EXPECT_EQ(view(s.at(0)), "apple");
+  EXPECT_EQ(view(s.at(2)), "\xE0pple");
+  EXPECT_TRUE(s.contains(str8("pear")));
+  EXPECT_FALSE(s.contains(str8("pea")));
+  EXPECT_EQ(view(s.removeAt(1)), "pear");
+  EXPECT_FALSE(s.contains(str8("pear")));
+}
+
+using MapTDeathTest = ::testing::Test;
+TEST(MapTDeathTest, BadIndexIsFatal) {
+  MapT<int, int> m;
+  m.put(1, 1);
+  EXPECT_DEATH(m.valAt(-1), "MapT::valAt");
+  EXPECT_DEATH(m.keyAt(1), "MapT::keyAt");
+}
+
+}  // namespace
+}  // namespace orv
