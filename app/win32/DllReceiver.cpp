@@ -1,0 +1,146 @@
+// The receiver: a message-only window on a thread of its own that the hook
+// library calls synchronously for every key (1124) and mouse event (1125),
+// that takes the library's echoes (1126) and layout notices (1127), reset
+// requests (1123) and its own timer (9753). It answers each event quickly;
+// work that needs the application to act is posted back to it.
+
+#include <cstring>
+
+#include "app/win32/Program.h"
+#include "core/SynchObject.h"
+#include "hook/HookLogic.h"
+#include "hook/ReceiverKeys.h"
+
+namespace orv::win {
+
+namespace {
+
+SynchObject g_keyboardLock;
+HWND g_receiver = nullptr;
+DWORD g_receiverThread = 0;
+FrameKeyReceiver g_frameKeys;
+KeyReceiver* g_keys = &g_frameKeys;
+
+const char* kindText(const KeyOutcome& o) {
+  switch (o.kind) {
+    case KeyOutcome::Password: return "password";
+    case KeyOutcome::Sentinel: return "sentinel";
+    case KeyOutcome::Hotkey: return "hotkey";
+    default: return "tracked";
+  }
+}
+
+LRESULT onKeyMessage() {
+  KeyEventRecord k;
+  bool password;
+  KeyOutcome out;
+  {
+    SynchObject::Guard guard(g_keyboardLock);
+    std::memcpy(&k, &g_program.shared->key, sizeof k);
+    password = hook::passwordFlag(*g_program.shared) == 1;
+    out = g_keys->onKey(k, password, *g_program.shared);
+  }
+  const bool up = hook::isKeyUp(k.keyFlags);
+  if (out.kind == KeyOutcome::Password) {
+    // Which key it was stays unsaid: the trace is no place for a password.
+    trace("key dropped untracked (password field) exe=%s\n", k.exeName);
+  } else {
+    trace("key %02X %s act=%u %s%s exe=%s class=%s\n", k.vk & 0xFF, up ? "up" : "down", k.action, kindText(out),
+          out.result ? " swallowed" : "", k.exeName, k.focusClass);
+  }
+  if (out.kind == KeyOutcome::Sentinel) trace("sequence done\n");
+  switch (out.command) {
+    case ProgramCommand::OnOff:
+      PostMessageW(g_program.mainWindow, kMsgToggleOnOff, 0, 0);
+      break;
+    case ProgramCommand::Exit:
+      PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0);
+      break;
+    case ProgramCommand::None:
+      break;
+  }
+  updateTrayIconForLayout(k.layout);
+  return out.result;
+}
+
+LRESULT onMouseMessage() {
+  MouseEventRecord m;
+  {
+    SynchObject::Guard guard(g_keyboardLock);
+    std::memcpy(&m, &g_program.shared->mouse, sizeof m);
+  }
+  // The clipboard menu's mouse handling is not part of the frame yet: the
+  // event is passed on.
+  updateTrayIconForLayout(m.layout);
+  return 0;
+}
+
+void postEcho(LPARAM step) {
+  PostThreadMessageW(g_program.shared->key.thread, hook::kThreadCommand, hook::kCmdEcho, step);
+}
+
+LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  switch (m) {
+    case hook::kMsgReset: {
+      SynchObject::Guard guard(g_keyboardLock);
+      g_keys->resetAndTrack();
+      return 0;
+    }
+    case hook::kMsgKey:
+      return onKeyMessage();
+    case hook::kMsgMouse:
+      return onMouseMessage();
+    case hook::kMsgEcho:
+      trace("echo %ld\n", static_cast<long>(lp));
+      if (lp == 1) postEcho(2);
+      else if (lp == 2) postEcho(3);
+      // Steps 3 to 7 belong to the clipboard, conversion and editor parts.
+      return 0;
+    case hook::kMsgLayoutActivated:
+      updateTrayIconForLayout(static_cast<uintptr_t>(lp));
+      return 0;
+    case WM_TIMER:
+      if (wp == hook::kReceiverTimerId) {
+        SynchObject::Guard guard(g_keyboardLock);
+        g_keys->syncLayouts();
+      }
+      return 0;
+    default:
+      return DefWindowProcW(w, m, wp, lp);
+  }
+}
+
+DWORD WINAPI workThreadProc(LPVOID) {
+  g_receiverThread = GetCurrentThreadId();
+  HWND w = CreateWindowExW(0, L"static", L"", WS_CHILD, 0, 0, 1, 1, HWND_MESSAGE, nullptr,
+                           g_program.instance, nullptr);
+  if (!w) {
+    MessageBoxW(nullptr, L"Orvanta cannot receive keyboard events (its receiver window could not be created).",
+                L"Orvanta", MB_ICONERROR);
+    ExitProcess(1);
+  }
+  SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(receiverProc));
+  SetTimer(w, hook::kReceiverTimerId, hook::kReceiverTimerMs, nullptr);
+  g_receiver = w;
+  g_program.shared->receiver = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(w));
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool startReceiver() {
+  HANDLE t = CreateThread(nullptr, 0, workThreadProc, nullptr, CREATE_SUSPENDED, nullptr);
+  if (!t) return false;
+  ResumeThread(t);
+  CloseHandle(t);
+  return true;
+}
+
+HWND receiverWindow() { return g_receiver; }
+
+}  // namespace orv::win

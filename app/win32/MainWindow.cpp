@@ -1,0 +1,131 @@
+// The hidden main window's first handler (`App`): the commands 100 to 109,
+// the tray clicks, installing the hooks, switching the program off and on,
+// and the exit sequence.
+
+#include "app/win32/Program.h"
+#include "app/win32/Subclass.h"
+
+#include <cstring>
+
+namespace orv::win {
+
+namespace {
+
+const wchar_t* kHandlerName = L"App_trayMsgProc";
+
+class App {};
+App g_app;
+
+void installHooks() {
+  HookShared* s = g_program.shared;
+  std::memset(&s->receiver, 0, kSharedClearBytes);
+  s->programProcess = GetCurrentProcessId();
+  s->receiver = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(receiverWindow()));
+  DWORD start = GetTickCount();
+  while (!g_program.hookAll(g_program.hookModule)) {
+    if ((GetTickCount() - start) / 1000 > 5) {
+      devLog("******************* HOOK FAILED **************\n");
+      trace("hooks failed\n");
+      return;
+    }
+    Sleep(1);
+  }
+  trace("hooks installed\n");
+}
+
+void notAvailable(const char* what) { trace("command %s: not available yet\n", what); }
+
+void onCommand(int cmd) {
+  switch (cmd) {
+    case kCmdExit:
+      exitProgram();
+    case kCmdInstallHooks:
+      installHooks();
+      break;
+    case kCmdOptions:
+      notAvailable("options");
+      break;
+    case kCmdDeveloper:
+      showDeveloperWindow();
+      break;
+    case kCmdNotesEditor:
+      notAvailable("notes editor");
+      break;
+    case kCmdNewTemplateFolder:
+    case kCmdNewTemplateFile:
+      notAvailable("new template");
+      break;
+    case kCmdUpdater:
+      notAvailable("updater");
+      break;
+    case kCmdToggleAutoSwitch:
+      setSettingInt(L"autosw_use", settingInt(L"autosw_use", 1, 0, 1) <= 0 ? 1 : 0, 0, 1);
+      break;
+    case kCmdToggleSpelling:
+      setSettingInt(L"oc_use", settingInt(L"oc_use", 1, 0, 1) <= 0 ? 1 : 0, 0, 1);
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT CALLBACK appProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  switch (m) {
+    case WM_COMMAND:
+      onCommand(LOWORD(wp));
+      return 0;
+    case kMsgTrayLeft:
+      // Brings the options window to the front once it exists.
+      return 0;
+    case kMsgTrayRight:
+      showTrayMenu();
+      return 0;
+    case kMsgTrayDouble:
+      onCommand(kCmdOptions);
+      return 0;
+    case kMsgToggleOnOff:
+      toggleOnOff();
+      return 0;
+    case WM_DESTROY: {
+      LRESULT r = Subclass::callPrevious(w, kHandlerName, m, wp, lp);
+      Subclass::detachObject(w, kHandlerName);
+      return r;
+    }
+    default:
+      return Subclass::callPrevious(w, kHandlerName, m, wp, lp);
+  }
+}
+
+}  // namespace
+
+bool attachAppHandler(HWND mainWindow) { return Subclass::attach(mainWindow, kHandlerName, &g_app, appProc); }
+
+void toggleOnOff() {
+  LONG off = InterlockedXor(&g_program.switchedOff, 1) ^ 1;
+  trace("program %s\n", off ? "off" : "on");
+  updateTrayIconForLayout(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0)));
+}
+
+void exitProgram() {
+  trace("exit\n");
+  if (g_program.unhookAll) {
+    g_program.unhookAll();
+    Sleep(1);
+  }
+  removeTrayIcon();
+  // Changed language strings are saved by the string table once it is wired in.
+  if (g_program.optionsWindow) DestroyWindow(g_program.optionsWindow);
+  if (g_program.unhookAll) {
+    DWORD start = GetTickCount();
+    while (!g_program.unhookAll()) {
+      if ((GetTickCount() - start) / 1000 > 5) {
+        devLog("******************* UN-HOOK FAILED **************\n");
+        break;
+      }
+      Sleep(1);
+    }
+  }
+  ExitProcess(0);
+}
+
+}  // namespace orv::win

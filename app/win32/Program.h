@@ -1,0 +1,114 @@
+#pragma once
+// The Windows program's process-wide state and the operations its parts call
+// on each other. One instance of each piece lives for the whole process.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "hook/SharedBlock.h"
+
+namespace orv::win {
+
+// Main window commands and messages.
+constexpr int kCmdExit = 100;
+constexpr int kCmdInstallHooks = 101;
+constexpr int kCmdOptions = 102;
+constexpr int kCmdDeveloper = 103;
+constexpr int kCmdNotesEditor = 104;
+constexpr int kCmdNewTemplateFolder = 105;
+constexpr int kCmdNewTemplateFile = 106;
+constexpr int kCmdUpdater = 107;
+constexpr int kCmdToggleAutoSwitch = 108;
+constexpr int kCmdToggleSpelling = 109;
+constexpr UINT kTrayBase = 333;
+constexpr UINT kMsgTrayNotify = WM_USER + kTrayBase;    // 1357
+constexpr UINT kMsgTrayLeft = WM_USER + kTrayBase + 1;  // 1358
+constexpr UINT kMsgTrayRight = WM_USER + kTrayBase + 2; // 1359
+constexpr UINT kMsgTrayDouble = WM_USER + kTrayBase + 3;// 1360
+constexpr UINT kMsgTraySetIcon = WM_USER + kTrayBase + 4;// 1361
+
+// Posted by the receiver when the on/off hotkey was pressed.
+constexpr UINT kMsgToggleOnOff = WM_APP + 1;
+
+using HookAllFn = int (*)(HMODULE);
+using UnhookAllFn = int (*)();
+using GetBlockFn = void* (*)();
+
+struct Program {
+  HINSTANCE instance = nullptr;
+  char version[16] = {};
+  wchar_t exePath[MAX_PATH] = {};
+  wchar_t moduleFolder[MAX_PATH] = {};  // without the trailing '\'
+  wchar_t iniPath[MAX_PATH] = {};
+  char iniPathA[MAX_PATH] = {};
+  HFONT dialogFont = nullptr;
+  HICON iconLarge = nullptr;
+  HICON iconSmall = nullptr;
+  HICON trayDefaultIcon = nullptr;
+  HICON grayIcon = nullptr;
+  char uiLanguage[16] = {};  // ISO 639 code of the interface language
+  char uiCulture[32] = {};
+  DWORD mainThread = 0;
+  wchar_t hookPath[260] = {};
+  HMODULE hookModule = nullptr;
+  HookAllFn hookAll = nullptr;
+  UnhookAllFn unhookAll = nullptr;
+  HookShared* shared = nullptr;  // the block; getDLLxEXE points 24 bytes in
+  HWND mainWindow = nullptr;
+  HWND optionsWindow = nullptr;
+  volatile LONG switchedOff = 0;  // "!!!onoff"
+};
+
+extern Program g_program;
+
+// Start-up (Startup.cpp): the whole run; returns the loop's exit code.
+int runProgram(HINSTANCE instance);
+
+// Exit sequence (MainWindow.cpp); never returns.
+[[noreturn]] void exitProgram();
+
+// Switches the program off or on and shows it in the tray (MainWindow.cpp).
+void toggleOnOff();
+
+// Diagnostics (Diagnostics.cpp): the "WINOUT32" trace channel and the
+// developer log.
+void trace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void devLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
+bool developerMode();
+void createDeveloperWindow();
+void showDeveloperWindow();
+
+// Unpacking (Unpack.cpp): language files and the hook library; false when
+// the hook library resource is missing or cannot be written.
+bool unpackResources();
+
+// Settings until the configuration objects replace them
+// (ProgramSettings.cpp): "common" section integers and texts.
+int32_t settingInt(const wchar_t* key, int32_t def, int32_t min, int32_t max);
+void setSettingInt(const wchar_t* key, int32_t value, int32_t min, int32_t max);
+void settingStr(const wchar_t* key, const wchar_t* def, wchar_t* out, DWORD size);
+void setSettingStr(const wchar_t* key, const wchar_t* value);
+
+// Interface texts by language key, until the localised string table
+// replaces it (TrayMenu.cpp).
+const wchar_t* uiText(const char* key);
+
+// The receiver (DllReceiver.cpp).
+bool startReceiver();
+HWND receiverWindow();
+
+// Tray (TrayIcon.cpp).
+bool attachTrayHandler(HWND mainWindow);
+bool attachAppHandler(HWND mainWindow);
+void addTrayIcon();
+void removeTrayIcon();
+void updateTrayIconForLayout(uintptr_t layout);
+void showTrayMenu();
+
+// System bits (SystemSetup.cpp).
+void takeOverRunningInstance();
+void writeBrowserRegistryValues();
+void syncStartupShortcut();
+
+}  // namespace orv::win

@@ -1,0 +1,199 @@
+// From the entry point to the message loop: the start-up steps in their
+// fixed order (later steps read what earlier ones produced), the stand-in
+// for the options window that a second start looks for, and the loop.
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+#include "app/win32/Program.h"
+#include "language/Locale.h"
+
+namespace orv::win {
+
+Program g_program;
+
+namespace {
+
+constexpr int kVersionMajor = 3;
+constexpr int kVersionMinor = 75;
+
+void computePaths() {
+  GetModuleFileNameW(nullptr, g_program.exePath, MAX_PATH);
+  lstrcpynW(g_program.moduleFolder, g_program.exePath, MAX_PATH);
+  if (wchar_t* slash = wcsrchr(g_program.moduleFolder, L'\\')) *slash = 0;
+  std::swprintf(g_program.iniPath, MAX_PATH, L"%ls\\Orvanta.ini", g_program.moduleFolder);
+  WideCharToMultiByte(CP_ACP, 0, g_program.iniPath, -1, g_program.iniPathA, MAX_PATH, nullptr, nullptr);
+}
+
+void createDialogFont() {
+  wchar_t name[100];
+  settingStr(L"def_font_name", L"Tahoma", name, 100);
+  int size = settingInt(L"def_font_size", 12, 8, 24);
+  HDC dc = GetDC(nullptr);
+  int height = -MulDiv(size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, dc);
+  g_program.dialogFont = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_DONTCARE, name);
+}
+
+HICON loadAppIcon(const wchar_t* name, int size) {
+  return static_cast<HICON>(LoadImageW(g_program.instance, name, IMAGE_ICON, size, size, LR_SHARED));
+}
+
+void chooseInterfaceLanguage() {
+  MyNLS r = localeRecord(GetUserDefaultLangID());
+  if (r.lcid == 0) r = localeRecord(1033);
+  std::snprintf(g_program.uiLanguage, sizeof g_program.uiLanguage, "%s", r.language ? r.language : "en");
+  std::snprintf(g_program.uiCulture, sizeof g_program.uiCulture, "%s", r.culture ? r.culture : "en-US");
+  wchar_t current[100];
+  settingStr(L"interface_lang", L"", current, 100);
+  if (current[0] == 0) {
+    wchar_t code[16];
+    MultiByteToWideChar(CP_ACP, 0, g_program.uiLanguage, -1, code, 16);
+    setSettingStr(L"interface_lang", code);
+  }
+}
+
+void registerGenericWindowClass() {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = g_program.instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = L"window";
+  RegisterClassW(&wc);
+}
+
+template <class F>
+F entryPoint(const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(g_program.hookModule, name)));
+}
+
+bool loadHookLibrary() {
+  g_program.hookModule = LoadLibraryW(g_program.hookPath);
+  if (!g_program.hookModule) return false;
+  g_program.hookAll = entryPoint<HookAllFn>("hookAll");
+  g_program.unhookAll = entryPoint<UnhookAllFn>("unhookAll");
+  auto getBlock = entryPoint<GetBlockFn>("getDLLxEXE");
+  if (!g_program.hookAll || !g_program.unhookAll || !getBlock) return false;
+  g_program.shared = reinterpret_cast<HookShared*>(static_cast<char*>(getBlock()) - 24);
+  return true;
+}
+
+// Stands in for the options window (of the class a second start looks for)
+// until that window exists: hidden, it passes commands to the main window.
+LRESULT CALLBACK optionsStandInProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  switch (m) {
+    case WM_COMMAND:
+      PostMessageW(g_program.mainWindow, WM_COMMAND, wp, lp);
+      return 0;
+    case WM_CLOSE:
+      PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0);
+      return 0;
+    default:
+      return DefWindowProcW(w, m, wp, lp);
+  }
+}
+
+void createOptionsWindow() {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = optionsStandInProc;
+  wc.hInstance = g_program.instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = g_program.iconLarge;
+  wc.lpszClassName = L"orvanta_main_window_class";
+  RegisterClassW(&wc);
+  g_program.optionsWindow = CreateWindowExW(0, wc.lpszClassName, L"Orvanta", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                            CW_USEDEFAULT, 320, 200, nullptr, nullptr, g_program.instance, nullptr);
+}
+
+bool isDialogClass(const wchar_t* cls) {
+  return lstrcmpW(cls, L"#32770") == 0 || lstrcmpW(cls, L"orvanta_main_window_class") == 0;
+}
+
+int messageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    HWND dialog = nullptr;
+    bool dispatched = false;
+    for (HWND w = GetFocus(); w; w = GetParent(w)) {
+      wchar_t cls[64];
+      GetClassNameW(w, cls, 64);
+      if (lstrcmpW(cls, L"Shell Embedding") == 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        dispatched = true;
+        break;
+      }
+      if (lstrcmpW(cls, L"MDICLIENT") == 0) {
+        TranslateMDISysAccel(w, &msg);
+        break;
+      }
+      if (isDialogClass(cls)) dialog = w;
+      if (!(GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) break;
+    }
+    if (dispatched) continue;
+    if (dialog && IsDialogMessageW(dialog, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int runProgram(HINSTANCE instance) {
+  g_program.instance = instance;
+  std::snprintf(g_program.version, sizeof g_program.version, "%d.%.3d", kVersionMajor, kVersionMinor);  // 1
+  computePaths();                                                     // 2
+  createDialogFont();                                                 // 3
+  g_program.iconLarge = loadAppIcon(L"A", 32);                        // 4
+  g_program.iconSmall = loadAppIcon(L"A", 16);
+  buildLocaleIndex();                                                 // 5
+  chooseInterfaceLanguage();                                          // 6
+  // 7: the set of keys that give no character belongs to key handling.
+  takeOverRunningInstance();                                          // 8
+  writeBrowserRegistryValues();                                       // 9
+  g_program.mainThread = GetCurrentThreadId();                        // 10
+  registerGenericWindowClass();                                       // 11
+  if (HWND dub = FindWindowW(L"dub_RECEIVER_win2", nullptr)) PostMessageW(dub, 23064, 0, 0);  // 12
+  const bool unpacked = unpackResources();                            // 13
+  if (!unpacked || !loadHookLibrary()) {                              // 14
+    MessageBoxW(nullptr,
+                L"Orvanta cannot start: its keyboard hook library could not be written to the "
+                L"temporary folder or could not be loaded.\n\nCheck that the temporary folder is "
+                L"writable and that no security program blocks it, then start Orvanta again.",
+                L"Orvanta", MB_ICONERROR | MB_OK);
+    return 1;
+  }
+  // 15: g_program.shared points at the block; 16: the App handler is static.
+  g_program.trayDefaultIcon = loadAppIcon(L"A", 16);                  // 17
+  g_program.grayIcon = loadAppIcon(L"MAIN_GRAY_ICO", 16);
+  HWND main = CreateWindowExW(WS_EX_TOOLWINDOW, L"#32770", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              instance, nullptr);                     // 18
+  if (!main) return 1;
+  SetWindowLongW(main, GWL_STYLE, WS_POPUP);
+  SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
+  g_program.mainWindow = main;
+  attachTrayHandler(main);
+  if (developerMode()) createDeveloperWindow();                       // 19.1
+  // 19.2 to 19.12: impossibility lists, notes editor, dictionaries, last
+  // words, layouts and word buffers, sounds, clipboard history and notes,
+  // popup menu, hotkey table: each joins here with its module.
+  if (!startReceiver()) return 1;                                     // 19.13
+  while (g_program.shared->receiver == 0) Sleep(1);                   // 19.14
+  // 19.15: the hotkeys from the INI file (the frame's own two work already).
+  createOptionsWindow();                                              // 19.16
+  syncStartupShortcut();                                              // 19.17
+  // 19.18: the periodic update check joins with the updater.
+  attachAppHandler(main);                                             // 20
+  addTrayIcon();                                                      // 21
+  updateTrayIconForLayout(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0)));  // 22
+  PostMessageW(main, WM_COMMAND, kCmdInstallHooks, 0);                // 23
+  trace("started %s hook=%ls\n", g_program.version, g_program.hookPath);
+  devLog("Orvanta %s started\n", g_program.version);
+  return messageLoop();                                               // 24
+}
+
+}  // namespace orv::win
