@@ -1,0 +1,143 @@
+// Control tool of the end-to-end tests. Commands:
+//   gettext TITLE ID             prints the text of control ID in window TITLE
+//   settext TITLE ID TEXT        sets it and puts the caret at its end
+//   command CLASS N              posts WM_COMMAND N to a window of CLASS
+//   activate TITLE               makes TITLE the foreground window; exit code 0
+//                                when it is
+//   close TITLE                  posts WM_CLOSE to the window TITLE
+//   window CLASS                 prints the handle of a window of CLASS, or 0
+//   paste DLL TITLE ERASE TEXT   puts TEXT on the clipboard and runs the hook
+//                                library's paste sequence in TITLE's thread as
+//                                the program does: shared block fields, then
+//                                thread command 23685 / 23688; waits until the
+//                                library ends the sequence at the sentinel key
+//   chord VK...                  presses the keys (hexadecimal virtual keys,
+//                                with their scan codes, as a keyboard would)
+//                                in order and releases them in reverse: for
+//                                chords the X server keeps for itself
+//   layout DLL TITLE             thread command 23685 / 23685 (activate the
+//                                thread's own layout)
+// Exit code 0 on success.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+#include "hook/HookLogic.h"
+#include "hook/SharedBlock.h"
+
+namespace {
+
+HWND control(const wchar_t* title, const wchar_t* id) {
+  HWND w = FindWindowW(nullptr, title);
+  return w ? GetDlgItem(w, _wtoi(id)) : nullptr;
+}
+
+orv::HookShared* sharedBlock(const wchar_t* dll) {
+  HMODULE h = LoadLibraryW(dll);
+  if (!h) return nullptr;
+  auto get = reinterpret_cast<void* (*)()>(reinterpret_cast<void*>(GetProcAddress(h, "getDLLxEXE")));
+  return get ? reinterpret_cast<orv::HookShared*>(static_cast<char*>(get()) - 24) : nullptr;
+}
+
+bool setClipboard(const wchar_t* text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (mem) {
+    std::memcpy(GlobalLock(mem), text, bytes);
+    GlobalUnlock(mem);
+    if (!SetClipboardData(CF_UNICODETEXT, mem)) GlobalFree(mem);
+  }
+  CloseClipboard();
+  return mem != nullptr;
+}
+
+int postCommand(const wchar_t* dll, const wchar_t* title, WPARAM cmd, LPARAM arg, orv::HookShared** block) {
+  *block = sharedBlock(dll);
+  HWND target = FindWindowW(nullptr, title);
+  if (!*block || !target) {
+    std::printf("no block or no target\n");
+    return 1;
+  }
+  DWORD thread = GetWindowThreadProcessId(target, nullptr);
+  return PostThreadMessageW(thread, orv::hook::kThreadCommand, cmd, arg) ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  const wchar_t* cmd = argv[1];
+  if (!std::wcscmp(cmd, L"gettext") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    if (!c) return 1;
+    wchar_t buf[1024] = {};
+    SendMessageW(c, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
+    std::printf("%ls\n", buf);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"settext") && argc == 5) {
+    HWND c = control(argv[2], argv[3]);
+    if (!c) return 1;
+    SendMessageW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    SendMessageW(c, EM_SETSEL, 0x7FFF, 0x7FFF);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"window") && argc == 3) {
+    std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(FindWindowW(argv[2], nullptr))));
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"activate") && argc == 3) {
+    HWND w = FindWindowW(nullptr, argv[2]);
+    if (!w) return 1;
+    SetForegroundWindow(w);
+    for (int i = 0; i < 40 && GetForegroundWindow() != w; ++i) Sleep(50);
+    return GetForegroundWindow() == w ? 0 : 1;
+  }
+  if (!std::wcscmp(cmd, L"close") && argc == 3) {
+    HWND w = FindWindowW(nullptr, argv[2]);
+    return w && PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
+  if (!std::wcscmp(cmd, L"command") && argc == 4) {
+    HWND w = FindWindowW(argv[2], nullptr);
+    return w && PostMessageW(w, WM_COMMAND, _wtoi(argv[3]), 0) ? 0 : 1;
+  }
+  if (!std::wcscmp(cmd, L"paste") && argc == 6) {
+    if (!setClipboard(argv[5])) return 1;
+    orv::HookShared* block = sharedBlock(argv[2]);
+    if (!block) return 1;
+    block->operation = orv::kOpRetype;
+    block->pasteLayout = 0;
+    block->eraseCount = static_cast<uint32_t>(_wtoi(argv[4]));
+    block->sequenceActive = 1;
+    if (postCommand(argv[2], argv[3], orv::hook::kCmdPaste, 0, &block)) return 1;
+    for (int i = 0; i < 100 && block->sequenceActive; ++i) Sleep(50);
+    std::printf("sequenceActive=%u\n", block->sequenceActive);
+    return block->sequenceActive ? 1 : 0;
+  }
+  if (!std::wcscmp(cmd, L"chord") && argc >= 3) {
+    for (int i = 2; i < argc; ++i) {
+      BYTE vk = static_cast<BYTE>(wcstoul(argv[i], nullptr, 16));
+      keybd_event(vk, static_cast<BYTE>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), 0, 0);
+      Sleep(30);
+    }
+    for (int i = argc - 1; i >= 2; --i) {
+      BYTE vk = static_cast<BYTE>(wcstoul(argv[i], nullptr, 16));
+      keybd_event(vk, static_cast<BYTE>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
+      Sleep(30);
+    }
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"layout") && argc == 4) {
+    HWND target = FindWindowW(nullptr, argv[3]);
+    if (!target) return 1;
+    DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    orv::HookShared* block;
+    return postCommand(argv[2], argv[3], orv::hook::kCmdActivateLayout,
+                       reinterpret_cast<LPARAM>(GetKeyboardLayout(thread)), &block);
+  }
+  return 2;
+}
