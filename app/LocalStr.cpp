@@ -101,6 +101,15 @@ bool LocalStr::changed() {
   return myDirty;
 }
 
+void LocalStr::forget() {
+  SynchObject::Guard g(myLock);
+  myTable.clear();
+  myEnglish.clear();
+  myEnglishLoaded = false;
+  mySavePath.clear();
+  myDirty = false;
+}
+
 Str16 LocalStr::savePath() {
   SynchObject::Guard g(myLock);
   return mySavePath;

@@ -14,8 +14,8 @@
 // file from an earlier run) are shown with their English text when en.lng
 // has one, and as "?key" only when it has none.
 //
-// In code, a key is named with lstr("key") (or LKEY("key") where only the
-// key is kept); window texts "$key" are keys too (localizeWindow). A test
+// In code, a key is named with lstr("tray_mi_exit") (or LKEY("snd_KEY") where
+// only the key is kept); window texts "$apply" are keys too (localizeWindow). A test
 // collects every key used this way in the sources and checks that the
 // shipped en.lng and ru.lng carry it.
 
@@ -51,6 +51,8 @@ class LocalStr {
   void saveChanges();
 
   bool changed();
+  // Back to the unloaded state, changes dropped (tests).
+  void forget();
   Str16 savePath();  // empty when the texts came from the English fallback
 
   // The process's table: the module folder's "\lang", "interface_lang" and

@@ -12,17 +12,21 @@ namespace {
 SynchObject g_lock;
 }
 
+UserLanguage userLanguageFor(uint32_t langId) {
+  MyNLS rec = localeRecord(langId);
+  if (rec.lcid == 0) rec = localeRecord(1033);
+  UserLanguage user;
+  user.ansiCodePage = rec.ansiCodePage ? rec.ansiCodePage : 1252;
+  user.isoName = str8(rec.language ? rec.language : "en");
+  user.cultureName = str8(rec.culture ? rec.culture : "en-US");
+  user.langId = rec.lcid ? rec.lcid : 1033;
+  return user;
+}
+
 const UserLanguage& userLanguage() {
   static UserLanguage user;
   SynchObject::Guard g(g_lock);
-  if (user.langId == 0) {
-    MyNLS rec = localeRecord(userDefaultLangId());
-    if (rec.lcid == 0) rec = localeRecord(1033);
-    user.ansiCodePage = rec.ansiCodePage;
-    user.isoName = str8(rec.language ? rec.language : "en");
-    user.cultureName = str8(rec.culture ? rec.culture : "en-US");
-    user.langId = rec.lcid ? rec.lcid : 1033;
-  }
+  if (user.langId == 0) user = userLanguageFor(userDefaultLangId());
   return user;
 }
 

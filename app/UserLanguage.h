@@ -14,7 +14,10 @@ struct UserLanguage {
   Str8 cultureName;  // "ru-RU"
 };
 
-// Computed on first use and kept.
+// The language for a language identifier (1033 when the table has none).
+UserLanguage userLanguageFor(uint32_t langId);
+
+// userLanguageFor(the user's default language), computed on first use and kept.
 const UserLanguage& userLanguage();
 
 // The start-up step: the user's language as above, and "interface_lang"
