@@ -12,11 +12,13 @@
 //    value and never returned;
 //  - look-ups compare names case-insensitively after trimming the name asked
 //    for, and look only in the first section of that name.
-// The file is read at every call and written whole after every change.
+// The file is read at every call and written whole after every change; one
+// lock makes each call's read-change-write whole, as the system's does.
 
 #include <string>
 #include <vector>
 
+#include "core/SynchObject.h"
 #include "platform/FileSys.h"
 #include "platform/Profile.h"
 #include "platform/Text.h"
@@ -24,6 +26,8 @@
 namespace orv {
 
 namespace {
+
+SynchObject g_profileLock;
 
 enum class Encoding { Ansi, Utf8, Utf16Le, Utf16Be };
 
@@ -306,6 +310,7 @@ uint32_t getSectionW(const char16_t* section, char16_t* buf, uint32_t size, cons
 uint32_t getProfileString(const char16_t* section, const char16_t* key, const char16_t* def, char16_t* buf,
                           uint32_t size, const Str16& path) {
   if (!buf || !size || !section || !key) return 0;
+  SynchObject::Guard guard(g_profileLock);
   std::u16string_view d = orEmpty(def);
   // Trailing blanks of the default go (all but the first of an all-blank one).
   size_t keep = d.size();
@@ -319,6 +324,7 @@ uint32_t getProfileString(const char16_t* section, const char16_t* key, const ch
 }
 
 bool writeProfileString(const char16_t* section, const char16_t* key, const char16_t* value, const Str16& path) {
+  SynchObject::Guard guard(g_profileLock);
   if (!section && !key && !value) return false;
   if (!key) return section ? deleteSection(path, section) : false;
   Document doc;
@@ -348,6 +354,7 @@ bool writeProfileStringA(const char* section, const char* key, const char* value
 }
 
 uint32_t getProfileSectionA(const char* section, char* buf, uint32_t size, const Str8& path) {
+  SynchObject::Guard guard(g_profileLock);
   if (!section || !buf) return 0;
   if (size < 2) {
     if (size == 1) buf[0] = 0;
@@ -372,6 +379,7 @@ uint32_t getProfileSectionA(const char* section, char* buf, uint32_t size, const
 }
 
 bool writeProfileSectionA(const char* section, const char* data, const Str8& path) {
+  SynchObject::Guard guard(g_profileLock);
   if (!section && !data) return false;
   Str16 wpath = pathFromAnsi(path);
   std::u16string name = section ? fromAnsi(section) : u"";
