@@ -9,6 +9,11 @@ namespace orv {
 
 TextChannel& debugLogChannel();
 
+using DebugLogSink = TextChannel::Sink;
+inline DebugLogSink setDebugLogSink(DebugLogSink sink, void* context = nullptr) {
+  return debugLogChannel().setSink(sink, context);
+}
+
 void debugLog(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))

@@ -8,6 +8,12 @@ namespace orv {
 
 TextChannel& traceChannel();
 
+using TraceSink = TextChannel::Sink;
+// Installs a sink (null restores standard output); returns the previous one.
+inline TraceSink setTraceSink(TraceSink sink, void* context = nullptr) {
+  return traceChannel().setSink(sink, context);
+}
+
 void traceLine(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))
