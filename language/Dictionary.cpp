@@ -114,6 +114,11 @@ Str8 Dictionary::normalise(const char* word, int32_t len) const {
   return out;
 }
 
+Str8 Dictionary::storedForm(const Str8& word) const {
+  Str8 norm = normalise(word.data(), word.size());
+  return lowerForm(myCase, norm.data(), norm.size());
+}
+
 void Dictionary::addWord(const Str8& word) {
   Str8 norm = normalise(word.data(), word.size());
   Str8 lower = lowerForm(myCase, norm.data(), norm.size());

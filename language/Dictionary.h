@@ -32,6 +32,10 @@ class Dictionary : public IDictionary {
   SetT<char> getCharList() override;
   SetT<Str8> getCompletions(const Str8& prefix, int32_t max) override;
 
+  // The form both indexes store a word under: letters replaced by the
+  // equality table, then lower-cased.
+  Str8 storedForm(const Str8& word) const;
+
   const Str16& folder() const { return myFolder; }
   const DubIndex& plainIndex() const { return *myPlain; }
   const DubIndex& casedIndex() const { return *myCased; }
