@@ -1,8 +1,27 @@
 #include "language/CodePageCase.h"
 
+#include "core/SynchObject.h"
 #include "platform/Text.h"
 
 namespace orv {
+
+namespace {
+SynchObject g_casesLock;
+ArrT<CodePageCase*>* g_cases = nullptr;  // never freed: they live as long as the process
+}  // namespace
+
+const CodePageCase& codePageCase(unsigned cp) {
+  if (cp == kCpAnsi) cp = ansiCodePage();
+  if (cp == kCpOem) cp = oemCodePage();
+  SynchObject::Guard g(g_casesLock);
+  if (!g_cases) g_cases = new ArrT<CodePageCase*>;
+  for (int32_t i = 0; i < g_cases->size(); ++i)
+    if (g_cases->at(i)->codePage == cp) return *g_cases->at(i);
+  CodePageCase* c = new CodePageCase;
+  c->build(cp);
+  g_cases->append(c);
+  return *c;
+}
 
 void CodePageCase::build(unsigned cp) {
   codePage = cp;

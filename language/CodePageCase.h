@@ -20,6 +20,10 @@ struct CodePageCase {
   void build(unsigned cp);
 };
 
+// The tables of a code page, built on first use and kept for the process
+// (0 and 1 stand for the ANSI and OEM code pages current at that moment).
+const CodePageCase& codePageCase(unsigned cp);
+
 // The lower-case form of an 8-bit word: to UTF-16 with the code page,
 // CharLowerW, back with the same code page.
 Str8 lowerForm(const CodePageCase& cc, const char* word, int32_t len);

@@ -58,7 +58,7 @@ Dictionary::~Dictionary() {
 
 void Dictionary::setCodePage(int32_t codePage) {
   myCodePage = codePage;
-  myCase.build(static_cast<unsigned>(codePage));
+  myCase = &codePageCase(static_cast<unsigned>(codePage));
   myPlain->setCodePage(static_cast<unsigned>(codePage));
   myCased->setCodePage(static_cast<unsigned>(codePage));
 }
@@ -116,17 +116,17 @@ Str8 Dictionary::normalise(const char* word, int32_t len) const {
 
 Str8 Dictionary::storedForm(const Str8& word) const {
   Str8 norm = normalise(word.data(), word.size());
-  return lowerForm(myCase, norm.data(), norm.size());
+  return lowerForm(*myCase, norm.data(), norm.size());
 }
 
 void Dictionary::addWord(const Str8& word) {
   Str8 norm = normalise(word.data(), word.size());
-  Str8 lower = lowerForm(myCase, norm.data(), norm.size());
+  Str8 lower = lowerForm(*myCase, norm.data(), norm.size());
   bool allLower;
-  if (myCase.singleByte) {
+  if (myCase->singleByte) {
     allLower = true;
     for (int32_t i = 0; i < norm.size() && allLower; ++i)
-      allLower = !myCase.changedByLower[static_cast<unsigned char>(norm[i])];
+      allLower = !myCase->changedByLower[static_cast<unsigned char>(norm[i])];
   } else {
     Str16 w = toWide(norm, static_cast<unsigned>(myCodePage)), l(w);
     charLowerBuffW(l.data(), l.size());
@@ -138,7 +138,7 @@ void Dictionary::addWord(const Str8& word) {
   }
   myCased->addWord(lower);
   // Written even for a word already stored: new capitals replace the old.
-  if (myCased->hasWord(lower)) myCased->setCaseMask(lower, capitalMask(myCase, norm.data(), norm.size()));
+  if (myCased->hasWord(lower)) myCased->setCaseMask(lower, capitalMask(*myCase, norm.data(), norm.size()));
 }
 
 bool Dictionary::save() {
@@ -169,20 +169,20 @@ bool Dictionary::prepare(const Str8& word, Prepared& p) const {
   const int32_t len = word.size();
   if (len == 0) return false;
   p.len = len;
-  if (myCase.singleByte) {
+  if (myCase->singleByte) {
     if (len > DubIndex::kMaxWordLen) return false;
     for (int32_t i = 0; i < len; ++i) {
       unsigned char b = static_cast<unsigned char>(word[i]);
       unsigned char r = myEquality[b] ? myEquality[b] : b;
       p.normBuf[i] = static_cast<char>(r);
-      p.lowerBuf[i] = static_cast<char>(myCase.lower[r]);
+      p.lowerBuf[i] = static_cast<char>(myCase->lower[r]);
     }
     p.norm = p.normBuf;
     p.lower = p.lowerBuf;
     p.lowerLen = len;
   } else {
     p.normStr = normalise(word.data(), len);
-    p.lowerStr = lowerForm(myCase, p.normStr.data(), p.normStr.size());
+    p.lowerStr = lowerForm(*myCase, p.normStr.data(), p.normStr.size());
     p.norm = p.normStr.data();
     p.lower = p.lowerStr.data();
     p.lowerLen = p.lowerStr.size();
@@ -228,7 +228,7 @@ int Dictionary::checkWord(const Str8& word) {
 SetT<Str8> Dictionary::getSuggestions(const Str8& word) {
   SetT<Str8> result;
   Str8 norm = normalise(word.data(), word.size());
-  Str8 lower = lowerForm(myCase, norm.data(), norm.size());
+  Str8 lower = lowerForm(*myCase, norm.data(), norm.size());
   char buf[kSuggestBufferBytes];
   for (int pass = 0; pass < 2; ++pass) {
     const DubIndex& index = pass == 0 ? *myPlain : *myCased;
@@ -252,7 +252,7 @@ SetT<char> Dictionary::getCharList() {
 
 SetT<Str8> Dictionary::getCompletions(const Str8& prefix, int32_t max) {
   Str8 norm = normalise(prefix.data(), prefix.size());
-  Str8 lower = lowerForm(myCase, norm.data(), norm.size());
+  Str8 lower = lowerForm(*myCase, norm.data(), norm.size());
   SetT<Str8> plain = myPlain->collectWords(lower, max);
   SetT<Str8> cased = myCased->collectWords(lower, max);
   SetT<Str8> result;

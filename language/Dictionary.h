@@ -63,7 +63,7 @@ class Dictionary : public IDictionary {
   int32_t myCodePage;
   Str16 myTitle;
   unsigned char myEquality[256] = {};
-  CodePageCase myCase;
+  const CodePageCase* myCase = nullptr;  // shared, lives as long as the process
 };
 
 }  // namespace orv

@@ -41,9 +41,7 @@ DubIndex::DubIndex(const Str16& path, int width) : myPath(path), myWidth(width) 
 DubIndex::~DubIndex() { std::free(myDic); }
 
 void DubIndex::setCodePage(unsigned codePage) {
-  CodePageCase cc;
-  cc.build(codePage);
-  std::memcpy(myUpper, cc.upper, sizeof myUpper);
+  std::memcpy(myUpper, codePageCase(codePage).upper, sizeof myUpper);
 }
 
 void DubIndex::becomeEmpty() {
