@@ -45,6 +45,7 @@ void DubIndex::setCodePage(unsigned codePage) {
 }
 
 void DubIndex::becomeEmpty() {
+  changed();
   std::free(myDic);
   myDic = static_cast<unsigned char*>(std::malloc(1));
   FATAL_CHECK("DubIndex: out of memory" && myDic);
@@ -135,13 +136,7 @@ uint32_t DubIndex::nodeCaseMask(int32_t n) const {
   return dubRead32(myDic + static_cast<size_t>(n) * myWidth + 4);
 }
 
-int32_t DubIndex::findT(const char* word, int32_t len, int32_t start, int32_t count) const {
-  if (len <= 0) return kNone;
-  if (start == kNone) start = 0;
-  if (count == 0) count = nodeCount() - start;
-  FATAL_CHECK("DubIndex::findT()" && start >= 0 && count >= 0 && start + count <= nodeCount());
-  const unsigned char* w = reinterpret_cast<const unsigned char*>(word);
-  int32_t pos = start, end = start + count, k = 0;
+int32_t DubIndex::walk(const unsigned char* w, int32_t len, int32_t pos, int32_t end, int32_t k) const {
   while (pos < end) {
     uint32_t nd = node(pos);
     uint32_t size = dubSize(nd);
@@ -157,6 +152,91 @@ int32_t DubIndex::findT(const char* word, int32_t len, int32_t start, int32_t co
     ++k;
   }
   return kNone;
+}
+
+namespace {
+inline uint32_t slotOf(uint32_t key, uint32_t mask) { return (key * 2654435761u) & mask; }
+}  // namespace
+
+void DubIndex::buildJumpTable() const {
+  myJump.fill(kNone, 256 + 256 * 256);
+  int32_t* j = myJump.data();
+  int32_t third = 0;
+  for (int pass = 0; pass < 2; ++pass) {
+    // Pass 0 fills the dense tables and counts the three-letter prefixes;
+    // pass 1 fills the hash of those (twice as many slots as prefixes).
+    if (pass == 1) {
+      uint32_t cap = 16;
+      while (cap < static_cast<uint32_t>(third) * 2) cap *= 2;
+      myJump3.fill(0, static_cast<int32_t>(cap) * 2);
+    }
+    uint32_t mask = static_cast<uint32_t>(myJump3.size() / 2) - 1;
+    for (int32_t p = 0, end = nodeCount(); p < end;) {
+      uint32_t nd = node(p);
+      uint32_t size = dubSize(nd);
+      j[dubCh(nd)] = p;
+      for (int32_t q = p + 1, qEnd = p + static_cast<int32_t>(size); q < qEnd;) {
+        uint32_t child = node(q);
+        j[256 + dubCh(nd) * 256 + dubCh(child)] = q;
+        for (int32_t r = q + 1, rEnd = q + static_cast<int32_t>(dubSize(child)); r < rEnd;) {
+          uint32_t grand = node(r);
+          if (pass == 0) {
+            ++third;
+          } else {
+            uint32_t key = (static_cast<uint32_t>(dubCh(nd)) << 16 | dubCh(child) << 8 | dubCh(grand)) + 1;
+            uint32_t slot = slotOf(key, mask);
+            while (myJump3[static_cast<int32_t>(slot * 2)] != 0) slot = (slot + 1) & mask;
+            myJump3[static_cast<int32_t>(slot * 2)] = static_cast<int32_t>(key);
+            myJump3[static_cast<int32_t>(slot * 2 + 1)] = r;
+          }
+          r += static_cast<int32_t>(dubSize(grand));
+        }
+        q += static_cast<int32_t>(dubSize(child));
+      }
+      p += static_cast<int32_t>(size);
+    }
+  }
+  myJumpReady = true;
+}
+
+int32_t DubIndex::jump3(const unsigned char* w) const {
+  uint32_t key = (static_cast<uint32_t>(w[0]) << 16 | w[1] << 8 | w[2]) + 1;
+  uint32_t mask = static_cast<uint32_t>(myJump3.size() / 2) - 1;
+  const int32_t* t = myJump3.data();
+  for (uint32_t slot = slotOf(key, mask);; slot = (slot + 1) & mask) {
+    if (t[slot * 2] == 0) return kNone;
+    if (t[slot * 2] == static_cast<int32_t>(key)) return t[slot * 2 + 1];
+  }
+}
+
+int32_t DubIndex::findT(const char* word, int32_t len, int32_t start, int32_t count) const {
+  if (len <= 0) return kNone;
+  const unsigned char* w = reinterpret_cast<const unsigned char*>(word);
+  if (start == kNone && count == 0) {
+    // Whole-tree look-ups jump over the three longest sibling runs. The tables
+    // are rebuilt only once look-ups outnumber changes, so that filling an
+    // index word by word never pays for it.
+    if (!myJumpReady && mySize > 0 && ++myLookupsSinceChange > kJumpAfterLookups) buildJumpTable();
+    if (myJumpReady) {
+      int32_t n = myJump[w[0]];
+      if (n == kNone || len == 1) return n;
+      n = myJump[256 + w[0] * 256 + w[1]];
+      if (n == kNone || len == 2) return n;
+      n = jump3(w);
+      if (n == kNone || len == 3) return n;
+      uint32_t size = nodeSize(n);
+      return size == 1 ? kNone : walk(w, len, n + 1, n + static_cast<int32_t>(size), 3);
+    }
+  }
+  if (start == kNone) start = 0;
+  if (count == 0) count = nodeCount() - start;
+  FATAL_CHECK("DubIndex::findT()" && start >= 0 && count >= 0 && start + count <= nodeCount());
+  return walk(w, len, start, start + count, 0);
+}
+
+void DubIndex::changed() {
+  myJumpReady = false;
+  myLookupsSinceChange = 0;
 }
 
 bool DubIndex::hasWord(const char* word, int32_t len) const {
@@ -201,6 +281,7 @@ int DubIndex::addWord(const char* word, int32_t len) {
   if (std::memchr(word, 0, static_cast<size_t>(len))) return 0;
   if (hasWord(word, len)) return 0;
   EntryPoint ep = findEntryPoint(word, len);
+  changed();
   if (ep.pos == kNone) {
     int32_t n = findT(word, len);
     setNode(n, node(n) | kDubEndBit);

@@ -111,6 +111,10 @@ class DubIndex {
  private:
   uint32_t node(int32_t n) const { return dubRead32(myDic + static_cast<size_t>(n) * myWidth); }
   void setNode(int32_t n, uint32_t v) { dubWrite32(myDic + static_cast<size_t>(n) * myWidth, v); }
+  int32_t walk(const unsigned char* w, int32_t len, int32_t pos, int32_t end, int32_t k) const;
+  void buildJumpTable() const;
+  int32_t jump3(const unsigned char* w) const;
+  void changed();
   void load();
   bool validate() const;
   void becomeEmpty();
@@ -127,6 +131,15 @@ class DubIndex {
   int myWidth;
   bool myDamaged = false;
   unsigned char myUpper[256];  // byte -> its capital in the words' code page
+  // Node of each first letter (256 entries), then of each two-letter prefix
+  // (256 x 256); kNone where absent. myJump3: an open-addressing hash of the
+  // three-letter prefixes, pairs (prefix + 1, node), 0 = free. Valid only
+  // while myJumpReady.
+  static constexpr int32_t kJumpAfterLookups = 64;
+  mutable ArrT<int32_t> myJump;
+  mutable ArrT<int32_t> myJump3;
+  mutable bool myJumpReady = false;
+  mutable int32_t myLookupsSinceChange = 0;
 };
 
 }  // namespace orv
