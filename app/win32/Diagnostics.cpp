@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "app/win32/Program.h"
+#include "app/AppPaths.h"
+#include "core/DebugLog.h"
 #include "core/SynchObject.h"
 
 namespace orv::win {
@@ -76,22 +78,14 @@ void trace(const char* format, ...) {
   std::free(text);
 }
 
-void devLog(const char* format, ...) {
+// The developer log's sink while the developer window exists (the channel
+// formats under its own lock; this one guards the list).
+void devLogToList(const std::string& text, void*) {
   SynchObject::Guard guard(g_logLock);
-  va_list args;
-  va_start(args, format);
-  char* text = formatText(format, args);
-  va_end(args);
-  if (!text) return;
-  if (g_devList) {
-    SendMessageA(g_devList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    LRESULT count = SendMessageA(g_devList, LB_GETCOUNT, 0, 0);
-    SendMessageA(g_devList, LB_SETCURSEL, count - 1, 0);
-  } else {
-    std::fputs(text, stdout);
-    std::fflush(stdout);
-  }
-  std::free(text);
+  if (!g_devList) return;
+  SendMessageA(g_devList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  LRESULT count = SendMessageA(g_devList, LB_GETCOUNT, 0, 0);
+  SendMessageA(g_devList, LB_SETCURSEL, count - 1, 0);
 }
 
 bool developerMode() {
@@ -99,7 +93,8 @@ bool developerMode() {
   if (cached < 0) {
     // Not a setting: read once, never written.
     wchar_t value[100];
-    GetPrivateProfileStringW(L"common", L"devel", L"", value, 100, g_program.iniPath);
+    Str16 ini = iniPath16();
+    GetPrivateProfileStringW(L"common", L"devel", L"", value, 100, reinterpret_cast<const wchar_t*>(ini.data()));
     cached = (value[0] == L'1' && value[1] == 0) ? 1 : 0;
   }
   return cached == 1;
@@ -125,6 +120,7 @@ void createDeveloperWindow() {
   RECT rc;
   GetClientRect(g_devWindow, &rc);
   SendMessageW(g_devWindow, WM_SIZE, 0, MAKELPARAM(rc.right, rc.bottom));
+  setDebugLogSink(devLogToList);
 }
 
 void showDeveloperWindow() {

@@ -7,6 +7,10 @@
 
 #include <cstring>
 
+#include "app/LocalStr.h"
+#include "app/Settings.h"
+#include "core/DebugLog.h"
+
 namespace orv::win {
 
 namespace {
@@ -24,7 +28,7 @@ void installHooks() {
   DWORD start = GetTickCount();
   while (!g_program.hookAll(g_program.hookModule)) {
     if ((GetTickCount() - start) / 1000 > 5) {
-      devLog("******************* HOOK FAILED **************\n");
+      debugLog("******************* HOOK FAILED **************\n");
       trace("hooks failed\n");
       return;
     }
@@ -59,10 +63,10 @@ void onCommand(int cmd) {
       notAvailable("updater");
       break;
     case kCmdToggleAutoSwitch:
-      setSettingInt(L"autosw_use", settingInt(L"autosw_use", 1, 0, 1) <= 0 ? 1 : 0, 0, 1);
+      cfgAutoswUse.toggle();
       break;
     case kCmdToggleSpelling:
-      setSettingInt(L"oc_use", settingInt(L"oc_use", 1, 0, 1) <= 0 ? 1 : 0, 0, 1);
+      cfgOcUse.toggle();
       break;
     default:
       break;
@@ -113,13 +117,13 @@ void exitProgram() {
     Sleep(1);
   }
   removeTrayIcon();
-  // Changed language strings are saved by the string table once it is wired in.
+  LocalStr::save();
   if (g_program.optionsWindow) DestroyWindow(g_program.optionsWindow);
   if (g_program.unhookAll) {
     DWORD start = GetTickCount();
     while (!g_program.unhookAll()) {
       if ((GetTickCount() - start) / 1000 > 5) {
-        devLog("******************* UN-HOOK FAILED **************\n");
+        debugLog("******************* UN-HOOK FAILED **************\n");
         break;
       }
       Sleep(1);

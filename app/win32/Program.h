@@ -40,15 +40,11 @@ struct Program {
   char version[16] = {};
   wchar_t exePath[MAX_PATH] = {};
   wchar_t moduleFolder[MAX_PATH] = {};  // without the trailing '\'
-  wchar_t iniPath[MAX_PATH] = {};
-  char iniPathA[MAX_PATH] = {};
   HFONT dialogFont = nullptr;
   HICON iconLarge = nullptr;
   HICON iconSmall = nullptr;
   HICON trayDefaultIcon = nullptr;
   HICON grayIcon = nullptr;
-  char uiLanguage[16] = {};  // ISO 639 code of the interface language
-  char uiCulture[32] = {};
   DWORD mainThread = 0;
   wchar_t hookPath[260] = {};
   HMODULE hookModule = nullptr;
@@ -74,7 +70,6 @@ void toggleOnOff();
 // Diagnostics (Diagnostics.cpp): the "WINOUT32" trace channel and the
 // developer log.
 void trace(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void devLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
 bool developerMode();
 void createDeveloperWindow();
 void showDeveloperWindow();
@@ -82,17 +77,6 @@ void showDeveloperWindow();
 // Unpacking (Unpack.cpp): language files and the hook library; false when
 // the hook library resource is missing or cannot be written.
 bool unpackResources();
-
-// Settings until the configuration objects replace them
-// (ProgramSettings.cpp): "common" section integers and texts.
-int32_t settingInt(const wchar_t* key, int32_t def, int32_t min, int32_t max);
-void setSettingInt(const wchar_t* key, int32_t value, int32_t min, int32_t max);
-void settingStr(const wchar_t* key, const wchar_t* def, wchar_t* out, DWORD size);
-void setSettingStr(const wchar_t* key, const wchar_t* value);
-
-// Interface texts by language key, until the localised string table
-// replaces it (TrayMenu.cpp).
-const wchar_t* uiText(const char* key);
 
 // The receiver (DllReceiver.cpp).
 bool startReceiver();

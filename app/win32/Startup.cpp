@@ -7,6 +7,12 @@
 #include <cwchar>
 
 #include "app/win32/Program.h"
+#include "app/AppPaths.h"
+#include "app/LocalStr.h"
+#include "app/Settings.h"
+#include "app/Sounds.h"
+#include "app/UserLanguage.h"
+#include "core/DebugLog.h"
 #include "language/Locale.h"
 
 namespace orv::win {
@@ -22,38 +28,25 @@ void computePaths() {
   GetModuleFileNameW(nullptr, g_program.exePath, MAX_PATH);
   lstrcpynW(g_program.moduleFolder, g_program.exePath, MAX_PATH);
   if (wchar_t* slash = wcsrchr(g_program.moduleFolder, L'\\')) *slash = 0;
-  std::swprintf(g_program.iniPath, MAX_PATH, L"%ls\\Orvanta.ini", g_program.moduleFolder);
-  WideCharToMultiByte(CP_ACP, 0, g_program.iniPath, -1, g_program.iniPathA, MAX_PATH, nullptr, nullptr);
+  // The settings objects compute and keep the INI path on first use.
+  iniPath16();
+  iniPath8();
 }
 
 void createDialogFont() {
-  wchar_t name[100];
-  settingStr(L"def_font_name", L"Tahoma", name, 100);
-  int size = settingInt(L"def_font_size", 12, 8, 24);
+  Str16 name = cfgDefFontName.get();
+  int size = cfgDefFontSize.get();
   HDC dc = GetDC(nullptr);
   int height = -MulDiv(size, GetDeviceCaps(dc, LOGPIXELSY), 72);
   ReleaseDC(nullptr, dc);
   g_program.dialogFont = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, name);
+                                     DEFAULT_PITCH | FF_DONTCARE,
+                                     reinterpret_cast<const wchar_t*>(name.data()));
 }
 
 HICON loadAppIcon(const wchar_t* name, int size) {
   return static_cast<HICON>(LoadImageW(g_program.instance, name, IMAGE_ICON, size, size, LR_SHARED));
-}
-
-void chooseInterfaceLanguage() {
-  MyNLS r = localeRecord(GetUserDefaultLangID());
-  if (r.lcid == 0) r = localeRecord(1033);
-  std::snprintf(g_program.uiLanguage, sizeof g_program.uiLanguage, "%s", r.language ? r.language : "en");
-  std::snprintf(g_program.uiCulture, sizeof g_program.uiCulture, "%s", r.culture ? r.culture : "en-US");
-  wchar_t current[100];
-  settingStr(L"interface_lang", L"", current, 100);
-  if (current[0] == 0) {
-    wchar_t code[16];
-    MultiByteToWideChar(CP_ACP, 0, g_program.uiLanguage, -1, code, 16);
-    setSettingStr(L"interface_lang", code);
-  }
 }
 
 void registerGenericWindowClass() {
@@ -178,9 +171,10 @@ int runProgram(HINSTANCE instance) {
   g_program.mainWindow = main;
   attachTrayHandler(main);
   if (developerMode()) createDeveloperWindow();                       // 19.1
-  // 19.2 to 19.12: impossibility lists, notes editor, dictionaries, last
-  // words, layouts and word buffers, sounds, clipboard history and notes,
-  // popup menu, hotkey table: each joins here with its module.
+  // 19.2 to 19.7: impossibility lists, notes editor, dictionaries, last
+  // words, layouts and word buffers join here with the switching logic.
+  loadSounds();                                                       // 19.8
+  // 19.9 to 19.12: clipboard history and notes, popup menu, hotkey table.
   if (!startReceiver()) return 1;                                     // 19.13
   while (g_program.shared->receiver == 0) Sleep(1);                   // 19.14
   // 19.15: the hotkeys from the INI file (the frame's own two work already).
@@ -192,7 +186,7 @@ int runProgram(HINSTANCE instance) {
   updateTrayIconForLayout(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0)));  // 22
   PostMessageW(main, WM_COMMAND, kCmdInstallHooks, 0);                // 23
   trace("started %s hook=%ls\n", g_program.version, g_program.hookPath);
-  devLog("Orvanta %s started\n", g_program.version);
+  debugLog("Orvanta %s started\n", g_program.version);
   return messageLoop();                                               // 24
 }
 

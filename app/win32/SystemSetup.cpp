@@ -11,14 +11,12 @@
 #include <cstring>
 #include <cwchar>
 
+#include "app/Settings.h"
 #include "app/win32/Program.h"
 
 namespace orv::win {
 
 namespace {
-
-// The update server's domain, placed in the trusted-sites zone.
-const wchar_t* kUpdateDomain = L"orvanta.example.org";
 
 const wchar_t* exeFileName() {
   const wchar_t* slash = wcsrchr(g_program.exePath, L'\\');
@@ -93,10 +91,17 @@ void writeBrowserRegistryValues() {
     RegSetValueExW(key, exeFileName(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(key);
   }
+  // The update server's host (without a port) goes into the trusted sites.
+  Str16 domain = cfgUpdaterDomain.get();
+  for (int32_t i = 0; i < domain.size(); ++i)
+    if (domain.at(i) == u':') {
+      domain.isetSize(i);
+      break;
+    }
   wchar_t zone[300];
   std::swprintf(zone, 300,
                 L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap\\Domains\\%ls",
-                kUpdateDomain);
+                reinterpret_cast<const wchar_t*>(domain.data()));
   if (RegCreateKeyExW(HKEY_CURRENT_USER, zone, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
       ERROR_SUCCESS) {
     value = 2;
@@ -120,7 +125,7 @@ void syncStartupShortcut() {
   shortcutPath(path, sizeof path);
   if (!path[0]) return;
   const bool exists = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-  if (settingInt(L"windows_autostart", 1, 0, 1) != 0) {
+  if (cfgWindowsAutostart.get() != 0) {
     if (!exists) createShortcut(path);
   } else if (exists) {
     DeleteFileA(path);

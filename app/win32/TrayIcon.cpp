@@ -10,6 +10,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "app/LocalStr.h"
+#include "app/Settings.h"
 #include "app/win32/Program.h"
 #include "app/win32/Subclass.h"
 #include "core/MapT.h"
@@ -158,20 +160,19 @@ void updateTrayIconForLayout(uintptr_t layout) {
 void showTrayMenu() {
   HMENU menu = CreatePopupMenu();
   if (!menu) return;
-  auto checked = [](const wchar_t* key, int def) {
-    return settingInt(key, def, 0, 1) > 0 ? MF_CHECKED : MF_UNCHECKED;
-  };
-  AppendMenuW(menu, MF_STRING, kCmdOptions, uiText("tray_mi_options"));
+  auto checked = [](CfgInt& setting) { return setting.get() > 0 ? MF_CHECKED : MF_UNCHECKED; };
+  auto text = [](const char* key) { return reinterpret_cast<const wchar_t*>(lstr(key)); };
+  AppendMenuW(menu, MF_STRING, kCmdOptions, text("tray_mi_options"));
   SetMenuDefaultItem(menu, kCmdOptions, FALSE);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING | checked(L"autosw_use", 1), kCmdToggleAutoSwitch, uiText("tray_mi_auto_sw_lay"));
-  AppendMenuW(menu, MF_STRING | checked(L"oc_use", 1), kCmdToggleSpelling, uiText("tray_mi_oc"));
+  AppendMenuW(menu, MF_STRING | checked(cfgAutoswUse), kCmdToggleAutoSwitch, text("tray_mi_auto_sw_lay"));
+  AppendMenuW(menu, MF_STRING | checked(cfgOcUse), kCmdToggleSpelling, text("tray_mi_oc"));
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kCmdNotesEditor, uiText("tray_mi_underliner"));
-  AppendMenuW(menu, MF_STRING, kCmdUpdater, uiText("tray_mi_updater"));
+  AppendMenuW(menu, MF_STRING, kCmdNotesEditor, text("tray_mi_underliner"));
+  AppendMenuW(menu, MF_STRING, kCmdUpdater, text("tray_mi_updater"));
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   if (developerMode()) AppendMenuW(menu, MF_STRING, kCmdDeveloper, L"Developer");
-  AppendMenuW(menu, MF_STRING, kCmdExit, uiText("tray_mi_exit"));
+  AppendMenuW(menu, MF_STRING, kCmdExit, text("tray_mi_exit"));
   POINT pt;
   GetCursorPos(&pt);
   SetForegroundWindow(g_program.mainWindow);

@@ -1,0 +1,26 @@
+#pragma once
+// The settings the keyboard code reads. This is a seam: the program binds it
+// to its configuration objects (CfgInt/CfgStr of the INI file); the defaults
+// here are the settings' own defaults, so a test or tool that builds a plain
+// KeyboardSettings gets a fresh installation's behaviour.
+
+#include <string>
+
+namespace orv {
+
+class KeyboardSettings {
+ public:
+  virtual ~KeyboardSettings() = default;
+  // "hkl" "order": layout handles in hexadecimal separated by blanks or tabs.
+  virtual std::string hklOrder() const { return ""; }
+  // "common" "only_sel_lay_switch": 1 = switches cycle through the program's
+  // layout order, 0 = through the system's list.
+  virtual int onlySelLaySwitch() const { return 1; }
+  // "common" "autocomplete": the key that expands a note's abbreviation
+  // (0 none, 1 Space, 2 Tab, 3 Enter).
+  virtual int autocomplete() const { return 1; }
+  // "common" "work_start_symbol_cnt": minimum word length for the analysis.
+  virtual int workStartSymbolCount() const { return 3; }
+};
+
+}  // namespace orv

@@ -1,0 +1,59 @@
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/Clipboard.h"
+
+namespace orv {
+
+namespace {
+
+class WinClipboard : public ClipboardPort {
+ public:
+  bool open() override { return OpenClipboard(nullptr) != 0; }
+  void close() override { CloseClipboard(); }
+  bool empty() override { return EmptyClipboard() != 0; }
+  bool isFormatAvailable(unsigned format) override { return IsClipboardFormatAvailable(format) != 0; }
+
+  bool getData(unsigned format, ArrT<char>& block) override {
+    block.clear();
+    HANDLE h = GetClipboardData(format);
+    if (!h) return false;
+    SIZE_T size = GlobalSize(h);
+    const void* p = GlobalLock(h);
+    if (!p) return false;
+    block.isetSize(static_cast<int32_t>(size));
+    std::memcpy(block.data(), p, size);
+    GlobalUnlock(h);
+    return true;
+  }
+
+  bool setData(unsigned format, const void* bytes, int32_t size) override {
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, static_cast<SIZE_T>(size));
+    if (!h) return false;
+    void* p = GlobalLock(h);
+    if (!p) {
+      GlobalFree(h);
+      return false;
+    }
+    std::memcpy(p, bytes, static_cast<size_t>(size));
+    GlobalUnlock(h);
+    if (!SetClipboardData(format, h)) {
+      GlobalFree(h);
+      return false;
+    }
+    return true;  // the system owns the block now
+  }
+
+  uint32_t tickCount() override { return GetTickCount(); }
+  void sleep(uint32_t ms) override { Sleep(ms); }
+};
+
+}  // namespace
+
+ClipboardPort& systemClipboard() {
+  static WinClipboard clipboard;
+  return clipboard;
+}
+
+}  // namespace orv

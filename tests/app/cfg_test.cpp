@@ -1,0 +1,176 @@
+// Setting objects against the INI file: natively through the Linux INI
+// engine, under Wine through the real profile functions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/Cfg.h"
+#include "app/IniSection.h"
+#include "app/Settings.h"
+#include "platform/Profile.h"
+#include "support/AppFolder.h"
+
+namespace orv {
+namespace {
+
+using test::AppFolder;
+using test::readBytes;
+using test::writeBytes;
+
+std::u16string profile(const Str16& ini, const char16_t* section, const char16_t* key) {
+  char16_t buf[4096];
+  getProfileString(section, key, u"<missing>", buf, 4096, ini);
+  return buf;
+}
+
+std::u16string u16(int v) {
+  std::string s = std::to_string(v);
+  return std::u16string(s.begin(), s.end());
+}
+
+TEST(Settings, TheTableHasOneObjectPerKey) {
+  int count = 0;
+  for (CfgBase* a = CfgBase::first(); a; a = a->next(), ++count)
+    for (CfgBase* b = a->next(); b; b = b->next())
+      EXPECT_FALSE(std::u16string_view(a->section()) == b->section() && std::u16string_view(a->key()) == b->key());
+  EXPECT_EQ(count, kSettingCount);
+}
+
+TEST(Settings, AFreshFolderFillsWithEveryDefaultAndReadsBackTheSame) {
+  AppFolder dir;
+  for (CfgBase* c = CfgBase::first(); c; c = c->next()) c->load();
+  std::string first = readBytes(dir.ini());
+  int keys = 0;
+  for (char c : first) keys += c == '=';
+  EXPECT_EQ(keys, kSettingCount);
+
+  EXPECT_EQ(profile(dir.ini(), u"common", u"transparency"), u"255");
+  EXPECT_EQ(profile(dir.ini(), u"underliner", u"backColor"), u"16762723");
+  EXPECT_EQ(profile(dir.ini(), u"updater", u"domain"), u"localhost:8089");
+  EXPECT_EQ(profile(dir.ini(), u"translit", u"active"), u"?");
+  EXPECT_EQ(profile(dir.ini(), u"common", u"interface_lang"), u"");
+  EXPECT_EQ(profile(dir.ini(), u"common", u"devel"), u"<missing>");  // never written
+
+  forgetAllSettings();  // the next run of the program
+  for (CfgBase* c = CfgBase::first(); c; c = c->next()) {
+    if (auto* i = dynamic_cast<CfgInt*>(c)) {
+      EXPECT_EQ(i->get(), i->defaultValue()) << utf16ToUtf8(i->key());
+      EXPECT_EQ(profile(dir.ini(), i->section(), i->key()), u16(i->defaultValue())) << utf16ToUtf8(i->key());
+    } else if (auto* s = dynamic_cast<CfgStr*>(c)) {
+      EXPECT_EQ(view(s->get()), std::u16string_view(s->defaultText())) << utf16ToUtf8(s->key());
+    }
+  }
+  EXPECT_EQ(readBytes(dir.ini()), first);
+}
+
+TEST(Settings, NumbersAreClampedOnReadingAndTheFileIsLeftAlone) {
+  AppFolder dir;
+  writeBytes(dir.ini(), "[common]\r\ntransparency=50\r\nwork_start_symbol_cnt=abc\r\nmenu_font_size_idx=7px\r\n");
+  EXPECT_EQ(cfgTransparency.get(), 100);
+  EXPECT_EQ(cfgMenuFontSizeIdx.get(), 7);
+  EXPECT_EQ(readBytes(dir.ini()), "[common]\r\ntransparency=50\r\nwork_start_symbol_cnt=abc\r\nmenu_font_size_idx=7px\r\n");
+  EXPECT_EQ(cfgWorkStartSymbolCnt.get(), 3);  // letters only: the default, written back
+  EXPECT_EQ(profile(dir.ini(), u"common", u"work_start_symbol_cnt"), u"3");
+  EXPECT_EQ(profile(dir.ini(), u"common", u"transparency"), u"50");
+
+  cfgTransparency.set(999);
+  EXPECT_EQ(cfgTransparency.get(), 255);
+  EXPECT_EQ(profile(dir.ini(), u"common", u"transparency"), u"255");
+  writeBytes(dir.ini(), "[common]\r\ntransparency=200\r\n");
+  EXPECT_EQ(cfgTransparency.get(), 255);  // read once: later edits wait for the next start
+}
+
+TEST(Settings, ChangesAreWrittenAtOnceAndOnlyWhenTheyChangeSomething) {
+  AppFolder dir;
+  const char kHand[] = "[common]\r\n  oc_use = 1 \r\n\r\n; mine\r\n";
+  writeBytes(dir.ini(), kHand);
+  EXPECT_EQ(cfgOcUse.get(), 1);
+  cfgOcUse.set(1);
+  EXPECT_EQ(readBytes(dir.ini()), kHand);  // nothing written, so the file keeps its form
+  cfgOcUse.toggle();
+  EXPECT_EQ(cfgOcUse.get(), 0);
+  EXPECT_EQ(readBytes(dir.ini()), "[common]\r\noc_use=0\r\n; mine\r\n");
+  cfgOcUse.set(-5);  // clamped to 0: unchanged, nothing written
+  cfgOcUse.toggle();
+  EXPECT_EQ(cfgOcUse.get(), 1);
+
+  // A set before any get writes even the default.
+  cfgSoundOn.set(0);
+  EXPECT_EQ(profile(dir.ini(), u"common", u"sound_on"), u"0");
+}
+
+TEST(Settings, Texts) {
+  AppFolder dir;
+  writeBytes(dir.ini(), "[common]\r\ninterface_lang=\r\n");
+  EXPECT_EQ(view(cfgInterfaceLang.get()), u"");  // empty counts as missing
+  EXPECT_EQ(readBytes(dir.ini()), "[common]\r\ninterface_lang=\r\n");
+  cfgInterfaceLang.set(u"ru");
+  EXPECT_EQ(profile(dir.ini(), u"common", u"interface_lang"), u"ru");
+
+  cfgMenuFontName.set(u"Courier New   ");
+  EXPECT_EQ(view(cfgMenuFontName.get()), u"Courier New");
+  EXPECT_EQ(profile(dir.ini(), u"common", u"menu_font_name"), u"Courier New");
+  cfgMenuFontName.set(nullptr);
+  EXPECT_EQ(view(cfgMenuFontName.get()), u"");
+
+  std::string longProxy(2500, 'p');
+  longProxy += ":3128";
+  writeBytes(dir.ini(), "[updater]\r\nproxy=" + longProxy + "\r\n");
+  EXPECT_EQ(cfgUpdaterProxy.get().size(), int32_t(longProxy.size()));
+  EXPECT_EQ(utf16ToUtf8(cfgUpdaterProxy.get()), longProxy);
+
+  cfgUpdaterProxyUsername.set(u"\u0418\u0432\u0430\u043D");  // not in the ANSI page of a new (ANSI) file
+  EXPECT_EQ(view(cfgUpdaterProxyUsername.get()), u"\u0418\u0432\u0430\u043D");  // memory keeps it
+  EXPECT_EQ(profile(dir.ini(), u"updater", u"proxyUsername"), u"????");
+}
+
+TEST(Settings, DevelIsReadOnceAndOnlyOneMeansOn) {
+  AppFolder dir;
+  EXPECT_FALSE(develMode());
+  EXPECT_EQ(readBytes(dir.ini()), "");
+  writeBytes(dir.ini(), "[common]\r\ndevel=1\r\n");
+  EXPECT_FALSE(develMode());  // cached
+  for (const char* v : {"1", " 1 ", "11", "yes", "0"}) {
+    forgetDevelMode();
+    writeBytes(dir.ini(), std::string("[common]\r\ndevel=") + v + "\r\n");
+    EXPECT_EQ(develMode(), std::string(v) == "1" || std::string(v) == " 1 ") << v;
+  }
+}
+
+TEST(Settings, LeadingNumbers) {
+  int32_t v = 0;
+  EXPECT_TRUE(parseLeadingInt(u"  -12x", v));
+  EXPECT_EQ(v, -12);
+  EXPECT_TRUE(parseLeadingInt(u"+7", v));
+  EXPECT_EQ(v, 7);
+  EXPECT_TRUE(parseLeadingInt(u"99999999999", v));
+  EXPECT_EQ(v, INT32_MAX);
+  EXPECT_FALSE(parseLeadingInt(u"x1", v));
+  EXPECT_FALSE(parseLeadingInt(u"-", v));
+  EXPECT_FALSE(parseLeadingInt(u"", v));
+}
+
+TEST(IniSections, ReadAndWrittenWholeThroughTheGrowingBuffer) {
+  AppFolder dir;
+  ArrT<IniLine> lines;
+  for (int i = 0; i < 1500; ++i) lines.append(IniLine{str8("app" + std::to_string(i) + ".exe"), str8(std::to_string(i)), true});
+  lines.append(IniLine{str8(""), str8("5"), true});  // no name: not written
+  ASSERT_TRUE(writeIniSection("exe_mark", lines));
+  ArrT<IniLine> back = readIniSection("exe_mark");  // about 20000 bytes
+  ASSERT_EQ(back.size(), 1500);
+  EXPECT_EQ(view(back[1499].name), "app1499.exe");
+  EXPECT_EQ(iniNumber(back[1499].value), 1499);
+
+  writeBytes(dir.ini(), "[hotkey]\r\n!!exit=1657\r\nno equals\r\ntranslit=abc\r\n");
+  back = readIniSection("hotkey");
+  ASSERT_EQ(back.size(), 3);
+  EXPECT_TRUE(back[0].hasValue);
+  EXPECT_FALSE(back[1].hasValue);
+  EXPECT_EQ(view(back[1].name), "no equals");
+  EXPECT_EQ(iniNumber(back[2].value), 0);
+  EXPECT_EQ(iniNumber(str8("-12abc")), -12);
+  EXPECT_EQ(readIniSection("missing").size(), 0);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,210 @@
+// Conversions between simulated layouts, and the round trip between every
+// ordered pair of them.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "keyboard/KeyboardState.h"
+#include "keyboard/TextConversion.h"
+#include "platform/SimLayouts.h"
+#include "platform/sim/SimKeyboard.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kDe = 0x04070407;
+
+struct Desk {
+  sim::SimKeyboard kb;
+  KeyboardSettings settings;
+  KeyboardSeams seams;
+  KeyboardState state{kb, settings, seams};
+  explicit Desk(std::initializer_list<Hkl> layouts) {
+    ArrT<Hkl> list;
+    for (Hkl h : layouts) list.append(h);
+    kb.setInstalled(list.data(), list.size());
+    state.syncLayouts();
+  }
+};
+
+std::u16string convert(Desk& d, std::u16string_view text, Hkl from, Hkl to, std::string* narrow = nullptr) {
+  Str16 wide;
+  Str8 n;
+  EXPECT_TRUE(d.state.convertText(str16(text), from, to, wide, n));
+  if (narrow) *narrow = std::string(view(n));
+  return std::u16string(view(wide));
+}
+
+TEST(ConvertText, BetweenLatinAndCyrillic) {
+  Desk d({kUs, kRu});
+  std::string narrow;
+  EXPECT_EQ(convert(d, u"ghbdtn", kUs, kRu, &narrow), u"привет");
+  EXPECT_EQ(narrow, "\xEF\xF0\xE8\xE2\xE5\xF2");  // in 1251
+  EXPECT_EQ(convert(d, u"руддщ", kRu, kUs), u"hello");
+  EXPECT_EQ(convert(d, u"Ghbdtn!", kUs, kRu), u"Привет!");
+}
+
+TEST(ConvertText, KeepsBlanksAndUntypableCharacters) {
+  Desk d({kUs, kRu});
+  std::string narrow;
+  EXPECT_EQ(convert(d, u"a b\tc\r\nd\u20AC", kUs, kRu, &narrow), u"ф и\tс\r\nв\u20AC");
+  EXPECT_EQ(narrow, "\xF4 \xE8\t\xF1\r\n\xE2\x80");  // € in the system page (1252)
+  EXPECT_EQ(convert(d, u"\u4E2D", kUs, kRu, &narrow), u"\u4E2D");
+  EXPECT_EQ(narrow, "?");
+  Str16 withZero = str16(u"ab");
+  withZero.append(u'\0');
+  withZero.append(u'c');
+  Str16 wide;
+  Str8 n;
+  ASSERT_TRUE(d.state.convertText(withZero, kUs, kRu, wide, n));
+  EXPECT_EQ(std::u16string(view(wide)), u"фи");  // up to the terminating zero
+}
+
+TEST(ConvertText, FailsWithoutBuffersOrWithOneLayoutAndLeavesOutputs) {
+  Desk d({kUs, kRu});
+  Str16 wide = str16(u"keep");
+  Str8 narrow = str8("keep");
+  EXPECT_FALSE(d.state.convertText(str16(u"x"), kUs, kDe, wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u"keep");
+  Desk one({kUs});
+  EXPECT_FALSE(one.state.convertText(str16(u"x"), kUs, kUs, wide, narrow));
+  EXPECT_FALSE(one.state.convertToNextLayout(str16(u"x"), wide, narrow));
+  EXPECT_EQ(std::string(view(narrow)), "keep");
+}
+
+TEST(ConvertToNextLayout, ReadsEveryKeyPunctuationIncluded) {
+  Desk d({kUs, kRu});
+  Str16 wide;
+  Str8 narrow;
+  ASSERT_TRUE(d.state.convertToNextLayout(str16(u"ghbdtn, vbh"), wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u"приветб мир");
+  ASSERT_TRUE(d.state.convertToNextLayout(str16(u"привет, мир"), wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u"ghbdtn? vbh");  // wraps around to the first layout
+}
+
+TEST(ConvertToNextLayout, FailsOnACharacterNoLayoutTypes) {
+  Desk d({kUs, kRu});
+  Str16 wide = str16(u"keep");
+  Str8 narrow;
+  EXPECT_FALSE(d.state.convertToNextLayout(str16(u"hello \u4E2D"), wide, narrow));
+  EXPECT_FALSE(d.state.convertToNextLayout(str16(u"hello мир"), wide, narrow));  // no single layout
+  EXPECT_EQ(std::u16string(view(wide)), u"keep");
+}
+
+TEST(ConvertToNextLayout, FromTheLastLayoutTheTargetIsTheFirst) {
+  Desk d({kUs, kRu, kDe});
+  Str16 wide;
+  Str8 narrow;
+  // ö and ä are German only: the source is the third layout, the target the first.
+  ASSERT_TRUE(d.state.convertToNextLayout(str16(u"\u00F6\u00E4"), wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u";'");
+  // The program's order puts the named layouts first.
+  struct Ordered : KeyboardSettings {
+    std::string hklOrder() const override { return "04070407 04090409"; }
+  } ordered;
+  sim::SimKeyboard kb;
+  Hkl list[] = {kUs, kRu, kDe};
+  kb.setInstalled(list, 3);
+  KeyboardSeams seams;
+  KeyboardState state(kb, ordered, seams);
+  state.syncLayouts();
+  ASSERT_EQ(state.analysisOrder.size(), 3);
+  EXPECT_EQ(state.analysisOrder[0]->layout, kDe);
+  ASSERT_TRUE(state.convertToNextLayout(str16(u"\u00F6\u00E4"), wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u";'");  // de -> us, the next in the program's order
+}
+
+// Characters a layout gives on two keys in the same shift state: the way
+// back finds the later key. And keys that give nothing in a shift state:
+// the character typed there elsewhere stays itself and may come back from
+// another key.
+struct Exceptions {
+  const char* layout;
+  std::u16string onTwoKeys;
+  std::u16string silentCodes;  // key codes as characters, for brevity
+};
+const Exceptions kExceptions[] = {
+    {"us", u"\\|", u""},
+    {"ru", u"\\/", u""},
+    {"ua", u"\\/", u""},
+    {"de", u"", u""},
+    {"fr", u"", std::u16string(1, char16_t(0x129))},  // Shift on the ² key
+};
+
+std::u16string twoKeyChars(const LayoutCharMap& m) {
+  std::u16string out;
+  for (int32_t i = 0; i < m.toWide.size(); ++i)
+    for (int32_t j = i + 1; j < m.toWide.size(); ++j) {
+      unsigned a = m.toWide.keyAt(i), b = m.toWide.keyAt(j);
+      if (keyShiftState(a) == keyShiftState(b) && m.toWide.valAt(i) == m.toWide.valAt(j) &&
+          out.find(char16_t(m.toWide.valAt(i))) == std::u16string::npos)
+        out += char16_t(m.toWide.valAt(i));
+    }
+  return out;
+}
+
+TEST(RoundTrip, EveryOrderedPairOfLayoutsExceptTheNamedKeys) {
+  ArrT<Hkl> all;
+  for (int32_t i = 0; i < simLayoutCount(); ++i) all.append(simLayoutAt(i).hkl);
+  sim::SimKeyboard kb;
+  kb.setInstalled(all.data(), all.size());
+  KeyboardSettings settings;
+  KeyboardSeams seams;
+  KeyboardState state(kb, settings, seams);
+  ASSERT_TRUE(state.syncLayouts());
+
+  // The named exceptions are exactly what the maps hold.
+  for (const Exceptions& e : kExceptions) {
+    const LayoutCharMap& m = state.buffer(findSimLayout(e.layout)->hkl)->map;
+    std::u16string two = twoKeyChars(m);
+    EXPECT_EQ(two, e.onTwoKeys) << e.layout;
+    std::u16string silent;
+    for (int32_t i = 0; i < m.keys.size(); ++i)
+      if (!m.toWide.contains(keyCode(m.keys.keyAt(i), 1))) silent += char16_t(keyCode(m.keys.keyAt(i), 1));
+    EXPECT_EQ(silent, e.silentCodes) << e.layout;
+  }
+
+  std::mt19937 rng(20240611);
+  int checked = 0;
+  for (const Exceptions& ea : kExceptions) {
+    for (const Exceptions& eb : kExceptions) {
+      if (&ea == &eb) continue;
+      Hkl a = findSimLayout(ea.layout)->hkl, b = findSimLayout(eb.layout)->hkl;
+      const LayoutCharMap& ma = state.buffer(a)->map;
+      const LayoutCharMap& mb = state.buffer(b)->map;
+      std::u16string alphabet = u" \t";
+      for (int32_t i = 0; i < ma.fromWide.size(); ++i) {
+        unsigned code = ma.fromWide.valAt(i);
+        const unsigned* w = mb.toWide.get(code);
+        bool excepted = (w && eb.onTwoKeys.find(char16_t(*w)) != std::u16string::npos) ||
+                        eb.silentCodes.find(char16_t(code)) != std::u16string::npos;
+        if (!excepted) alphabet += char16_t(ma.fromWide.keyAt(i));
+      }
+      for (int n = 0; n < 40; ++n) {
+        std::u16string text;
+        int len = 1 + int(rng() % 24);
+        for (int k = 0; k < len; ++k) text += alphabet[rng() % alphabet.size()];
+        Str16 there, back;
+        Str8 narrow;
+        ASSERT_TRUE(state.convertText(str16(text), a, b, there, narrow));
+        ASSERT_TRUE(state.convertText(there, b, a, back, narrow));
+        ASSERT_EQ(std::u16string(view(back)), text) << ea.layout << " -> " << eb.layout;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_EQ(checked, 20 * 40);
+
+  // And an excepted character really does not come back: | typed in
+  // German (Shift+<) reads as US |, which US maps back to its later key.
+  Str16 there, back;
+  Str8 narrow;
+  ASSERT_TRUE(state.convertText(str16(u"'"), kDe, kUs, there, narrow));  // Shift+# -> |
+  ASSERT_TRUE(state.convertText(there, kUs, kDe, back, narrow));
+  EXPECT_EQ(std::u16string(view(back)), u">");
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,341 @@
+// Key events through KeyboardState::onKeyEvent in the simulated desktop.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "keyboard/KeyboardState.h"
+#include "platform/sim/SimInput.h"
+#include "platform/sim/SimKeyboard.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kDe = 0x04070407;
+
+// Records the calls into the surrounding parts.
+struct RecordingSeams : KeyboardSeams {
+  std::vector<std::string> calls;
+  std::vector<int> sounds;
+  bool menuOpen = false, disabled = false, takeHotkey = false, expandNote = false;
+  int wordLength = 0;
+  int resets = 0;
+  void (*analysis)(KeyboardState&) = nullptr;
+
+  bool worksIn(const char*) override { return !disabled; }
+  bool offerHotkey(KeyboardState&, const KeyEventRecord&) override { return takeHotkey; }
+  bool isMenuOpen() override { return menuOpen; }
+  void offerKeyToMenu(KeyboardState&, const KeyEventRecord& r) override { calls.push_back("menu:" + std::to_string(r.vk)); }
+  void closeMenu() override { calls.push_back("closeMenu"); }
+  void completeSequence(KeyboardState&, const KeyEventRecord&) override { calls.push_back("complete"); }
+  void carryOutSwitch(KeyboardState&, KeybBuffer* t) override { calls.push_back("switch:" + std::to_string(t->layout)); }
+  bool expandNoteShortcut(KeyboardState& s, const KeyEventRecord&) override {
+    calls.push_back("note:" + std::string(view(s.current->text)));
+    return expandNote;
+  }
+  void analyseWord(KeyboardState& s, const KeyEventRecord&) override {
+    calls.push_back("analyse:" + std::string(view(s.current->text)));
+    if (analysis) analysis(s);
+  }
+  int currentWordLength(KeyboardState&) override { return wordLength; }
+  void playSound(int i) override { sounds.push_back(i); }
+  void textReset() override { ++resets; }
+};
+
+struct Fixture : ::testing::Test {
+  sim::SimKeyboard kb;
+  KeyboardSettings settings;
+  RecordingSeams seams;
+  KeyboardState state{kb, settings, seams};
+  sim::SimInput input{kb};
+
+  void SetUp() override {
+    Hkl list[] = {kUs, kRu, kDe};
+    kb.setInstalled(list, 3);
+    state.syncLayouts();
+  }
+  uint32_t send(uint32_t vk, uint32_t scan, bool up, bool repeat = false) {
+    return state.onKeyEvent(input.key(vk, scan, up, false, repeat));
+  }
+  void tap(uint32_t vk, uint32_t scan) {
+    send(vk, scan, false);
+    send(vk, scan, true);
+  }
+  void tapShifted(uint32_t vk, uint32_t scan) {
+    send(16, 0x2A, false);
+    tap(vk, scan);
+    send(16, 0x2A, true);
+  }
+  std::string text(Hkl layout) {
+    state.rebuildTexts();
+    return std::string(view(state.buffer(layout)->text));
+  }
+};
+
+using KeyEvents = Fixture;
+
+TEST_F(KeyEvents, LettersRenderInEveryLayout) {
+  for (auto [vk, scan] : {std::pair{'G', 0x22}, {'H', 0x23}, {'B', 0x30}}) tap(vk, scan);
+  EXPECT_EQ(text(kUs), "ghb");
+  EXPECT_EQ(text(kRu), "\xEF\xF0\xE8");  // при
+  EXPECT_EQ(text(kDe), "ghb");
+  EXPECT_EQ(state.typedKeys[0], 0x00670022u);  // scan 0x22, plain, 'g'
+}
+
+TEST_F(KeyEvents, AutoRepeatGoesIntoTheTextButNotTheHistory) {
+  send('A', 0x1E, false);
+  send('A', 0x1E, false, true);
+  send('A', 0x1E, false, true);
+  send('A', 0x1E, true);
+  EXPECT_EQ(text(kUs), "aaa");
+  ASSERT_EQ(state.history.size(), 2);
+  EXPECT_EQ(state.history[0].count, 0u);
+}
+
+TEST_F(KeyEvents, BackspaceOnTheOnlyKeyLeavesAnEmptyArrayWithTrackingOn) {
+  tap('A', 0x1E);
+  tap(8, 0x0E);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.tracking, 1u);
+  tap('B', 0x30);
+  EXPECT_EQ(text(kUs), "b");
+}
+
+TEST_F(KeyEvents, LetterSpaceLetterGivesThreeElements) {
+  tap('A', 0x1E);
+  tap(32, 0x39);
+  tap('B', 0x30);
+  ASSERT_EQ(state.typedKeys.size(), 3);
+  EXPECT_EQ(state.typedKeys[1], kSpaceElement);
+  EXPECT_EQ(text(kUs), "a b");
+}
+
+TEST_F(KeyEvents, CtrlCResetsAndShiftAIsAppendedWithShiftState1) {
+  tap('A', 0x1E);
+  send(17, 0x1D, false);
+  tap('C', 0x2E);
+  send(17, 0x1D, true);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.tracking, 1u);
+  tapShifted('A', 0x1E);
+  ASSERT_EQ(state.typedKeys.size(), 1);
+  EXPECT_EQ(state.typedKeys[0], 0x0041011Eu);
+}
+
+TEST_F(KeyEvents, ModifiersAloneLeaveTheTextAlone) {
+  tap('A', 0x1E);
+  send(17, 0x1D, false);
+  send(16, 0x2A, false);  // a further modifier while Ctrl is held
+  send(16, 0x2A, true);
+  send(17, 0x1D, true);
+  tap(20, 0x3A);  // Caps Lock
+  EXPECT_EQ(text(kUs), "a");
+  tap('B', 0x30);
+  EXPECT_EQ(state.typedKeys.last(), 0x00420230u);  // Caps Lock on: shift state 2, 'B'
+}
+
+TEST_F(KeyEvents, FocusChangeResetsBeforeTheKeyIsHandled) {
+  tap('A', 0x1E);
+  input.app().focus = 0x4444;
+  tap('B', 0x30);
+  EXPECT_EQ(text(kUs), "b");
+}
+
+TEST_F(KeyEvents, UserLayoutChangeResetsButAnExpectedOneKeepsTheText) {
+  tap('A', 0x1E);
+  kb.activateLayout(kRu);
+  state.expectedLayout = kRu;
+  tap('B', 0x30);
+  EXPECT_EQ(text(kUs), "ab");
+  EXPECT_EQ(state.previousLayout, kUs);
+  kb.activateLayout(kUs);  // not asked for
+  tap('C', 0x2E);
+  EXPECT_EQ(text(kUs), "c");
+}
+
+TEST_F(KeyEvents, WordBreakingKeysResetAndEnterSounds) {
+  tap('A', 0x1E);
+  send(13, 0x1C, false);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.tracking, 0u);
+  tap('B', 0x30);  // tracking is off until the breaking key comes up
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  send(13, 0x1C, true);
+  EXPECT_EQ(state.tracking, 1u);
+  tap('B', 0x30);
+  EXPECT_EQ(text(kUs), "b");
+  EXPECT_NE(std::find(seams.sounds.begin(), seams.sounds.end(), kSndKey), seams.sounds.end());
+  tap(37, 0x4B);  // Left
+  EXPECT_EQ(state.typedKeys.size(), 0);
+}
+
+TEST_F(KeyEvents, DeadKeyThatDoesNotCombineStoresItsOwnCharacter) {
+  kb.activateLayout(kDe);
+  tap('A', 0x1E);  // a new layout: the text starts here
+  tap(0xDC, 0x29);  // ^ (dead)
+  tap('X', 0x2D);
+  ASSERT_EQ(state.typedKeys.size(), 3);
+  EXPECT_EQ(state.typedKeys[1], 0x005E0029u);  // the dead key's element gets ^
+  EXPECT_EQ(state.typedKeys[2], 0x0078002Du);
+  tap(0xDC, 0x29);
+  tap('A', 0x1E);
+  EXPECT_EQ(state.typedKeys[3], 0x00000029u);  // combined: the dead key keeps 0
+  EXPECT_EQ(state.typedKeys[4], 0x00E2001Eu);  // â
+  EXPECT_EQ(text(kDe), "a^x\xE2");
+}
+
+TEST_F(KeyEvents, FirstKeyADeadKeyIsPrintableAndSoundsKey) {
+  // Only German installed: no layout text grows (another layout would read
+  // the key as a character).
+  Hkl de[] = {kDe};
+  kb.setInstalled(de, 1);
+  state.syncLayouts();
+  seams.sounds.clear();
+  send(0xDC, 0x29, false);
+  EXPECT_EQ(state.outcome.printableKey, 1u);
+  EXPECT_EQ(state.outcome.textGrew, 0u);
+  ASSERT_FALSE(seams.sounds.empty());
+  EXPECT_EQ(seams.sounds.back(), kSndKey);
+}
+
+TEST_F(KeyEvents, UnmappedKeysAreAppendedWithoutCharacters) {
+  tap('A', 0x1E);
+  tap(9, 0x0F);   // Tab
+  tap(27, 0x01);  // Escape, menu closed
+  EXPECT_EQ(state.typedKeys.size(), 3);
+  EXPECT_EQ(text(kUs), "a");
+  EXPECT_EQ(text(kRu), "\xF4");
+}
+
+TEST_F(KeyEvents, MouseClickResetWithTrackingStartsANewWord) {
+  tap('A', 0x1E);
+  state.resetAndTrack();  // what the mouse handler does for a click
+  EXPECT_EQ(state.outcome.resetDone, 1u);
+  tap('B', 0x30);
+  EXPECT_EQ(text(kUs), "b");
+  EXPECT_GE(seams.resets, 1);
+}
+
+TEST_F(KeyEvents, DisabledApplicationsAndLayoutZeroEmptyTheText) {
+  tap('A', 0x1E);
+  seams.disabled = true;
+  tap('B', 0x30);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  seams.disabled = false;
+  tap('C', 0x2E);
+  KeyEventRecord r = input.key('D', 0x20, false);
+  r.layout = 0;
+  EXPECT_EQ(state.onKeyEvent(r), 0u);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+}
+
+TEST_F(KeyEvents, HotkeysAreSwallowedAndTheHotkeyFieldIgnored) {
+  seams.takeHotkey = true;
+  EXPECT_EQ(send('A', 0x1E, false), 1u);
+  seams.takeHotkey = false;
+  input.app().focusClass = "msctls_hotkey32";
+  EXPECT_EQ(send('A', 0x1E, false), 0u);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+}
+
+TEST_F(KeyEvents, OpenMenuTakesKeysAndEscapeDiscardsTheText) {
+  tap('A', 0x1E);
+  seams.menuOpen = true;
+  EXPECT_EQ(send(27, 0x01, false), 1u);
+  EXPECT_NE(std::find(seams.calls.begin(), seams.calls.end(), "menu:27"), seams.calls.end());
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.tracking, 0u);  // a word was discarded: tracking waits
+  seams.menuOpen = false;
+  tap(32, 0x39);
+  EXPECT_EQ(state.tracking, 1u);
+}
+
+TEST_F(KeyEvents, SequenceDoneRunsTheCompletionStepOnly) {
+  tap('A', 0x1E);
+  KeyEventRecord r = input.key(0xFF, 0, true);
+  r.sequenceDone = 1;
+  size_t before = state.history.size();
+  EXPECT_EQ(state.onKeyEvent(r), 0u);
+  EXPECT_EQ(seams.calls.back(), "complete");
+  EXPECT_EQ(size_t(state.history.size()), before);
+}
+
+TEST_F(KeyEvents, AnalysisRunsOnGrowthAndAPendingSwitchRunsAtTheKeyUp) {
+  seams.analysis = [](KeyboardState& s) {
+    if (s.typedKeys.size() == 2) s.pendingSwitch = s.buffer(kRu);
+  };
+  send('G', 0x22, false);
+  EXPECT_EQ(seams.calls.back(), "analyse:g");
+  send('G', 0x22, true);
+  tap('H', 0x23);
+  EXPECT_EQ(seams.calls.back(), "switch:" + std::to_string(kRu));
+  EXPECT_EQ(state.switchedInWord, 1u);
+  EXPECT_EQ(state.pendingSwitch, nullptr);
+  tap(32, 0x39);
+  tap(32, 0x39);
+  auto analyses = [&] { return std::count_if(seams.calls.begin(), seams.calls.end(),
+                                              [](const std::string& c) { return c.rfind("analyse:", 0) == 0; }); };
+  auto n = analyses();
+  tap(32, 0x39);  // three spaces: the array ends in two space elements
+  EXPECT_EQ(analyses(), n);
+}
+
+TEST_F(KeyEvents, NoteShortcutOnTheAutocompleteKeyIsSwallowed) {
+  tap('B', 0x30);
+  tap('R', 0x13);
+  seams.expandNote = true;
+  seams.sounds.clear();
+  EXPECT_EQ(send(32, 0x39, false), 1u);
+  EXPECT_EQ(seams.calls.back(), "note:br");
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.tracking, 1u);
+  EXPECT_EQ(seams.sounds, std::vector<int>{kSndWordFound});
+}
+
+TEST_F(KeyEvents, SoundsFollowTheOutcome) {
+  seams.wordLength = 5;
+  auto last = [&] { return seams.sounds.empty() ? -1 : seams.sounds.back(); };
+  seams.sounds.clear();
+  send('A', 0x1E, false);  // long unknown word grew
+  EXPECT_EQ(last(), kSndNotFound);
+  seams.sounds.clear();
+  send('A', 0x1E, false, true);  // a repeat: no "not found"
+  EXPECT_TRUE(seams.sounds.empty());
+  seams.analysis = [](KeyboardState& s) { s.outcome.wordFound = 1; };
+  send(32, 0x39, false, true);  // a found word on Space plays even on a repeat
+  EXPECT_EQ(last(), kSndWordFound);
+  seams.analysis = [](KeyboardState& s) { s.outcome.switchDone = 1; };
+  seams.sounds.clear();
+  send('B', 0x30, false);
+  EXPECT_TRUE(seams.sounds.empty());
+}
+
+TEST_F(KeyEvents, SyncLayoutsFollowsInstallsAndRemovals) {
+  tap('A', 0x1E);
+  EXPECT_TRUE(state.syncLayouts());
+  EXPECT_EQ(state.typedKeys.size(), 1);  // nothing changed: no reset
+  kb.uninstall(kDe);
+  kb.uninstall(kRu);
+  EXPECT_FALSE(state.syncLayouts());
+  EXPECT_EQ(state.buffers.size(), 1);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  kb.install(kRu);
+  EXPECT_TRUE(state.syncLayouts());
+  EXPECT_EQ(state.analysisOrder.size(), 2);
+  EXPECT_EQ(state.analysisOrder[1]->layout, kRu);
+}
+
+TEST_F(KeyEvents, AKeyOfALayoutWithoutABufferEmptiesTheText) {
+  tap('A', 0x1E);
+  kb.install(0x040C040C);
+  kb.activateLayout(0x040C040C);
+  state.expectedLayout = 0x040C040C;
+  tap('B', 0x30);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.current, nullptr);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,187 @@
+// Learning layouts from the simulated desktop, and rendering typed keys.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "keyboard/LayoutCharMap.h"
+#include "platform/SimLayouts.h"
+#include "platform/sim/SimKeyboard.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kUa = 0x04220422, kDe = 0x04070407, kFr = 0x040C040C;
+
+LayoutCharMap learn(Hkl layout) {
+  sim::SimKeyboard kb;
+  Hkl all[] = {kUs, kRu, kUa, kDe, kFr};
+  kb.setInstalled(all, 5);
+  return buildLayoutCharMap(kb, layout);
+}
+
+unsigned wideAt(const LayoutCharMap& m, unsigned scan, unsigned s) {
+  const unsigned* w = m.toWide.get(keyCode(scan, s));
+  return w ? *w : 0;
+}
+
+std::string render(const LayoutCharMap& m, std::initializer_list<uint32_t> codes) {
+  ArrT<uint32_t> elems;
+  for (uint32_t c : codes) elems.append(c);
+  Str8 text;
+  ArrT<int> pos;
+  renderKeys(m, elems.data(), elems.size(), text, pos);
+  EXPECT_EQ(pos.size(), text.size());
+  return std::string(view(text));
+}
+
+TEST(LayoutMap, UsShiftStatesFollowCapsLockOnLettersOnly) {
+  LayoutCharMap us = learn(kUs);
+  EXPECT_EQ(us.codePage, 1252u);
+  EXPECT_EQ(wideAt(us, 0x1E, 0), u'a');
+  EXPECT_EQ(wideAt(us, 0x1E, 1), u'A');
+  EXPECT_EQ(wideAt(us, 0x1E, 2), u'A');
+  EXPECT_EQ(wideAt(us, 0x1E, 3), u'a');
+  EXPECT_EQ(wideAt(us, 0x02, 2), u'1');  // digits ignore Caps Lock
+  EXPECT_EQ(wideAt(us, 0x02, 3), u'!');
+  // A character several codes give maps back to the lowest shift state.
+  EXPECT_EQ(*us.fromWide.get(u'A'), keyCode(0x1E, 1));
+  EXPECT_EQ(*us.fromChar.get('a'), keyCode(0x1E, 0));
+  // Within one shift state the later (higher) scan code wins: \ is on 0x2B and 0x56.
+  EXPECT_EQ(*us.fromWide.get(u'\\'), keyCode(0x56, 0));
+}
+
+TEST(LayoutMap, ExcludedAndSilentKeysAreNotLearnt) {
+  LayoutCharMap us = learn(kUs);
+  EXPECT_FALSE(us.keys.contains(0x39));  // Space
+  EXPECT_FALSE(us.keys.contains(0x0F));  // Tab
+  EXPECT_FALSE(us.keys.contains(0x1C));  // Enter
+  EXPECT_FALSE(us.keys.contains(0x47));  // keypad 7 (Home)
+  EXPECT_EQ(*us.keys.get(0x1E), unsigned('A'));
+  EXPECT_EQ(us.keys.size(), 48);  // the main block: 47 keys plus the 102nd key
+  EXPECT_TRUE(isExcludedVk(32));
+  EXPECT_TRUE(isExcludedVk(160));
+  EXPECT_FALSE(isExcludedVk('A'));
+}
+
+// A key that gives nothing without modifiers but something with Shift is
+// dropped from every map.
+class ShiftOnlyKeyboard : public sim::SimKeyboard {
+ public:
+  KeyMessages translateKey(uint32_t vk, uint32_t scan, bool up) override {
+    if (vk == 'Q' && !up) {
+      uint8_t st[256];
+      getKeyState(st);
+      KeyMessages m;
+      if (st[16] & 0x80) {
+        m.firstChar = '@';
+        m.chars = 1;
+      }
+      return m;
+    }
+    return SimKeyboard::translateKey(vk, scan, up);
+  }
+};
+
+TEST(LayoutMap, KeyGivingNothingUnshiftedIsAbsentEverywhere) {
+  ShiftOnlyKeyboard kb;
+  LayoutCharMap us = buildLayoutCharMap(kb, kUs);
+  EXPECT_FALSE(us.keys.contains(0x10));
+  for (unsigned s = 0; s < 4; ++s) EXPECT_EQ(wideAt(us, 0x10, s), 0u);
+  EXPECT_FALSE(us.fromWide.contains(u'@') && keyScan(*us.fromWide.get(u'@')) == 0x10);
+}
+
+TEST(LayoutMap, CyrillicLettersAndTheirCodePage) {
+  LayoutCharMap ru = learn(kRu);
+  EXPECT_EQ(ru.codePage, 1251u);
+  EXPECT_EQ(wideAt(ru, 0x10, 0), u'\u0439');
+  EXPECT_EQ(wideAt(ru, 0x10, 2), u'\u0419');
+  EXPECT_EQ(*ru.toChar.get(keyCode(0x10, 0)), 0xE9u);  // й in 1251
+  EXPECT_EQ(wideAt(ru, 0x04, 1), u'\u2116');           // №
+  EXPECT_TRUE(ru.letters.contains(u'\u0439'));
+  EXPECT_TRUE(ru.letters.contains(u'\u0419'));
+  EXPECT_TRUE(ru.letters8.contains(0xE9));
+  EXPECT_TRUE(ru.letters8.contains(0xC9));
+  EXPECT_FALSE(ru.letters.contains(u'1'));
+  LayoutCharMap ua = learn(kUa);
+  EXPECT_EQ(wideAt(ua, 0x1F, 0), u'\u0456');  // і
+  EXPECT_EQ(wideAt(ua, 0x1B, 1), u'\u0407');  // Ї
+}
+
+TEST(LayoutMap, LearningRestoresLayoutAndKeyboardState) {
+  sim::SimKeyboard kb;
+  kb.activateLayout(kRu);
+  kb.keyState()[16] = 0x80;
+  kb.keyState()[20] = 1;
+  uint8_t before[256];
+  kb.getKeyState(before);
+  buildLayoutCharMap(kb, kUs);
+  EXPECT_EQ(kb.currentLayout(), kRu);
+  EXPECT_EQ(std::memcmp(before, kb.keyState(), 256), 0);
+  EXPECT_EQ(kb.pendingDead(), 0);
+}
+
+TEST(LayoutMap, GermanDeadKeysAndTheirCombinations) {
+  LayoutCharMap de = learn(kDe);
+  unsigned circ = keyCode(0x29, 0), acute = keyCode(0x0D, 0), grave = keyCode(0x0D, 1);
+  ASSERT_TRUE(de.deadKeys.contains(circ));
+  ASSERT_TRUE(de.deadKeys.contains(acute));
+  ASSERT_TRUE(de.deadKeys.contains(grave));
+  EXPECT_FALSE(de.deadKeys.contains(keyCode(0x29, 1)));  // ° is no dead key
+  EXPECT_EQ(*de.toChar.get(circ), unsigned('^'));
+  const MapT<unsigned, unsigned>& c = *de.deadKeys.get(circ);
+  EXPECT_EQ(*c.get(0x1E), 0xE2u);  // â
+  EXPECT_EQ(*c.get(0x12), 0xEAu);  // ê
+  EXPECT_FALSE(c.contains(0x2D));  // x does not combine: two characters came
+  EXPECT_FALSE(c.contains(0x0D));  // another dead key does not combine either
+  // Shift state 1 pairs: ` with Shift+a gives À.
+  EXPECT_EQ(*de.deadKeys.get(grave)->get(0x1E), 0xC0u);
+  // Caps Lock does not act on the ^ key but on the second key: Â.
+  EXPECT_EQ(*de.deadKeys.get(keyCode(0x29, 2))->get(0x1E), 0xC2u);
+  EXPECT_EQ(*de.deadKeys.get(acute)->get(0x2C), 0xFDu);  // ´ y -> ý (y is on scan 0x2C)
+}
+
+TEST(LayoutMap, FrenchCapsLockOnTheDigitRowAndTheDeadKey) {
+  LayoutCharMap fr = learn(kFr);
+  EXPECT_EQ(wideAt(fr, 0x03, 0), u'\u00E9');
+  EXPECT_EQ(wideAt(fr, 0x03, 2), u'2');
+  EXPECT_EQ(wideAt(fr, 0x03, 3), u'\u00E9');
+  EXPECT_EQ(wideAt(fr, 0x29, 0), u'\u00B2');
+  EXPECT_EQ(wideAt(fr, 0x29, 1), 0u);  // ² has nothing with Shift
+  EXPECT_EQ(*fr.toChar.get(keyCode(0x1A, 2)), 0xA8u);  // Caps Lock on ^ gives the dead ¨
+  ASSERT_TRUE(fr.deadKeys.contains(keyCode(0x1A, 1)));
+  const MapT<unsigned, unsigned>& diaeresis = *fr.deadKeys.get(keyCode(0x1A, 1));
+  // Both keys in the dead key's shift state: ¨ with Shift+a gives Ä, with
+  // Shift+y (Y has no diaeresis form) two characters.
+  ASSERT_TRUE(diaeresis.contains(0x10));
+  EXPECT_EQ(*diaeresis.get(0x10), 0xC4u);
+  EXPECT_FALSE(diaeresis.contains(0x15));
+  // ¨ with Shift+² (nothing) waits; the next pair must not be spoilt by it.
+  ASSERT_TRUE(diaeresis.contains(0x29));
+  EXPECT_EQ(*diaeresis.get(0x29), 0u);
+  EXPECT_FALSE(diaeresis.contains(0x2B));  // µ does not combine
+}
+
+TEST(RenderKeys, DeadKeyFollowedBySpaceCombiningOrOtherKey) {
+  LayoutCharMap de = learn(kDe);
+  EXPECT_EQ(render(de, {0x29, 0x1E}), "\xE2");          // ^ a -> â
+  EXPECT_EQ(render(de, {0x29, 0x2D}), "^x");            // ^ x -> ^x
+  EXPECT_EQ(render(de, {0x29, 0x00200000}), "^");       // ^ Space -> ^
+  EXPECT_EQ(render(de, {0x29, 0x11E}), "^A");           // only unshifted second keys are found
+  EXPECT_EQ(render(de, {0x1E, 0x29}), "a");             // pending at the end: nothing
+  EXPECT_EQ(render(de, {0x1E, 0x00200000, 0x1F}), "a s");
+  EXPECT_EQ(render(de, {0x0F, 0x01, 0x1E}), "a");       // unmapped codes give nothing
+
+  ArrT<uint32_t> elems;
+  for (uint32_t c : {0x1Eu, 0x29u, 0x2Du}) elems.append(c);
+  Str8 text;
+  ArrT<int> pos;
+  renderKeys(de, elems.data(), elems.size(), text, pos);
+  ASSERT_EQ(pos.size(), 3);
+  EXPECT_EQ(pos[0], 0);
+  EXPECT_EQ(pos[1], 2);  // the dead key's own character goes with the second key
+  EXPECT_EQ(pos[2], 2);
+}
+
+}  // namespace
+}  // namespace orv

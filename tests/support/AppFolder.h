@@ -1,0 +1,19 @@
+#pragma once
+// A fresh module folder for one test: the program's paths and every setting
+// object point into a new temporary folder while the object lives, and back
+// to the previous folder (settings unread again) afterwards.
+#include "support/TempFolder.h"
+
+namespace orv::test {
+
+class AppFolder : public TempFolder {
+ public:
+  AppFolder();
+  ~AppFolder();
+  Str16 ini() const { return file(u"Orvanta.ini"); }
+
+ private:
+  Str16 myPrevious;
+};
+
+}  // namespace orv::test
