@@ -133,7 +133,8 @@ DWORD WINAPI workThreadProc(LPVOID) {
 
 }  // namespace
 
-bool startReceiver() {
+bool startReceiver(KeyReceiver* keys) {
+  if (keys) g_keys = keys;
   HANDLE t = CreateThread(nullptr, 0, workThreadProc, nullptr, CREATE_SUSPENDED, nullptr);
   if (!t) return false;
   ResumeThread(t);

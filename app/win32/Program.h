@@ -78,8 +78,17 @@ void showDeveloperWindow();
 // the hook library resource is missing or cannot be written.
 bool unpackResources();
 
-// The receiver (DllReceiver.cpp).
-bool startReceiver();
+// The keyboard state behind the receiver (KeyboardReceiver.cpp): reads the
+// installed layouts and builds their buffers.
+}  // namespace orv::win
+namespace orv {
+class KeyReceiver;
+}
+namespace orv::win {
+KeyReceiver* startKeyboard();
+
+// The receiver (DllReceiver.cpp), handing keys to `keys`.
+bool startReceiver(KeyReceiver* keys);
 HWND receiverWindow();
 
 // Tray (TrayIcon.cpp).

@@ -171,11 +171,12 @@ int runProgram(HINSTANCE instance) {
   g_program.mainWindow = main;
   attachTrayHandler(main);
   if (developerMode()) createDeveloperWindow();                       // 19.1
-  // 19.2 to 19.7: impossibility lists, notes editor, dictionaries, last
-  // words, layouts and word buffers join here with the switching logic.
+  // 19.2 to 19.5: impossibility lists, notes editor, dictionaries and last
+  // words join here with the switching logic.
+  KeyReceiver* keys = startKeyboard();                                // 19.6, 19.7
   loadSounds();                                                       // 19.8
   // 19.9 to 19.12: clipboard history and notes, popup menu, hotkey table.
-  if (!startReceiver()) return 1;                                     // 19.13
+  if (!startReceiver(keys)) return 1;                                 // 19.13
   while (g_program.shared->receiver == 0) Sleep(1);                   // 19.14
   // 19.15: the hotkeys from the INI file (the frame's own two work already).
   createOptionsWindow();                                              // 19.16
