@@ -15,6 +15,10 @@
 //                                with their scan codes, as a keyboard would)
 //                                in order and releases them in reverse: for
 //                                chords the X server keeps for itself
+//   copy DLL TITLE               runs the copy sequence (23685 / 23689) in
+//                                TITLE's thread; prints the clipboard text
+//   echo DLL TITLE N             thread command 23685 / 23687 with step N
+//   select TITLE ID              selects all text of control ID
 //   layout DLL TITLE             thread command 23685 / 23685 (activate the
 //                                thread's own layout)
 // Exit code 0 on success.
@@ -130,6 +134,31 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(30);
     }
     return 0;
+  }
+  if (!std::wcscmp(cmd, L"select") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    return c && SendMessageW(c, EM_SETSEL, 0, -1) >= 0 ? 0 : 1;
+  }
+  if (!std::wcscmp(cmd, L"echo") && argc == 5) {
+    orv::HookShared* block;
+    return postCommand(argv[2], argv[3], orv::hook::kCmdEcho, _wtoi(argv[4]), &block);
+  }
+  if (!std::wcscmp(cmd, L"copy") && argc == 4) {
+    if (!setClipboard(L"")) return 1;
+    orv::HookShared* block = sharedBlock(argv[2]);
+    if (!block) return 1;
+    block->operation = orv::kOpCopyOnly;
+    block->sequenceActive = 1;
+    if (postCommand(argv[2], argv[3], orv::hook::kCmdCopy, 0, &block)) return 1;
+    for (int i = 0; i < 100 && block->sequenceActive; ++i) Sleep(50);
+    Sleep(200);
+    if (!OpenClipboard(nullptr)) return 1;
+    HANDLE h = GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* text = h ? static_cast<const wchar_t*>(GlobalLock(h)) : nullptr;
+    std::printf("%ls\n", text ? text : L"");
+    if (text) GlobalUnlock(h);
+    CloseClipboard();
+    return block->sequenceActive ? 1 : 0;
   }
   if (!std::wcscmp(cmd, L"layout") && argc == 4) {
     HWND target = FindWindowW(nullptr, argv[3]);
