@@ -51,9 +51,10 @@ FrequencyList readFrequencyList(const std::string& path, const LayoutCharMap& ma
   return list;
 }
 
-bool formIsCommon(int32_t formRank, int32_t sourceRank) {
-  if (formRank <= 0) return false;
-  return formRank <= kAlwaysCommonRank || formRank <= sourceRank * kRankRatio;
+bool shouldDrop(int32_t formRank, int32_t sourceRank) {
+  if (sourceRank <= 0 || sourceRank > kCommonSourceRank) return false;
+  if (formRank <= 0) return true;
+  return formRank > kAlwaysCommonRank && formRank > sourceRank * kRankRatio;
 }
 
 Str8 lastLetterRun(const Str8& text, unsigned codePage) {
@@ -70,7 +71,7 @@ void findCollisions(const FrequencyList& sourceFreq, const LayoutCharMap& source
   ArrT<uint32_t> keys;
   Str8 rendered;
   ArrT<int> positions;
-  for (int32_t n = 0; n < sourceFreq.words.size(); ++n) {
+  for (int32_t n = 0; n < sourceFreq.words.size() && n < kCommonSourceRank; ++n) {
     const Str16& word = sourceFreq.words[n];
     if (word.size() < 2) continue;  // one letter is never looked up
     // The analyser switches to the source layout only for a whole word there.
@@ -91,7 +92,7 @@ void findCollisions(const FrequencyList& sourceFreq, const LayoutCharMap& source
     if (targetDic.checkWord(form) != 1) continue;
     Str16 form16 = lowerWide(toWide(form, targetMap.codePage));
     const int32_t* formRank = targetFreq.rank.get(form16);
-    if (formIsCommon(formRank ? *formRank : 0, n + 1)) continue;  // both common: the tie stays
+    if (!shouldDrop(formRank ? *formRank : 0, n + 1)) continue;  // both common: the tie stays
     if (out.contains(form16)) continue;             // the most common blocked word is kept
     out.put(form16, Collision{form16, word, str8(sourceName)});
   }

@@ -9,11 +9,15 @@
 // form is dropped from the shipped target dictionary. When both are common
 // nothing is dropped: no switch is then the right answer.
 //
-// The frequency lists come from film subtitles, lower-cased: abbreviations
-// such as "DC" or "TN" show up there as "dc" and "tn" with middling ranks. So
-// a target form counts as common when it ranks among the first
-// kAlwaysCommonRank words, or at most kRankRatio times lower than the source
-// word it blocks (comparable frequency); anything rarer is dropped.
+// What counts as common comes from frequency ranks (1 = most frequent):
+//  - only a source word among the first kCommonSourceRank words can make a
+//    target form go: a rarer word is not worth losing a dictionary form for;
+//  - a target form among the first kAlwaysCommonRank words is always kept;
+//  - otherwise it is kept while it ranks at most kRankRatio times lower than
+//    the source word (comparable frequency: "руку" next to "here", "рук"
+//    next to "her"). The lists come from film subtitles, lower-cased, so
+//    abbreviations such as "DC" or "TN" show up as "dc" and "tn" with middling
+//    ranks; next to "всё" or "может" they are still far rarer, and go.
 
 #include <string>
 #include <vector>
@@ -32,12 +36,13 @@ struct FrequencyList {
   MapT<Str16, int32_t> rank;  // 1 for the most frequent word
 };
 
+constexpr int32_t kCommonSourceRank = 3000;
 constexpr int32_t kAlwaysCommonRank = 1000;
-constexpr int32_t kRankRatio = 4;
+constexpr int32_t kRankRatio = 16;
 
-// Whether a target form of `formRank` (0: not listed) is common next to a
-// source word of `sourceRank`.
-bool formIsCommon(int32_t formRank, int32_t sourceRank);
+// Whether a target form of `formRank` (0: not listed) hiding a source word of
+// `sourceRank` is to be dropped.
+bool shouldDrop(int32_t formRank, int32_t sourceRank);
 
 // Reads a list (UTF-8, one word a line), lower-cases it and keeps only words
 // made of letters that `map` types (plus the apostrophe and the hyphen inside

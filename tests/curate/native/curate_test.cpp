@@ -19,13 +19,16 @@ TEST(Curate, LastLetterRunSkipsTrailingNonLetters) {
   EXPECT_EQ(view(lastLetterRun(str8("\xE5\xF0\xF3"), 1252)), "\xE5\xF0\xF3");  // åðó are letters in 1252 too
 }
 
-TEST(Curate, CommonnessOfATargetForm) {
-  EXPECT_FALSE(formIsCommon(0, 1));       // not listed at all
-  EXPECT_TRUE(formIsCommon(680, 70));     // "руку" next to "here": both common
-  EXPECT_TRUE(formIsCommon(999, 9000));   // among the first thousand
-  EXPECT_FALSE(formIsCommon(3040, 49));   // "tn" next to "может"
-  EXPECT_TRUE(formIsCommon(5000, 2000));  // comparable frequency
-  EXPECT_FALSE(formIsCommon(8001, 2000));
+TEST(Curate, WhenATargetFormGoes) {
+  EXPECT_TRUE(shouldDrop(0, 1));         // "еру", not listed, hides "the"
+  EXPECT_FALSE(shouldDrop(0, 5008));     // the source word is too rare to matter
+  EXPECT_FALSE(shouldDrop(680, 70));     // "руку" next to "here": both common
+  EXPECT_FALSE(shouldDrop(1655, 138));   // "рук" next to "her"
+  EXPECT_FALSE(shouldDrop(999, 1));      // among the first thousand
+  EXPECT_TRUE(shouldDrop(3040, 49));     // "tn" next to "может"
+  EXPECT_TRUE(shouldDrop(1109, 51));     // "dc" next to "всё"
+  EXPECT_FALSE(shouldDrop(5000, 2000));  // comparable frequency
+  EXPECT_FALSE(shouldDrop(0, 0));
 }
 
 class CurateDictionaries : public ::testing::Test {
