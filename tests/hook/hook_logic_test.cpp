@@ -1,0 +1,182 @@
+// The hook library's decisions: what is passed on, swallowed or reported,
+// and which keys the copy and paste sequences type.
+#include "hook/HookLogic.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace orv::hook {
+namespace {
+
+constexpr uint32_t kRealDown = 0x001E0001;   // scan code 0x1E, down
+constexpr uint32_t kRealUp = 0xC01E0001;     // scan code 0x1E, up
+constexpr uint32_t kSynthDown = 0x00000001;  // no scan code
+constexpr uint32_t kSynthUp = 0xC0000001;
+
+struct Block {
+  std::unique_ptr<HookShared> s = std::make_unique<HookShared>();
+  Block() { s->receiver = 0x1234; }
+};
+
+TEST(HookDecideKey, PassesOnWithoutReceiverWhileUnhookingOrBusyOrForOtherCodes) {
+  Block b;
+  EXPECT_EQ(decideKey(*b.s, 1, 'A', kRealDown), KeyVerdict::PassOn);
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::Report);
+  EXPECT_EQ(decideKey(*b.s, kHcNoRemove, 'A', kRealDown), KeyVerdict::Report);
+  b.s->busy = 1;
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn);
+  b.s->busy = 0;
+  b.s->unhooking = 1;
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn);
+  b.s->unhooking = 0;
+  b.s->receiver = 0;
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn);
+}
+
+TEST(HookDecideKey, HotkeyUpIsSwallowedOnceAndItsEntryCleared) {
+  Block b;
+  setSwallowUp(*b.s, 'D');
+  // A peek (HC_NOREMOVE) swallows without clearing; the removal clears.
+  EXPECT_EQ(decideKey(*b.s, kHcNoRemove, 'D', kRealUp), KeyVerdict::Swallow);
+  EXPECT_EQ(b.s->swallowUp['D'], 1);
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'D', kRealUp), KeyVerdict::Swallow);
+  EXPECT_EQ(b.s->swallowUp['D'], 0);
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'D', kRealUp), KeyVerdict::Report);
+}
+
+TEST(HookDecideKey, DownOfAMarkedKeyClearsTheEntryAndIsReported) {
+  Block b;
+  setSwallowUp(*b.s, 'X');
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'X', kRealDown), KeyVerdict::Report);
+  EXPECT_EQ(b.s->swallowUp['X'], 0);
+}
+
+TEST(HookDecideKey, CtrlEntriesCountAndClearTogether) {
+  Block b;
+  setSwallowUp(*b.s, 162);  // left Ctrl marked after a hotkey
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 163, kRealUp), KeyVerdict::Swallow);  // right Ctrl up
+  EXPECT_EQ(b.s->swallowUp[17] + b.s->swallowUp[162] + b.s->swallowUp[163], 0);
+  setSwallowUp(*b.s, 17);
+  EXPECT_TRUE(testSwallowUp(*b.s, 162, false));
+  EXPECT_TRUE(testSwallowUp(*b.s, 163, true));
+  EXPECT_FALSE(testSwallowUp(*b.s, 17, false));
+  EXPECT_FALSE(testSwallowUp(*b.s, 16, false));  // Shift is its own entry
+}
+
+TEST(HookDecideKey, DuringASequenceRealKeysAreSwallowedSyntheticPassedSentinelReported) {
+  Block b;
+  b.s->sequenceActive = 1;
+  setSwallowUp(*b.s, 'Q');
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'Q', kRealDown), KeyVerdict::Swallow);
+  EXPECT_EQ(b.s->swallowUp['Q'], 1);
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'Q', kRealUp), KeyVerdict::Swallow);
+  EXPECT_EQ(b.s->swallowUp['Q'], 0);
+  EXPECT_EQ(decideKey(*b.s, kHcAction, 'V', kSynthDown), KeyVerdict::PassOn);
+  EXPECT_EQ(decideKey(*b.s, kHcAction, kSentinelVk, kSynthUp), KeyVerdict::Report);
+}
+
+TEST(HookSentinel, EndsTheSequenceOnceAndRestoresHeldModifiers) {
+  Block b;
+  uint8_t state[256] = {};
+  EXPECT_FALSE(finishSequence(*b.s, kSentinelVk, kSynthUp, state));  // no sequence running
+  b.s->sequenceActive = 1;
+  b.s->leftShift = 1;
+  b.s->rightCtrl = 1;
+  EXPECT_FALSE(finishSequence(*b.s, 'A', kSynthUp, state));
+  EXPECT_FALSE(finishSequence(*b.s, kSentinelVk, kSynthDown, state));
+  EXPECT_TRUE(finishSequence(*b.s, kSentinelVk, kSynthUp, state));
+  EXPECT_EQ(b.s->sequenceActive, 0u);
+  EXPECT_EQ(b.s->key.sequenceDone, 1u);
+  EXPECT_EQ(state[160], 0x80);
+  EXPECT_EQ(state[16], 0x80);
+  EXPECT_EQ(state[163], 0x80);
+  EXPECT_EQ(state[17], 0x80);
+  EXPECT_EQ(state[161], 0);
+  EXPECT_EQ(state[162], 0);
+  // The second sentinel of a paste is reported with the sequence over.
+  EXPECT_EQ(decideKey(*b.s, kHcAction, kSentinelVk, kSynthUp), KeyVerdict::Report);
+}
+
+TEST(HookAfterReport, ResultDecidesAndPeekedKeysAreRemovedAndResent) {
+  EXPECT_EQ(afterKeyReport(kHcAction, 'A', 0), AfterReport::PassOn);
+  EXPECT_EQ(afterKeyReport(kHcAction, 'A', 1), AfterReport::Swallow);
+  EXPECT_EQ(afterKeyReport(kHcNoRemove, 'A', 1), AfterReport::RemoveAndResend);
+  EXPECT_EQ(afterKeyReport(kHcAction, kSentinelVk, 0), AfterReport::Swallow);
+  EXPECT_EQ(afterKeyReport(kHcNoRemove, 'A', 0), AfterReport::PassOn);
+}
+
+TEST(HookMouse, OnlyButtonMessagesAreReported) {
+  for (uint32_t m : {161u, 162u, 164u, 165u, 167u, 168u, 513u, 516u, 519u, 521u}) EXPECT_TRUE(isReportedMouseMessage(m)) << m;
+  for (uint32_t m : {160u, 163u, 166u, 169u, 512u, 522u, 526u}) EXPECT_FALSE(isReportedMouseMessage(m)) << m;
+}
+
+TEST(HookThreadCommand, OnlyTheCommandRangeOfItsMessage) {
+  EXPECT_TRUE(isThreadCommand(23685, 23685));
+  EXPECT_TRUE(isThreadCommand(23685, 23692));
+  EXPECT_FALSE(isThreadCommand(23685, 23693));
+  EXPECT_FALSE(isThreadCommand(23685, 23684));
+  EXPECT_FALSE(isThreadCommand(23686, 23688));
+}
+
+class Recorder final : public StepSink {
+ public:
+  void step(const SeqStep& s) override {
+    switch (s.kind) {
+      case SeqStep::RecordModifiers: text += "rec "; break;
+      case SeqStep::ReleaseModifiers: text += "rel "; break;
+      case SeqStep::ActivateLayout: text += "kl "; break;
+      case SeqStep::Sentinel: text += "FF^ "; break;
+      case SeqStep::Key:
+        text += std::to_string(s.vk) + (s.up ? "^ " : "v ");
+        break;
+    }
+  }
+  std::string text;
+};
+
+TEST(HookSequences, PasteErasesWithASpaceAndOneBackspaceMore) {
+  Recorder r;
+  pasteSequence(0, 3, r);
+  EXPECT_EQ(r.text, "rec rel 32v 32^ 8v 8^ 8v 8^ 8v 8^ 8v 8^ 17v 86v 86^ 17^ FF^ FF^ ");
+}
+
+TEST(HookSequences, PasteWithoutEraseOrLayoutTypesOnlyCtrlV) {
+  Recorder r;
+  pasteSequence(0, 0, r);
+  EXPECT_EQ(r.text, "rec rel 17v 86v 86^ 17^ FF^ FF^ ");
+  Recorder k;
+  pasteSequence(0x04190419, 0, k);
+  EXPECT_EQ(k.text, "kl rec rel 17v 86v 86^ 17^ kl FF^ FF^ ");
+}
+
+TEST(HookSequences, CopyTypesCtrlC) {
+  Recorder r;
+  copySequence(r);
+  EXPECT_EQ(r.text, "rec rel 17v 67v 67^ 17^ FF^ ");
+}
+
+TEST(HookContext, ModifierRecordAndExeName) {
+  Block b;
+  recordModifiers(*b.s, -128, 0, 1, -127);
+  EXPECT_EQ(b.s->leftShift, 1);
+  EXPECT_EQ(b.s->rightShift, 0);
+  EXPECT_EQ(b.s->leftCtrl, 0);  // toggled only, not held
+  EXPECT_EQ(b.s->rightCtrl, 1);
+  char name[128];
+  exeNameFromPath("C:\\Program Files\\App\\NotePad.EXE", name);
+  EXPECT_STREQ(name, "notepad.exe");
+  exeNameFromPath("\\x.exe", name);  // the separator is the first character
+  EXPECT_STREQ(name, "");
+  exeNameFromPath("plain.exe", name);
+  EXPECT_STREQ(name, "");
+  std::string longName = "C:\\" + std::string(128, 'a');
+  exeNameFromPath(longName.c_str(), name);
+  EXPECT_STREQ(name, "");
+  exeNameFromPath(("C:\\" + std::string(127, 'B')).c_str(), name);
+  EXPECT_EQ(std::string(name), std::string(127, 'b'));
+}
+
+}  // namespace
+}  // namespace orv::hook
