@@ -1,16 +1,18 @@
 #pragma once
 // The developer log: printf-style debug lines. They go to the developer
 // window when the program has one (it installs a sink), else to standard
-// output, which a windowed program does not show. Tests read them with
-// DebugLogCapture.
+// output, which a windowed program does not show.
 
-#include <string>
+#include "core/TextChannel.h"
 
 namespace orv {
 
-using DebugLogSink = void (*)(const std::string& text, void* context);
+TextChannel& debugLogChannel();
 
-DebugLogSink setDebugLogSink(DebugLogSink sink, void* context = nullptr);
+using DebugLogSink = TextChannel::Sink;
+inline DebugLogSink setDebugLogSink(DebugLogSink sink, void* context = nullptr) {
+  return debugLogChannel().setSink(sink, context);
+}
 
 void debugLog(const char* format, ...)
 #if defined(__GNUC__)
@@ -18,17 +20,10 @@ void debugLog(const char* format, ...)
 #endif
     ;
 
-class DebugLogCapture {
+// Collects the developer log while it is alive.
+class DebugLogCapture : public TextChannel::Capture {
  public:
-  DebugLogCapture();
-  ~DebugLogCapture();
-  const std::string& text() const { return myText; }
-
- private:
-  static void collect(const std::string& text, void* self);
-  std::string myText;
-  DebugLogSink myPrevSink;
-  void* myPrevContext;
+  DebugLogCapture() : TextChannel::Capture(debugLogChannel()) {}
 };
 
 }  // namespace orv

@@ -1,0 +1,144 @@
+// DictionarySet: questions across dictionaries, synchronisation with the
+// folders and the "dic" settings, and the Dictionaries panel's Add button.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/SynchObject.h"
+#include "language/Dictionary.h"
+#include "language/DictionarySet.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+using test::ScratchFolder;
+using test::writeBytes;
+
+struct FakeSettings : IDictionarySettings {
+  Str16 order, skip;
+  Str16 dicOrder() override { return order; }
+  Str16 dicSkip() override { return skip; }
+};
+
+// An English layout types ASCII letters, a Russian one Cyrillic letters.
+struct FakeLayouts : ILayoutCatalog {
+  int32_t layoutCount() override { return 2; }
+  Str8 layoutLanguage(int32_t i) override { return str8(i == 0 ? "ru" : "en"); }
+  int32_t layoutCodePage(int32_t i) override { return i == 0 ? 1251 : 1252; }
+  bool layoutCanType(int32_t i, const Str16& word) override {
+    for (char16_t c : word) {
+      bool latin = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+      bool cyrillic = c >= 0x410 && c <= 0x44F;
+      if (i == 0 ? !cyrillic : !latin) return false;
+    }
+    return true;
+  }
+};
+
+std::u16string names(const DictionarySet& set) {
+  std::u16string out;
+  for (int32_t i = 0; i < set.size(); ++i) {
+    if (i) out += u' ';
+    out += view(set.at(i)->getName());
+  }
+  return out;
+}
+
+struct DictionarySetTest : ::testing::Test {
+  ScratchFolder dir;
+  SynchObject lock;
+  DictionarySet set{dir.path(), lock};
+  FakeSettings settings;
+  FakeLayouts layouts;
+
+  void SetUp() override {
+    set.bindSettings(&settings);
+    set.bindLayouts(&layouts);
+  }
+  Str16 dicFolder(const char* name, const char* charset) {
+    Str16 f = dir.folder(std::string("dic/") + name);
+    writeBytes(joinPath(f, u"charset"), charset);
+    return f;
+  }
+};
+
+TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOne) {
+  set.append(dicFolder("a_A", "windows-1252"), 0)->addWord(str8("abcd"));
+  set.append(dicFolder("b_B", "windows-1252"), 0)->addWord(str8("ab"));
+  set.append(dicFolder("c_C", "windows-1251"), 0)->addWord(str8("xyz"));
+  EXPECT_EQ(set.checkInSet(str8("ab"), 1252), 1);
+  EXPECT_EQ(set.checkInSet(str8("abc"), 1252), 2);
+  EXPECT_EQ(set.checkInSet(str8("q"), 1252), 0);
+  EXPECT_EQ(set.checkInSet(str8("xyz"), 1252), 0);  // only dictionaries of the code page are asked
+  EXPECT_EQ(set.checkInSet(str8("xyz"), 1251), 1);
+  EXPECT_TRUE(set.isKnown(str8("ABCD"), 1252));
+  EXPECT_FALSE(set.isKnown(str8("abc"), 1252));
+  EXPECT_FALSE(set.isKnown(str8("abcd"), 1251));
+}
+
+TEST_F(DictionarySetTest, NamesFindAndRemove) {
+  set.append(dicFolder("en_US", "windows-1252"), 0);
+  set.append(dicFolder("ru_RU", "windows-1251"), 0);
+  EXPECT_EQ(set.indexOfName(str16(u"ru_RU")), 1);
+  EXPECT_EQ(set.indexOfName(str16(u"RU_ru")), -1);  // exact
+  EXPECT_EQ(set.findByName(str16(u"en_US")), set.at(0));
+  set.removeByName(str16(u"EN_us"));  // ignores ASCII case
+  EXPECT_EQ(names(set), u"ru_RU");
+}
+
+TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
+  for (const char* n : {"a_A", "b_B", "c_C"}) dicFolder(n, "windows-1252");
+  writeBytes(dir.file("dic/plain_file"), "x");
+  settings.order = str16(u"c_C gone_G  a_A");
+  settings.skip = str16(u"B_b");
+  set.syncWithConfiguration();
+  EXPECT_EQ(names(set), u"c_C a_A");
+  IDictionary* c = set.at(0);
+
+  settings.order = str16(u"a_A c_C");
+  dicFolder("d_D", "windows-1252");
+  set.syncWithConfiguration();
+  EXPECT_EQ(names(set), u"a_A c_C d_D");  // a new folder goes to the end
+  EXPECT_EQ(set.at(1), c);                // moved, not made again
+
+  test::removeTree(dir.file("dic/a_A"));
+  set.syncWithConfiguration();
+  EXPECT_EQ(names(set), u"c_C d_D");  // a vanished folder is dropped
+
+  settings.skip = str16(u"d_D c_C b_B");
+  set.syncWithConfiguration();
+  EXPECT_EQ(names(set), u"");
+}
+
+TEST_F(DictionarySetTest, AddUserWordTexts) {
+  IDictionary* en = set.append(dicFolder("en_US", "windows-1252"), 0);
+  IDictionary* ru = set.append(dicFolder("ru_RU", "windows-1251"), 0);
+  EXPECT_EQ(view(set.addUserWord(str16(u"  \t "))), u"");
+  EXPECT_EQ(view(set.addUserWord(str16(u"a1"))), u"Invalid word");
+  EXPECT_EQ(view(set.addUserWord(str16(u"don't"))), u"Invalid word");
+  EXPECT_EQ(view(set.addUserWord(str16(u"caf\u00E9"))), u"Invalid code page");
+  EXPECT_EQ(view(set.addUserWord(str16(u" hello "))), u"word posted\r\nhello");
+  EXPECT_TRUE(en->isWord(str8("hello")));
+  EXPECT_EQ(view(set.addUserWord(str16(u"hello"))), u"word already exists\r\nhello");
+  EXPECT_EQ(view(set.addUserWord(str16(u"Москва"))), u"word posted\r\nМосква");
+  EXPECT_TRUE(ru->isWord(toNarrow(str16(u"Москва"), 1251)));
+
+  // Saved at once: a fresh dictionary over the same folder knows both.
+  Dictionary enAgain(dir.file("dic/en_US"), 0);
+  EXPECT_TRUE(enAgain.isWord(str8("hello")));
+  Dictionary ruAgain(dir.file("dic/ru_RU"), 0);
+  EXPECT_TRUE(ruAgain.isWord(toNarrow(str16(u"Москва"), 1251)));
+}
+
+TEST_F(DictionarySetTest, AddUserWordWithoutADictionaryOfTheLanguage) {
+  set.append(dicFolder("ru_RU", "windows-1251"), 0);
+  EXPECT_EQ(view(set.addUserWord(str16(u"hello"))), u"word posted\r\nhello");
+  EXPECT_FALSE(set.isKnown(str8("hello"), 1252));
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,206 @@
+// Dictionary: the folder's files, normalisation, capitals, the three answers
+// of checkWord, suggestions and completions.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "language/Dictionary.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+using test::readBytes;
+using test::ScratchFolder;
+using test::writeBytes;
+
+// Test words are written in UTF-8 and stored in the dictionary's code page.
+Str8 cp(const char* utf8, int32_t codePage) { return toNarrow(utf8ToUtf16(utf8), static_cast<unsigned>(codePage)); }
+
+std::string utf16le(std::u16string_view s) {
+  std::string out;
+  for (char16_t c : s) {
+    out += static_cast<char>(c & 0xFF);
+    out += static_cast<char>(c >> 8);
+  }
+  return out;
+}
+
+struct DictionaryTest : ::testing::Test {
+  ScratchFolder dir;
+  Str16 folder(const char* name, const char* charset = nullptr) {
+    Str16 f = dir.folder(name);
+    if (charset) writeBytes(joinPath(f, u"charset"), charset);
+    return f;
+  }
+  std::string words(Dictionary& d) {
+    Str16 p = dir.file("words.txt");
+    FILE* f = openFile(p, "wb");
+    d.writeWordList(f, "\n");
+    std::fclose(f);
+    return readBytes(p);
+  }
+};
+
+TEST(DictionaryNames, LanguageCodeAndNameFromTheFolder) {
+  EXPECT_EQ(view(Dictionary::languageOf(str16(u"ru_RU"))), "ru");
+  EXPECT_EQ(view(Dictionary::languageOf(str16(u"en-US"))), "en");
+  EXPECT_EQ(view(Dictionary::languageOf(str16(u"EN-us"))), "en");
+  EXPECT_EQ(view(Dictionary::languageOf(str16(u"xx"))), "xx");
+  EXPECT_EQ(view(Dictionary::languageOf(str16(u"_ab"))), "_ab");
+  EXPECT_EQ(view(Dictionary::languageOf(str16(u"sr-Latn_CS"))), "sr-latn");
+  EXPECT_EQ(view(Dictionary::lastComponent(str16(u"C:\\prog\\dic\\ru_RU\\"))), u"ru_RU");
+  EXPECT_EQ(view(Dictionary::lastComponent(str16(u"/prog/dic/uk_UA"))), u"uk_UA");
+  EXPECT_EQ(view(Dictionary::lastComponent(str16(u""))), u"");
+}
+
+TEST_F(DictionaryTest, ConstructionCreatesTheFolderAndNamesTheIndexes) {
+  Str16 f = dir.file("en_US");
+  Dictionary d(f, 1252);
+  EXPECT_TRUE(isFolder(f));
+  EXPECT_EQ(view(d.getName()), u"en_US");
+  EXPECT_EQ(view(d.getLanguage()), "en");
+  EXPECT_EQ(d.getCodePage(), 1252);
+  d.addWord(str8("cat"));
+  d.addWord(str8("Paris"));
+  ASSERT_TRUE(d.save());
+  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.ldic")));
+  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.ldic.ch")));
+  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.udic")));
+  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.udic.ch")));
+  EXPECT_EQ(readBytes(dir.file("en_US/charset")), "windows-1252");
+
+  Dictionary again(f, 0);  // the charset file decides the code page
+  EXPECT_EQ(again.getCodePage(), 1252);
+  EXPECT_TRUE(again.isWord(str8("cat")));
+  EXPECT_TRUE(again.isWord(str8("Paris")));
+}
+
+TEST_F(DictionaryTest, PlainWordsInAnyCaseCasedWordsOnlyAsStored) {
+  Dictionary d(folder("en_US", "windows-1252"), 0);
+  d.addWord(str8("paris"));
+  d.addWord(str8("Rome"));
+  EXPECT_TRUE(d.plainIndex().hasWord(str8("paris")));
+  EXPECT_TRUE(d.casedIndex().hasWord(str8("rome")));
+  for (const char* w : {"paris", "Paris", "PARIS", "pArIs"}) EXPECT_TRUE(d.isWord(str8(w))) << w;
+  EXPECT_TRUE(d.isWord(str8("Rome")));
+  for (const char* w : {"rome", "ROME", "RoMe"}) {
+    EXPECT_FALSE(d.isWord(str8(w))) << w;
+    EXPECT_EQ(d.checkWord(str8(w)), 0) << w;
+  }
+  EXPECT_EQ(d.checkWord(str8("Rome")), 1);
+  EXPECT_EQ(d.checkWord(str8("ro")), 2);  // the start of a cased word, typed in lower case
+  EXPECT_EQ(d.checkWord(str8("Ro")), 0);  // a prefix has no capitals to match
+  EXPECT_EQ(d.checkWord(str8("PAR")), 2);
+  EXPECT_EQ(d.checkWord(str8("x")), 0);
+  EXPECT_EQ(d.checkWord(str8("")), 0);
+
+  // Adding again with other capitals replaces the stored ones.
+  d.addWord(str8("ROME"));
+  EXPECT_TRUE(d.isWord(str8("ROME")));
+  EXPECT_FALSE(d.isWord(str8("Rome")));
+}
+
+TEST_F(DictionaryTest, PlainPrefixAnswersTwoEvenWhenTheCasedIndexHasTheWord) {
+  Dictionary d(folder("en_US", "windows-1252"), 0);
+  d.addWord(str8("parisian"));
+  d.addWord(str8("Paris"));
+  EXPECT_EQ(d.checkWord(str8("Paris")), 2);
+  EXPECT_TRUE(d.isWord(str8("Paris")));
+}
+
+TEST_F(DictionaryTest, CyrillicCapitalsUseTheDictionarysCodePage) {
+  // The system's ANSI code page is 1252 in both test builds; the capitals of
+  // a 1251 dictionary must still come out as Cyrillic capitals.
+  Dictionary d(folder("ru_RU", "windows-1251"), 0);
+  d.addWord(cp("Ялта", 1251));
+  d.addWord(cp("Юрий", 1251));
+  EXPECT_TRUE(d.isWord(cp("Ялта", 1251)));
+  EXPECT_TRUE(d.isWord(cp("Юрий", 1251)));
+  EXPECT_FALSE(d.isWord(cp("ялта", 1251)));
+  EXPECT_EQ(view(d.casedIndex().restoreCase(cp("ялта", 1251))), view(cp("Ялта", 1251)));
+}
+
+TEST_F(DictionaryTest, EqualityMapsLettersBeforeLookupAndInsertion) {
+  Str16 f = folder("ru_RU", "windows-1251");
+  writeBytes(joinPath(f, u"equality"), std::string(view(cp("ё е\n", 1251))) + "\n" + "junk line here\n");
+  Dictionary d(f, 0);
+  EXPECT_EQ(d.equalityOf(static_cast<unsigned char>(0xB8)), 0xE5);
+  d.addWord(cp("ёлка", 1251));
+  EXPECT_TRUE(d.plainIndex().hasWord(cp("елка", 1251)));
+  EXPECT_FALSE(d.plainIndex().hasWord(cp("ёлка", 1251)));
+  EXPECT_TRUE(d.isWord(cp("ёлка", 1251)));
+  EXPECT_TRUE(d.isWord(cp("елка", 1251)));
+  EXPECT_EQ(d.checkWord(cp("ёл", 1251)), 2);
+}
+
+TEST_F(DictionaryTest, ACharsetWithALineBreakIsUnknown) {
+  Str16 f = folder("ru_RU", "windows-1251\n");
+  writeBytes(joinPath(f, u"equality"), "a b\n");
+  Dictionary d(f, 1252);
+  EXPECT_EQ(d.getCodePage(), 1252);
+  EXPECT_EQ(d.equalityOf('a'), 0);
+  Dictionary upper(folder("uk_UA", "Windows-1251"), 0);  // names ignore case
+  EXPECT_EQ(upper.getCodePage(), 1251);
+}
+
+TEST_F(DictionaryTest, TitleFileOrFolderName) {
+  Str16 f = folder("ru_RU", "windows-1251");
+  writeBytes(joinPath(f, u"title"), utf16le(u"\xFEFFРусский"));
+  Dictionary d(f, 0);
+  EXPECT_EQ(view(d.getTitle()), u"Русский");
+  writeBytes(joinPath(f, u"title"), utf16le(u"\xFEFFOther"));
+  EXPECT_EQ(view(d.getTitle()), u"Русский");  // read once and kept
+
+  Dictionary plain(folder("xx"), 1252);
+  EXPECT_EQ(view(plain.getTitle()), u"xx");
+  Str16 g = folder("yy");
+  writeBytes(joinPath(g, u"title"), utf16le(u"\xFEFF"));
+  Dictionary markOnly(g, 1252);
+  EXPECT_EQ(view(markOnly.getTitle()), u"yy");
+}
+
+TEST_F(DictionaryTest, WordListCharListAndCompletions) {
+  Dictionary d(folder("en_US", "windows-1252"), 0);
+  for (const char* w : {"cat", "cats", "catalog", "Catalina", "dog"}) d.addWord(str8(w));
+  EXPECT_EQ(words(d), "catalina\ncat\ncatalog\ncats\ndog\n");
+  SetT<char> letters = d.getCharList();
+  EXPECT_EQ(letters.size(), 10);  // a c d g i l n o s t
+  EXPECT_TRUE(letters.contains('n'));
+
+  SetT<Str8> c = d.getCompletions(str8("cat"), 20);
+  ASSERT_EQ(c.size(), 3);
+  EXPECT_EQ(view(c.at(0)), "Catalina");
+  EXPECT_EQ(view(c.at(1)), "catalog");
+  EXPECT_EQ(view(c.at(2)), "cats");
+  EXPECT_EQ(d.getCompletions(str8("CAT"), 20).size(), 3);
+  EXPECT_EQ(d.getCompletions(str8("cat"), 2).size(), 2);
+}
+
+TEST_F(DictionaryTest, SuggestionsOneEditAway) {
+  Dictionary d(folder("en_US", "windows-1252"), 0);
+  d.addWord(str8("the"));
+  d.addWord(str8("Paris"));
+  auto only = [&](const char* typed, const char* expected) {
+    SetT<Str8> s = d.getSuggestions(str8(typed));
+    ASSERT_EQ(s.size(), 1) << typed;
+    EXPECT_EQ(view(s.at(0)), expected) << typed;
+  };
+  only("teh", "the");   // exchange
+  only("thw", "the");   // substitution
+  only("th", "the");    // insertion
+  only("thee", "the");  // deletion
+  only("thex", "the");  // exchange with the end and deletion: kept once
+  only("pariss", "Paris");
+  EXPECT_EQ(d.getSuggestions(str8("xyz")).size(), 0);
+  EXPECT_EQ(d.getSuggestions(str8("thex")).size(), 1);
+  std::string longWord(99, 't');
+  longWord += "h";
+  EXPECT_EQ(d.getSuggestions(Str8(longWord.c_str(), 100)).size(), 0);
+}
+
+}  // namespace
+}  // namespace orv

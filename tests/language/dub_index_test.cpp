@@ -1,0 +1,282 @@
+// DubIndex: the byte layout of insertions, the ordered walk, the export,
+// capitals, the files, and what a damaged file does.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/Trace.h"
+#include "language/DubIndex.h"
+#include "platform/FileSystem.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+using test::readBytes;
+using test::ScratchFolder;
+using test::writeBytes;
+
+std::string bytesOf(const DubIndex& d) {
+  return std::string(reinterpret_cast<const char*>(d.bytes()), static_cast<size_t>(d.byteSize()));
+}
+
+// One 4-byte node word, little-endian.
+std::string nodeWord(unsigned char ch, uint32_t size, bool end) {
+  uint32_t v = dubMake(ch, size, end);
+  std::string s(4, '\0');
+  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  return s;
+}
+std::string plainNode(unsigned char ch, uint32_t size, bool end) { return nodeWord(ch, size, end); }
+std::string casedNode(unsigned char ch, uint32_t size, bool end, uint32_t mask) {
+  std::string s = nodeWord(ch, size, end);
+  for (int i = 0; i < 4; ++i) s += static_cast<char>((mask >> (8 * i)) & 0xFF);
+  return s;
+}
+
+struct IndexTest : ::testing::Test {
+  ScratchFolder dir;
+};
+
+TEST_F(IndexTest, InsertionsGiveTheExactBuffers) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  EXPECT_TRUE(d.empty());
+  EXPECT_EQ(d.addWord(str8("ab")), 1);
+  EXPECT_EQ(bytesOf(d), plainNode('a', 2, false) + plainNode('b', 1, true));
+  EXPECT_EQ(d.allocatedSize(), 100008);
+
+  EXPECT_EQ(d.addWord(str8("abc")), 1);
+  EXPECT_EQ(bytesOf(d), plainNode('a', 3, false) + plainNode('b', 2, true) + plainNode('c', 1, true));
+
+  // A stored path only gains its end mark; no bytes move.
+  EXPECT_EQ(d.addWord(str8("a")), 1);
+  EXPECT_EQ(bytesOf(d), plainNode('a', 3, true) + plainNode('b', 2, true) + plainNode('c', 1, true));
+  EXPECT_EQ(d.addWord(str8("a")), 0);
+  EXPECT_EQ(d.addWord(str8("")), 0);
+  EXPECT_EQ(d.allocatedSize(), 100008);
+}
+
+TEST_F(IndexTest, SiblingsAscendAsUnsignedBytes) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  d.addWord(str8("c"));
+  d.addWord(str8("b"));
+  EXPECT_EQ(bytesOf(d), plainNode('b', 1, true) + plainNode('c', 1, true));
+  d.addWord(str8("\xE0"));
+  EXPECT_EQ(bytesOf(d), plainNode('b', 1, true) + plainNode('c', 1, true) + plainNode(0xE0, 1, true));
+  EXPECT_TRUE(d.hasWord(str8("\xE0")));
+  EXPECT_FALSE(d.hasWord(str8("d")));
+}
+
+TEST_F(IndexTest, CasedNodesCarryTheirMask) {
+  DubIndex d(dir.file("x.udic"), kCasedNodeWidth);
+  d.addWord(str8("ab"));
+  d.setCaseMask(str8("ab"), 1);
+  EXPECT_EQ(bytesOf(d), casedNode('a', 2, false, 0) + casedNode('b', 1, true, 1));
+  d.addWord(str8("aa"));  // goes before b; the masks move with their nodes
+  EXPECT_EQ(bytesOf(d), casedNode('a', 3, false, 0) + casedNode('a', 1, true, 0) + casedNode('b', 1, true, 1));
+}
+
+TEST_F(IndexTest, FindTAndEntryPoints) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  EXPECT_EQ(d.findEntryPoint("ab", 2).pos, 0);
+  EXPECT_EQ(d.findEntryPoint("ab", 2).missing, 2);
+  d.addWord(str8("ab"));
+  d.addWord(str8("b"));
+  EXPECT_EQ(d.findT(str8("a")), 0);
+  EXPECT_FALSE(d.nodeIsEnd(0));
+  EXPECT_EQ(d.findT(str8("ab")), 1);
+  EXPECT_EQ(d.findT(str8("b")), 2);
+  EXPECT_EQ(d.findT(str8("abc")), DubIndex::kNone);
+  EXPECT_EQ(d.findT("b", 1, 1, 1), 1);  // searching only the children of a
+  EXPECT_EQ(d.findEntryPoint("ab", 2).pos, DubIndex::kNone);
+  DubIndex::EntryPoint e = d.findEntryPoint("abz", 3);
+  EXPECT_EQ(e.pos, 2);
+  EXPECT_EQ(e.missing, 1);
+  e = d.findEntryPoint("aa", 2);
+  EXPECT_EQ(e.pos, 1);
+  EXPECT_EQ(e.missing, 1);
+  e = d.findEntryPoint("c", 1);
+  EXPECT_EQ(e.pos, 3);
+  EXPECT_EQ(e.missing, 1);
+}
+
+TEST_F(IndexTest, OrderedWalkAndCollection) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  for (const char* w : {"ab", "abc", "b"}) d.addWord(str8(w));
+  Str8 out;
+  ASSERT_TRUE(d.findNext(str8("ab"), out));
+  EXPECT_EQ(view(out), "abc");
+  ASSERT_TRUE(d.findNext(str8("abc"), out));
+  EXPECT_EQ(view(out), "b");
+  EXPECT_FALSE(d.findNext(str8("b"), out));
+  ASSERT_TRUE(d.findNext(str8(""), out));
+  EXPECT_EQ(view(out), "ab");
+  ASSERT_TRUE(d.findNext(str8("a"), out));  // a prefix that is not a word
+  EXPECT_EQ(view(out), "ab");
+
+  SetT<Str8> words = d.collectWords(str8("ab"), 10);
+  ASSERT_EQ(words.size(), 1);
+  EXPECT_EQ(view(words.at(0)), "abc");
+  EXPECT_EQ(d.collectWords(str8("a"), 10).size(), 2);
+  EXPECT_EQ(d.collectWords(str8("a"), 1).size(), 1);
+  EXPECT_EQ(d.collectWords(str8("x"), 10).size(), 0);
+
+  DubIndex e(dir.file("y.ldic"), kPlainNodeWidth);
+  for (const char* w : {"ab", "b"}) e.addWord(str8(w));
+  ASSERT_TRUE(e.findNext(str8("az"), out));
+  EXPECT_EQ(view(out), "b");
+}
+
+TEST_F(IndexTest, WordListComesOutInTreeOrder) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  for (const char* w : {"b", "ab", "abc"}) d.addWord(str8(w));
+  Str16 listPath = dir.file("list.txt");
+  FILE* f = openFile(listPath, "wb");
+  ASSERT_NE(f, nullptr);
+  d.writeWordList(f);
+  std::fclose(f);
+  EXPECT_EQ(readBytes(listPath), "ab\nabc\nb\n");
+}
+
+TEST_F(IndexTest, RestoreCaseAppliesTheMask) {
+  DubIndex d(dir.file("x.udic"), kCasedNodeWidth);
+  d.addWord(str8("paris"));
+  d.setCaseMask(str8("paris"), 1);
+  EXPECT_EQ(view(d.restoreCase(str8("paris"))), "Paris");
+  EXPECT_EQ(view(d.restoreCase(str8("par"))), "par");  // a prefix: mask 0
+  EXPECT_EQ(view(d.restoreCase(str8("rome"))), "");
+  d.setCaseMask(str8("paris"), 0x1F);
+  EXPECT_EQ(view(d.restoreCase(str8("paris"))), "PARIS");
+}
+
+TEST_F(IndexTest, LongWordsAreRefused) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  EXPECT_EQ(d.addWord(Str8(std::string(100, 'a').c_str(), 100)), 0);
+  EXPECT_TRUE(d.empty());
+  EXPECT_EQ(d.addWord(Str8(std::string(99, 'a').c_str(), 99)), 1);
+  EXPECT_EQ(d.addWord(Str8("a\0b", 3)), 0);  // a zero byte would end the word early in every export
+  Str8 out;
+  ASSERT_TRUE(d.findNext(str8(""), out));
+  EXPECT_EQ(out.size(), 99);
+}
+
+TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharList) {
+  Str16 path = dir.file("x.ldic");
+  std::string saved;
+  {
+    DubIndex d(path, kPlainNodeWidth);
+    for (const char* w : {"b", "ab", "\xE0z"}) d.addWord(str8(w));
+    ASSERT_EQ(d.saveToFile(path), 1);
+    saved = bytesOf(d);
+  }
+  EXPECT_EQ(readBytes(path), saved);
+  // Set order compares signed bytes: 0xE0 first.
+  Str16 chPath(path);
+  appendText(chPath, u".ch");
+  EXPECT_EQ(readBytes(chPath), "\xE0" "abz");
+  EXPECT_FALSE(pathExists(dir.file("x.ldic.tmp")));
+
+  TraceCapture trace;
+  DubIndex again(path, kPlainNodeWidth);
+  EXPECT_EQ(bytesOf(again), saved);
+  EXPECT_EQ(again.getCharList().size(), 4);
+  EXPECT_NE(trace.text().find("DubIndex::class() "), std::string::npos);
+  EXPECT_NE(trace.text().find("charlist size: 4\n"), std::string::npos);
+  EXPECT_FALSE(again.isDamaged());
+}
+
+TEST_F(IndexTest, TraceLinesOfInsertion) {
+  TraceCapture trace;
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  d.addWord(str8("ab"));
+  EXPECT_NE(trace.text().find("============================ in empty dic\n"), std::string::npos);
+  EXPECT_NE(trace.text().find("realloc allocatedSize=100008 4\n"), std::string::npos);
+}
+
+TEST_F(IndexTest, TrailingBytesOfAPartialNodeAreIgnored) {
+  Str16 path = dir.file("x.ldic");
+  ASSERT_TRUE(writeBytes(path, plainNode('a', 1, true) + plainNode('b', 1, true) + "zz"));
+  DubIndex d(path, kPlainNodeWidth);
+  EXPECT_EQ(d.nodeCount(), 2);
+  EXPECT_FALSE(d.isDamaged());
+  EXPECT_TRUE(d.hasWord(str8("b")));
+}
+
+TEST_F(IndexTest, SaveFailsWhenTheFolderIsMissing) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  d.addWord(str8("a"));
+  EXPECT_EQ(d.saveToFile(dir.file("no/such/folder/x.ldic")), 0);
+}
+
+// Damaged files: each loads as an empty index, says so on the trace
+// channel, still takes words, and is set aside at the next save.
+struct DamagedCase {
+  const char* what;
+  std::string bytes;
+};
+
+TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
+  const DamagedCase cases[] = {
+      {"sibling run overruns its parent", plainNode('a', 2, false) + plainNode('b', 2, true) + plainNode('c', 1, true)},
+      {"top run overruns the buffer", plainNode('a', 5, false) + plainNode('b', 1, true)},
+      {"node of size 0", plainNode('a', 0, true) + plainNode('b', 1, true)},
+      {"letters out of order", plainNode('b', 1, true) + plainNode('a', 1, true)},
+      {"repeated letter", plainNode('a', 1, true) + plainNode('a', 1, true)},
+      {"letter zero", plainNode(0, 1, true)},
+      {"truncated", (plainNode('a', 3, false) + plainNode('b', 2, false) + plainNode('c', 1, true)).substr(0, 9)},
+  };
+  int n = 0;
+  for (const DamagedCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    Str16 path = dir.file("d" + std::to_string(n++) + ".ldic");
+    ASSERT_TRUE(writeBytes(path, c.bytes));
+    TraceCapture trace;
+    DubIndex d(path, kPlainNodeWidth);
+    EXPECT_TRUE(d.empty());
+    EXPECT_TRUE(d.isDamaged());
+    EXPECT_NE(trace.text().find("is not a valid index"), std::string::npos);
+    EXPECT_FALSE(d.hasWord(str8("a")));
+    Str8 out;
+    EXPECT_FALSE(d.findNext(str8(""), out));
+    EXPECT_EQ(d.addWord(str8("ok")), 1);
+    ASSERT_EQ(d.saveToFile(path), 1);
+    Str16 bad(path);
+    appendText(bad, u".bad");
+    EXPECT_EQ(readBytes(bad), c.bytes);
+    DubIndex reloaded(path, kPlainNodeWidth);
+    EXPECT_FALSE(reloaded.isDamaged());
+    EXPECT_TRUE(reloaded.hasWord(str8("ok")));
+  }
+}
+
+TEST_F(IndexTest, AnOlderBadFileIsNotOverwritten) {
+  Str16 path = dir.file("x.ldic");
+  ASSERT_TRUE(writeBytes(dir.file("x.ldic.bad"), "older"));
+  ASSERT_TRUE(writeBytes(path, plainNode('a', 0, true)));
+  DubIndex d(path, kPlainNodeWidth);
+  ASSERT_EQ(d.saveToFile(path), 1);
+  EXPECT_EQ(readBytes(dir.file("x.ldic.bad")), "older");
+  EXPECT_EQ(readBytes(dir.file("x.ldic.1.bad")), plainNode('a', 0, true));
+}
+
+TEST_F(IndexTest, TooDeepTreesAreDamaged) {
+  std::string deep;
+  for (int i = 0; i < 100; ++i) deep += plainNode('a', static_cast<uint32_t>(100 - i), i == 99);
+  Str16 path = dir.file("deep.ldic");
+  ASSERT_TRUE(writeBytes(path, deep));
+  DubIndex d(path, kPlainNodeWidth);
+  EXPECT_TRUE(d.isDamaged());
+  // 99 levels are fine.
+  ASSERT_TRUE(writeBytes(path, [] {
+    std::string s;
+    for (int i = 0; i < 99; ++i) s += plainNode('a', static_cast<uint32_t>(99 - i), i == 98);
+    return s;
+  }()));
+  DubIndex ok(path, kPlainNodeWidth);
+  EXPECT_FALSE(ok.isDamaged());
+  EXPECT_TRUE(ok.hasWord(Str8(std::string(99, 'a').c_str(), 99)));
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,111 @@
+// The flows of the dictionary set that show message boxes, against the
+// simulated desktop's boxes: the ask-to-add question and the word-list export.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/SynchObject.h"
+#include "language/DictionarySet.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/sim/SimMessageBox.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+using test::readBytes;
+using test::ScratchFolder;
+using test::writeBytes;
+
+struct BoxesTest : ::testing::Test {
+  ScratchFolder dir;
+  SynchObject lock;
+  DictionarySet set{dir.path(), lock};
+  IDictionary* en = nullptr;
+  IDictionary* ru = nullptr;
+
+  void SetUp() override {
+    sim::clearMessageBoxes();
+    sim::setMessageBoxAnswer(kIdOk);
+    for (const char* n : {"en_US", "ru_RU"}) {
+      Str16 f = dir.folder(std::string("dic/") + n);
+      writeBytes(joinPath(f, u"charset"), n[0] == 'e' ? "windows-1252" : "windows-1251");
+    }
+    en = set.append(dir.file("dic/en_US"), 0);
+    ru = set.append(dir.file("dic/ru_RU"), 0);
+  }
+  void TearDown() override { sim::setMessageBoxAnswer(kIdOk); }
+};
+
+TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
+  AskAddWordRequest r;
+  r.typed = str16(u"Wombat");
+  r.word = str8("Wombat");
+  r.language = str8("en");
+  set.askAddWord(r);
+  ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(view(shown[0].text), u"Add \"Wombat\" in the dictionary?");
+  EXPECT_EQ(view(shown[0].caption), u"Dictionary");
+  EXPECT_EQ(shown[0].style, kMbOkCancel | kMbIconQuestion | kMbSetForeground);
+  EXPECT_TRUE(en->isWord(str8("Wombat")));
+  EXPECT_FALSE(readBytes(dir.file("dic/en_US/en_US.udic")).empty());
+}
+
+TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
+  AskAddWordRequest r;
+  r.typed = str16(u"zebra");
+  r.word = str8("zebra");
+  r.position = 1;  // no language: the dictionary at that position
+  set.askAddWord(r);
+  EXPECT_TRUE(ru->isWord(str8("zebra")));
+
+  sim::setMessageBoxAnswer(kIdCancel);
+  r.word = str8("okapi");
+  r.language = str8("en");
+  set.askAddWord(r);
+  EXPECT_FALSE(en->isWord(str8("okapi")));
+
+  sim::setMessageBoxAnswer(kIdOk);
+  r.language.clear();
+  r.position = 7;  // no such position: nothing happens
+  set.askAddWord(r);
+  EXPECT_FALSE(en->isWord(str8("okapi")));
+  EXPECT_FALSE(ru->isWord(str8("okapi")));
+}
+
+TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhere) {
+  en->addWord(str8("beta"));
+  en->addWord(str8("alpha"));
+  en->addWord(str8("Zurich"));
+  set.exportWordList(str16(u"en_US"));
+  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
+  ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
+  ASSERT_EQ(shown.size(), 1);
+  std::u16string expected = u"Dictionary written to text file\r\n";
+  expected += view(dir.file("dic/en_US/list.txt"));
+  EXPECT_EQ(view(shown[0].text), expected);
+  EXPECT_EQ(shown[0].style, kMbOk | kMbIconInformation);
+
+  set.exportWordList(str16(u"de_DE"));
+  shown = sim::shownMessageBoxes();
+  ASSERT_EQ(shown.size(), 2);
+  EXPECT_EQ(view(shown[1].text), u"Dictionary not found");
+  EXPECT_EQ(shown[1].style, kMbOk | kMbIconExclamation);
+}
+
+TEST_F(BoxesTest, ExportFailureNamesThePath) {
+  test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
+  set.exportWordList(str16(u"ru_RU"));
+  ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
+  ASSERT_EQ(shown.size(), 1);
+  std::u16string expected = u"Can't write file \n";
+  expected += view(dir.file("dic/ru_RU/list.txt"));
+  EXPECT_EQ(view(shown[0].text), expected);
+  EXPECT_EQ(shown[0].style, kMbOk | kMbIconError);
+}
+
+}  // namespace
+}  // namespace orv

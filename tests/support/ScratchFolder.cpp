@@ -1,0 +1,82 @@
+#include "support/ScratchFolder.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+#include "platform/FileSystem.h"
+
+namespace orv::test {
+
+namespace {
+std::atomic<int> g_counter{0};
+}
+
+ScratchFolder::ScratchFolder() {
+  std::random_device rd;
+  auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "orv-test-" + std::to_string(rd() ^ static_cast<unsigned>(now)) + "-" +
+                       std::to_string(g_counter++);
+    myPath = joinPath(tempFolder(), view(utf8ToUtf16(name)));
+    if (createFolder(myPath)) return;
+  }
+}
+
+ScratchFolder::~ScratchFolder() { removeTree(myPath); }
+
+Str16 ScratchFolder::file(std::string_view relative) const {
+  Str16 out(myPath);
+  Str16 rel = utf8ToUtf16(relative);
+  for (int32_t i = 0; i < rel.size(); ++i)
+    if (rel[i] == u'/') rel[i] = pathSeparator();
+  out.append(pathSeparator());
+  out.append(rel);
+  return out;
+}
+
+Str16 ScratchFolder::folder(std::string_view relative) const {
+  Str16 full = file(relative);
+  for (int32_t i = myPath.size() + 1; i <= full.size(); ++i) {
+    if (i == full.size() || full[i] == pathSeparator()) {
+      Str16 part(full.data(), i);
+      if (!isFolder(part)) createFolder(part);
+    }
+  }
+  return full;
+}
+
+bool writeBytes(const Str16& path, std::string_view bytes) {
+  FILE* f = openFile(path, "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && ok;
+}
+
+std::string readBytes(const Str16& path) {
+  std::string out;
+  FILE* f = openFile(path, "rb");
+  if (!f) return out;
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+  std::fclose(f);
+  return out;
+}
+
+void removeTree(const Str16& path) {
+  ArrT<FolderEntry> entries;
+  if (listFolder(path, entries)) {
+    for (int32_t i = 0; i < entries.size(); ++i) {
+      Str16 child = joinPath(path, view(entries[i].name));
+      if (entries[i].isFolder)
+        removeTree(child);
+      else
+        removeFile(child);
+    }
+  }
+  removeFolder(path);
+}
+
+}  // namespace orv::test
