@@ -3,6 +3,7 @@
 #include "keyboard/sim/SimDesktop.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "hook/HookLogic.h"
@@ -163,7 +164,10 @@ void SimDesktop::hookKey(uint32_t vk, uint32_t scan, bool up, bool extended) {
   uint32_t result;
   {
     SynchObject::Guard guard(state.lock());
+    auto t0 = std::chrono::steady_clock::now();
     result = state.onKeyEvent(copy);
+    if (keyTimes && hook::isRealKey(r.keyFlags))
+      keyTimes->push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
   }
   if (!(copy.sequenceDone)) note(std::string("key ") + (up ? "up " : "down ") + hex(vk) + (result ? " swallowed" : ""));
   if (hook::afterKeyReport(hook::kHcAction, vk, result) == hook::AfterReport::PassOn) appKey(vk, up);

@@ -66,7 +66,9 @@ class SimDesktop : public KeyboardHost {
   std::vector<std::string> trace;                        // with tracing on
   bool tracing = false;
   bool soundOn = true;
-  int32_t policyMask = -1;                               // every application's policy
+  int32_t policyMask = -1;
+  // When set, the time of every onKeyEvent call for a user's key (µs).
+  std::vector<double>* keyTimes = nullptr;                               // every application's policy
   int32_t clipboardRestores = 0;
   int32_t selectionConversions = 0;
   int32_t transliterations = 0;

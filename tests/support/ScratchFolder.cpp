@@ -47,6 +47,7 @@ Str16 ScratchFolder::folder(std::string_view relative) const {
   return full;
 }
 
+inline namespace scratch {
 bool writeBytes(const Str16& path, std::string_view bytes) {
   FILE* f = openFile(path, "wb");
   if (!f) return false;
@@ -64,6 +65,7 @@ std::string readBytes(const Str16& path) {
   std::fclose(f);
   return out;
 }
+}  // namespace scratch
 
 void removeTree(const Str16& path) {
   ArrT<FolderEntry> entries;

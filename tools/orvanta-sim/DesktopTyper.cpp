@@ -38,9 +38,16 @@ bool DesktopTyper::typeChar(char16_t c, std::string& err) {
     err = "no active layout\n";
     return false;
   }
+  if (typeCharAs(c, *l)) return true;
+  err = "'" + utf16ToUtf8(std::u16string_view(&c, 1)) + "' cannot be typed in layout " + l->shortName + "\n";
+  return false;
+}
+
+bool DesktopTyper::typeCharAs(char16_t c, const SimLayout& l) {
+  if (c == u' ') return tap(32, 0x39, false), true;
   bool caps = myDesktop.keyboard.keyState()[20] & 1;
-  for (int32_t i = 0; i < l->keyCount; ++i) {
-    const SimKey& k = l->keys[i];
+  for (int32_t i = 0; i < l.keyCount; ++i) {
+    const SimKey& k = l.keys[i];
     for (unsigned shift = 0; shift < 2; ++shift) {
       bool dead = false;
       if (simKeyChar(k, shift | (caps ? 2u : 0u), &dead) == c && !dead) {
@@ -49,7 +56,6 @@ bool DesktopTyper::typeChar(char16_t c, std::string& err) {
       }
     }
   }
-  err = "'" + utf16ToUtf8(std::u16string_view(&c, 1)) + "' cannot be typed in layout " + l->shortName + "\n";
   return false;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "keyboard/sim/SimDesktop.h"
+#include "platform/SimLayouts.h"
 #include "tools/orvanta-sim/KeyScript.h"
 
 namespace orv::simtool {
@@ -21,6 +22,9 @@ class DesktopTyper {
   bool run(const std::vector<ScriptStep>& steps, std::string& err);
   bool runScript(const std::string& utf8, std::string& err);
   bool typeChar(char16_t c, std::string& err);
+  // Presses the keys that give `c` in layout `from`, whatever layout is
+  // active (false when `from` cannot type it).
+  bool typeCharAs(char16_t c, const SimLayout& from);
   // Stops after the keys (no idle): a test can interleave its own steps.
   bool settle = true;
 
