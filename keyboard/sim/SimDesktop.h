@@ -39,6 +39,9 @@ class SimDesktop : public KeyboardHost {
   // A key pressed or released by the user: queued as input and, with `run`,
   // processed together with everything it causes.
   void userKey(uint32_t vk, uint32_t scan, bool up, bool extended = false, bool run = true);
+  // A user's key that reaches the hook at once, ahead of queued keys (a
+  // key typed while a synthetic sequence is being played).
+  void userKeyNow(uint32_t vk, uint32_t scan, bool up) { hookKey(vk, scan, up, false); }
   // Processes queued messages and keys until none is left (timers wait).
   void pump();
   // Processes one queued item; false when the queue was empty.

@@ -2,6 +2,9 @@
 // paste sequence, echo chain, clipboard restore, undo and redo.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "keyboard/sim/SimDesktop.h"
 #include "platform/SimLayouts.h"
 #include "support/WordSet.h"
@@ -52,6 +55,148 @@ TEST_F(Fixture, SixLetterWordIsRetypedWithEraseCountSeven) {
   EXPECT_EQ(d->shared.eraseCount, 7u);
   EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
   EXPECT_NE(std::find(d->sounds.begin(), d->sounds.end(), kSndSwitch), d->sounds.end());
+}
+
+TEST_F(Fixture, PasteSequenceAndEchoChainReachTheApplicationAndRestoreTheClipboardLater) {
+  words.add(1251, {"привет"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn ", err));
+  d->pump();
+  // Space, seven Backspaces (six letters, the space and the typed space), Ctrl+V.
+  int backspaces = 0;
+  for (auto& k : d->appKeys()) backspaces += k == "down 8";
+  EXPECT_EQ(backspaces, 8);
+  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->shared.sequenceActive, 0u);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "привет ");  // still pasted text
+  d->advance(332);
+  EXPECT_EQ(d->clipboardRestores, 0);
+  d->advance(1);
+  EXPECT_EQ(d->clipboardRestores, 1);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+}
+
+TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
+  words.add(1251, {"привет"});
+  start();
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn", err));
+  d->userKey(32, 0x39, false, false, false);
+  d->userKey(32, 0x39, true, false, false);
+  d->step();  // the Space's key-down
+  d->step();  // its key-up posts the paste
+  d->step();  // the paste command queues the synthetic keys
+  d->userKeyNow(0x41, 0x1E, false);  // the user types 'a' while the sequence runs
+  d->userKeyNow(0x41, 0x1E, true);
+  d->pump();
+  EXPECT_EQ(d->appTextUtf8(), "привет ") << dump();
+  EXPECT_EQ(d->shared.swallowUp[0x41], 0);
+}
+
+TEST_F(Fixture, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
+  words.add(1251, {"привет"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  type("ghbdtn ");
+  type("{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ") << dump();
+  EXPECT_EQ(d->activeLayout(), kUs);
+  type("{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->activeLayout(), kRu);
+  type("ф{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "привет a");
+  EXPECT_EQ(d->activeLayout(), kUs);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+}
+
+TEST_F(Fixture, PrepositionIsRetypedWithTheWordOnlyWithTheSetting) {
+  words.add(1251, {"в", "город"});
+  start();
+  type("d ujhjl ");
+  EXPECT_EQ(d->appTextUtf8(), "в город ") << dump();
+  EXPECT_EQ(d->shared.eraseCount, 8u);
+  settings.prepos = 0;
+  start();
+  type("d ujhjl ");
+  EXPECT_EQ(d->appTextUtf8(), "d город ");
+  EXPECT_EQ(d->shared.eraseCount, 6u);
+}
+
+TEST_F(Fixture, StrictTieWithThreeLayoutsMakesNoSwitch) {
+  // "ghbdtn" reads "привет" in Russian and Ukrainian alike.
+  words.add(1251, {"привет"});
+  start({kUs, kRu, 0x04220422});
+  type("ghbdtn ");
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+}
+
+TEST_F(Fixture, SpaceOnlyBothWays) {
+  words.add(1251, {"привет"});
+  start();
+  type("ghbdtn");
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn");  // no decision before the space
+  settings.spaceOnly = 0;
+  start();
+  type("ghb");  // "при" begins a word: decided at once, switched at the key-up
+  EXPECT_EQ(d->appTextUtf8(), "при") << dump();
+  EXPECT_EQ(d->activeLayout(), kRu);
+  type("вет ");  // the rest in the new layout: no second decision in this word
+  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->activeLayout(), kRu);
+}
+
+TEST_F(Fixture, WordsGluedToQuotesOrDigitsAreNeverSwitched) {
+  words.add(1251, {"привет"});
+  start();
+  type("\"ghbdtn ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+  type("{Enter}1ghbdtn ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+  EXPECT_EQ(d->appTextUtf8(), "\"ghbdtn \n1ghbdtn ");
+}
+
+TEST_F(Fixture, LoneLeftCtrlSwitchesButCtrlCDoesNot) {
+  settings.ctrl = 1;
+  start();
+  d->userKey(17, 0x1D, false);
+  d->userKey(17, 0x1D, true);
+  EXPECT_EQ(d->activeLayout(), kRu);
+  type("{Ctrl+C}");
+  EXPECT_EQ(d->activeLayout(), kRu);
+  d->userKey(17, 0x1D, false, true);  // right Ctrl
+  d->userKey(17, 0x1D, true, true);
+  EXPECT_EQ(d->activeLayout(), kRu);
+}
+
+TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
+  start();
+  type("{Ctrl+T}");
+  EXPECT_EQ(d->transliterations, 1);
+  type("{Ctrl+Alt+D}");
+  EXPECT_TRUE(d->engine.switchedOff());
+  size_t before = d->appKeys().size();
+  type("{Ctrl+T}");
+  EXPECT_EQ(d->transliterations, 1);
+  for (size_t k = before; k < d->appKeys().size(); ++k) EXPECT_EQ(d->appKeys()[k].find(" 54"), std::string::npos);
+  type("{Ctrl+Alt+D}");
+  EXPECT_FALSE(d->engine.switchedOff());
+}
+
+TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
+  start();
+  d->engine.setHotkeyCode("!!switch", 20);
+  d->userKey(20, 0x3A, false);
+  d->userKey(20, 0x3A, true);
+  EXPECT_EQ(d->keyboard.keyState()[20] & 1, 0);
+  EXPECT_EQ(d->activeLayout(), kRu);  // the command ran once
 }
 
 }  // namespace
