@@ -9,6 +9,7 @@
 #include <sstream>
 #include <unordered_map>
 
+#include "core/Trace.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
 #include "tools/orvanta-sim/SimRun.h"
 
@@ -144,14 +145,17 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
   }
   RunSettings settings;
   RunDictionaries dictionaries;
-  if (!dictionaries.load(dics, err)) return 2;
+  TraceSink previous = setTraceSink([](const std::string&, void*) {});
+  bool loaded = dictionaries.load(dics, err);
+  setTraceSink(previous);
+  if (!loaded) return 2;
   auto d = makeDesktop(list, own, settings, dictionaries);
   d->soundOn = false;
   std::vector<double> times;
   d->keyTimes = &times;
 
-  Tally fixed, falseSw;
-  std::unordered_map<std::string, long> misses, falses;
+  Tally fixed, falseSw, fixedUnique;
+  std::unordered_map<std::string, long> misses, misses3, falses;
   std::string line;
   if (!sentences) {
     std::unordered_map<std::string, long> counts;
@@ -172,7 +176,9 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
       typeAs(*d, expect, *own);
       bool ok = d->appText() == expect;
       fixed.add(b, count, ok);
+      fixedUnique.add(b, 1, ok);
       if (!ok) misses[word] += count;
+      if (!ok && b > 0) misses3[word] += count;
     }
   } else {
     while (std::getline(in, line)) {
@@ -198,6 +204,7 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
         bool ok = k < shown.size() && shown[k] == words[k];
         fixed.add(bucketOf(letterCount(words[k])), 1, ok);
         if (!ok) misses[utf16ToUtf8(words[k])] += 1;
+        if (!ok && letterCount(words[k]) >= 3) misses3[utf16ToUtf8(words[k])] += 1;
       }
     }
   }
@@ -208,12 +215,19 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
   for (int b = 1; b < 5; ++b) t3 += fixed.byTested[b], h3 += fixed.byHits[b];
   out += "words tested: " + std::to_string(fixed.tested) + (sentences ? " (in sentences)\n" : "\n");
   out += "recall: " + pct(fixed.hits, fixed.tested) + " (" + std::to_string(fixed.hits) + " fixed)\n";
+  if (!sentences) {
+    long u3 = 0, uh3 = 0;
+    for (int b = 1; b < 5; ++b) u3 += fixedUnique.byTested[b], uh3 += fixedUnique.byHits[b];
+    out += "recall over distinct words: " + pct(fixedUnique.hits, fixedUnique.tested) + " of " +
+           std::to_string(fixedUnique.tested) + "; of 3+ letters " + pct(uh3, u3) + "\n";
+  }
   out += "recall by length:";
   for (int b = 0; b < 5; ++b) out += std::string(" ") + kBuckets[b] + " " + pct(fixed.byHits[b], fixed.byTested[b]) + " of " + std::to_string(fixed.byTested[b]) + ";";
   out += "\nfalse switches: " + pct(falseSw.hits, falseSw.tested, 3) + " (" + std::to_string(falseSw.hits) + ")\n";
   out += "false switches by length:";
   for (int b = 0; b < 5; ++b) out += std::string(" ") + kBuckets[b] + " " + pct(falseSw.byHits[b], falseSw.byTested[b], 3) + ";";
   out += "\nmost frequent misses: " + top20(misses) + "\n";
+  out += "most frequent misses of 3+ letters: " + top20(misses3) + "\n";
   out += "most frequent false switches: " + top20(falses) + "\n";
   char buf[256];
   std::snprintf(buf, sizeof(buf), "per-key onKeyEvent time: median %.1f us, p99 %.1f us, max %.1f us (%zu keys)\n", p50, p99, mx, times.size());

@@ -6,6 +6,7 @@
 
 #include "app/Cfg.h"
 #include "app/Settings.h"
+#include "core/Trace.h"
 #include "language/Dictionary.h"
 #include "language/Locale.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
@@ -14,12 +15,25 @@ namespace orv::simtool {
 
 namespace {
 
+// The settings of section "common" that the keyboard code reads; their
+// defaults and ranges are the INI file's.
 CfgInt* findIntSetting(const std::string& section, const std::string& key) {
-  for (CfgBase* c = CfgBase::first(); c; c = c->next()) {
-    if (utf16ToUtf8(std::u16string_view(c->section())) == section &&
-        utf16ToUtf8(std::u16string_view(c->key())) == key)
-      return dynamic_cast<CfgInt*>(c);
-  }
+  static const std::pair<const char*, CfgInt*> kTable[] = {
+      {"autosw_use", &cfgAutoswUse},
+      {"autosw_space_only", &cfgAutoswSpaceOnly},
+      {"autosw_prepos", &cfgAutoswPrepos},
+      {"switch_layout_ctrl", &cfgSwitchLayoutCtrl},
+      {"work_start_symbol_cnt", &cfgWorkStartSymbolCnt},
+      {"only_sel_lay_switch", &cfgOnlySelLaySwitch},
+      {"autocomplete", &cfgAutocomplete},
+      {"ac_use", &cfgAcUse},
+      {"oc_use", &cfgOcUse},
+      {"oc_space_only", &cfgOcSpaceOnly},
+      {"sound_on", &cfgSoundOn},
+  };
+  if (section != "common") return nullptr;
+  for (const auto& [name, cfg] : kTable)
+    if (key == name) return cfg;
   return nullptr;
 }
 
@@ -52,7 +66,7 @@ bool RunSettings::set(const std::string& a, std::string& err) {
     myHotkeys[key] = n;
     return true;
   }
-  CfgInt* c = section == "common" ? findIntSetting(section, key) : nullptr;
+  CfgInt* c = findIntSetting(section, key);
   if (!c) {
     err = "--set: unknown setting '" + section + "." + key + "'\n";
     return false;
@@ -190,9 +204,20 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
     err += "\n";
     return 2;
   }
+  std::vector<std::string> traced;
+  TraceSink previous = setTraceSink(
+      [](const std::string& text, void* ctx) {
+        std::string line = text;
+        while (!line.empty() && line.back() == '\n') line.pop_back();
+        static_cast<std::vector<std::string>*>(ctx)->push_back(line);
+      },
+      &traced);
   RunDictionaries dictionaries;
-  if (!dictionaries.load(dics, err)) return 2;
+  bool loaded = dictionaries.load(dics, err);
+  setTraceSink(previous);
+  if (!loaded) return 2;
   auto d = makeDesktop(list, active, settings, dictionaries);
+  if (trace) d->trace = traced;
   std::string exe;
   for (char c : app) exe += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
   d->app().exeName = exe.c_str();
