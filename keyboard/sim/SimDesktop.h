@@ -70,6 +70,7 @@ class SimDesktop : public KeyboardHost {
   bool tracing = false;
   bool soundOn = true;
   int32_t policyMask = -1;
+  std::function<bool(const char*, int32_t)> policy;  // when set, asked instead of policyMask
   // When set, the time of every onKeyEvent call for a user's key (µs).
   std::vector<double>* keyTimes = nullptr;                               // every application's policy
   int32_t clipboardRestores = 0;
@@ -90,7 +91,9 @@ class SimDesktop : public KeyboardHost {
   void postRestoreClipboard() override;
   bool isWindow(uint32_t hwnd) override { return hwnd != 0 && hwnd == myInput.app().focus; }
   void clientOrigin(uint32_t, int32_t& x, int32_t& y) override { x = 100, y = 200; }
-  bool policyAllows(const char*, int32_t mask) override { return (policyMask & mask) == mask; }
+  bool policyAllows(const char* exe, int32_t mask) override {
+    return policy ? policy(exe, mask) : (policyMask & mask) == mask;
+  }
   void playSound(int index) override;
   void debugLog(const char* line) override;
   void convertSelection(uint32_t) override { ++selectionConversions; }

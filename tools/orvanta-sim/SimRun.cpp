@@ -3,8 +3,13 @@
 #include "tools/orvanta-sim/SimRun.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
+
+#include "app/AppPaths.h"
 #include "app/Cfg.h"
+#include "app/Policies.h"
 #include "app/Settings.h"
 #include "core/Trace.h"
 #include "language/Dictionary.h"
@@ -218,6 +223,13 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
   if (!loaded) return 2;
   auto d = makeDesktop(list, active, settings, dictionaries);
   if (trace) d->trace = traced;
+  // The application policies as a fresh installation has them (the built-in
+  // defaults), read from an empty module folder of this run.
+  char folder[] = "/tmp/orvanta-sim-XXXXXX";
+  if (mkdtemp(folder)) {
+    setModuleFolder(utf8ToUtf16(folder));
+    d->policy = [](const char* exe, int32_t mask) { return orv::policyAllows(exe, mask); };
+  }
   std::string exe;
   for (char c : app) exe += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
   d->app().exeName = exe.c_str();
@@ -231,6 +243,7 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
   d->idle();
   for (const std::string& line : d->trace) out += "trace: " + line + "\n";
   const SimLayout* now = findSimLayout(d->activeLayout());
+  rmdir(folder);  // nothing is written there; a failure leaves it
   out += "text: " + d->appTextUtf8() + "\n";
   out += std::string("layout: ") + (now ? now->shortName : "?") + "\n";
   out += "clipboard: " + utf16ToUtf8(d->clipboardText()) + "\n";
