@@ -97,6 +97,8 @@ class SimDesktop : public KeyboardHost {
   void playSound(int index) override;
   void debugLog(const char* line) override;
   void convertSelection(uint32_t) override { ++selectionConversions; }
+  void lastTypedWord(Hkl, const Str8& word) override { lastTyped.push_back(std::string(view(word))); }
+  std::vector<std::string> lastTyped;  // words handed to the last-typed store (8-bit)
   void transliterateSelection(uint32_t) override { ++transliterations; }
 
  private:

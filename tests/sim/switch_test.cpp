@@ -163,6 +163,45 @@ TEST_F(Fixture, WordsGluedToQuotesOrDigitsAreNeverSwitched) {
   EXPECT_EQ(d->appTextUtf8(), "\"ghbdtn \n1ghbdtn ");
 }
 
+TEST_F(Fixture, TerminationShapesAndOddEndings) {
+  words.add(1251, {"привет"});
+  words.add(1252, {"hello"});
+  start();
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("hello. ", err));
+  EXPECT_EQ(d->engine.wide().wordTerminated, 1u);
+  Analizer* us = d->engine.analizer(d->state.buffer(kUs));
+  EXPECT_EQ(std::string(view(us->shape)), "ps");
+  ASSERT_TRUE(t.runScript(" ", err));  // two spaces: not terminated, not analysed again
+  ASSERT_TRUE(t.runScript("{Enter}hello .", err));  // the first space is not the last
+  EXPECT_EQ(d->engine.wide().wordTerminated, 0u);
+  ASSERT_TRUE(t.runScript("{Enter}ghbdtn1", err));  // digits in every layout: allOdd
+  EXPECT_EQ(d->engine.wide().allOdd, 1u);
+  ASSERT_TRUE(t.runScript(" ", err));
+  EXPECT_EQ(d->activeLayout(), kUs);
+}
+
+TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
+  words.add(1252, {"hello"});
+  start();
+  type("hello ");
+  ASSERT_EQ(d->lastTyped.size(), 1u);
+  EXPECT_EQ(d->lastTyped[0], "hello");
+  EXPECT_EQ(d->sounds.back(), kSndWordFound);
+}
+
+TEST_F(Fixture, OneLetterWordsAndTooLongWordsNeverSwitch) {
+  words.add(1251, {"в"});
+  start();
+  type("d ");
+  EXPECT_EQ(d->appTextUtf8(), "d ");
+  std::string longWord(99, 'f');  // "а" ninety-nine times
+  type(longWord + " ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+}
+
 TEST_F(Fixture, LoneLeftCtrlSwitchesButCtrlCDoesNot) {
   settings.ctrl = 1;
   start();
