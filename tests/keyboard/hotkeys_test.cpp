@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "keyboard/KeyboardEngine.h"
+#include "keyboard/KeyboardReceiver.h"
 
 namespace orv {
 namespace {
@@ -105,6 +106,19 @@ TEST_F(Hotkeys, SwitchedOffOnlyOnOffAndExitAct) {
   EXPECT_EQ(host.exits, 1);
   engine.runCommand(str8("!!!onoff"));
   engine.runCommand(str8("translit"));
+  EXPECT_EQ(host.translits, 1);
+}
+
+TEST_F(Hotkeys, ReceiverDropsPasswordKeysButStillMatchesHotkeys) {
+  KeyboardReceiver receiver(state, engine);
+  state.typedKeys.append(0x00610011u);
+  KeyOutcome typed = receiver.onKey(keyDown('A', 0, 0x1E), true, shared);
+  EXPECT_EQ(typed.kind, KeyOutcome::Password);
+  EXPECT_EQ(typed.result, 0);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  KeyOutcome hot = receiver.onKey(keyDown('T', 2), true, shared);
+  EXPECT_EQ(hot.kind, KeyOutcome::Hotkey);
+  EXPECT_EQ(hot.result, 1);
   EXPECT_EQ(host.translits, 1);
 }
 
