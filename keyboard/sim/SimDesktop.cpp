@@ -8,6 +8,7 @@
 
 #include "hook/HookLogic.h"
 #include "platform/SimLayouts.h"
+#include "platform/Text.h"
 
 namespace orv::sim {
 
@@ -161,6 +162,7 @@ void SimDesktop::hookKey(uint32_t vk, uint32_t scan, bool up, bool extended) {
     note("sentinel ends the sequence");
   }
   KeyEventRecord copy = shared.key;
+  if (!copy.sequenceDone) note(std::string("key ") + (up ? "up " : "down ") + hex(vk));
   uint32_t result;
   {
     SynchObject::Guard guard(state.lock());
@@ -169,8 +171,28 @@ void SimDesktop::hookKey(uint32_t vk, uint32_t scan, bool up, bool extended) {
     if (keyTimes && hook::isRealKey(r.keyFlags))
       keyTimes->push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
   }
-  if (!(copy.sequenceDone)) note(std::string("key ") + (up ? "up " : "down ") + hex(vk) + (result ? " swallowed" : ""));
+  if (result) note("swallowed");
+  if (tracing && !up && !copy.sequenceDone) traceAnalysis();
   if (hook::afterKeyReport(hook::kHcAction, vk, result) == hook::AfterReport::PassOn) appKey(vk, up);
+}
+
+// One line per layout with the word the last analysis saw and its status,
+// and the decision when there was one.
+void SimDesktop::traceAnalysis() {
+  if (state.outcome.textGrew == 0 && state.outcome.backspaceTyped == 0) return;
+  std::string line = "analysis";
+  for (KeybBuffer* b : state.analysisOrder) {
+    Analizer* a = engine.analizer(b);
+    if (!a) continue;
+    const SimLayout* l = findSimLayout(b->layout);
+    line += std::string(" ") + (l ? l->shortName : "?") + " '" + utf16ToUtf8(toWide(a->word, a->codePage)) + "' " +
+            std::to_string(a->status);
+  }
+  note(line);
+  if (state.pendingSwitch) {
+    const SimLayout* l = findSimLayout(state.pendingSwitch->layout);
+    note(std::string("decision: switch to ") + (l ? l->shortName : "?") + " at the key-up");
+  }
 }
 
 // The edit control.

@@ -113,6 +113,7 @@ class SimDesktop : public KeyboardHost {
   void runItem(const Item& item);
   void hookKey(uint32_t vk, uint32_t scan, bool up, bool extended);
   void appKey(uint32_t vk, bool up);
+  void traceAnalysis();
   void threadCommand(uint32_t command, uint32_t lParam);
   void synthKey(uint32_t vk, bool up) { myQueue.push_back(Item{Item::Key, vk, 0, up, false}); }
   void insertText(const char16_t* s, int32_t n);
