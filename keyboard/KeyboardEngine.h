@@ -101,6 +101,12 @@ class KeyboardEngine : public KeyboardSeams {
 
   // The receiver's continuation of an echo (message 1126 with a step code).
   void onEcho(uint32_t code);
+  // The user's clipboard is saved once when a retype borrows it and put
+  // back when the last retype's restore comes due: a restore of an earlier
+  // loan, overtaken by a newer retype, does nothing (the newer one would
+  // otherwise paste the user's text, and its own save would keep ours).
+  void restoreClipboard(uint32_t loan);
+  bool clipboardBorrowed() const { return myBorrowed; }
 
  private:
   bool putOnClipboard(const Str16& text);
@@ -115,6 +121,8 @@ class KeyboardEngine : public KeyboardSeams {
   uint8_t myKeyStateAfter[256] = {};
   ArrT<AHotKey> myHotkeys;
   bool mySwitchedOff = false;
+  bool myBorrowed = false;
+  uint32_t myLoan = 0;
 };
 
 // The display text of a hotkey code ("Ctrl + Alt + VK_F10"); empty for keys

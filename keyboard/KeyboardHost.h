@@ -25,9 +25,9 @@ class KeyboardHost {
 
   // PostThreadMessageW(thread, 23685, command, lParam).
   virtual void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) = 0;
-  // Message 1137 to the popup menu thread: restore the saved clipboard
-  // 333 ms from now.
-  virtual void postRestoreClipboard() = 0;
+  // Message 1137 to the popup menu thread: 333 ms from now it calls
+  // KeyboardEngine::restoreClipboard(loan) with the keyboard lock held.
+  virtual void postRestoreClipboard(uint32_t loan) = 0;
 
   // IsWindow and ClientToScreen of (0, 0).
   virtual bool isWindow(uint32_t /*hwnd*/) { return false; }

@@ -19,8 +19,18 @@ KeyboardEngine::~KeyboardEngine() = default;
 bool KeyboardEngine::worksIn(const char* exeName) { return myHost.policyAllows(exeName, 1); }
 
 bool KeyboardEngine::putOnClipboard(const Str16& text) {
-  myClipboard.saveClipboard(false);
-  return myClipboard.setClipboardData(true, text);
+  if (!myBorrowed) myClipboard.saveClipboard(false);
+  myBorrowed = true;
+  ++myLoan;
+  if (myClipboard.setClipboardData(true, text)) return true;
+  restoreClipboard(myLoan);
+  return false;
+}
+
+void KeyboardEngine::restoreClipboard(uint32_t loan) {
+  if (!myBorrowed || loan != myLoan) return;
+  myClipboard.restoreClipboard();
+  myBorrowed = false;
 }
 
 void KeyboardEngine::startRetype(uint32_t thread, uint32_t eraseCount, Hkl layout) {
@@ -53,7 +63,7 @@ void KeyboardEngine::onEcho(uint32_t code) {
   switch (code) {
     case 1: myHost.postThreadCommand(myShared.key.thread, hook::kCmdEcho, 2); break;
     case 2: myHost.postThreadCommand(myShared.key.thread, hook::kCmdEcho, 3); break;
-    case 3: myHost.postRestoreClipboard(); break;
+    case 3: myHost.postRestoreClipboard(myLoan); break;
     case 4: case 5: case 6: case 7: myHost.continueEcho(code); break;
     default: break;
   }
@@ -83,7 +93,6 @@ void KeyboardEngine::runSwitchKL(Analizer& target) {
   // 5
   if (!putOnClipboard(wide)) {
     myHost.debugLog("Analizer:runSwitchKL EEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE\n");
-    myClipboard.restoreClipboard();
     return;
   }
   // 6: what the application shows now, in the layout seen last.
@@ -128,8 +137,6 @@ void KeyboardEngine::switchBack() {
     if (putOnClipboard(replay.text)) {
       startRetype(state.analysisThread, replay.eraseCount, replay.layout);
       state.outcome.switchDone = 1;
-    } else {
-      myClipboard.restoreClipboard();
     }
     return;
   }

@@ -61,9 +61,9 @@ void SimDesktop::postThreadCommand(uint32_t thread, uint32_t command, uint32_t l
   myQueue.push_back(Item{Item::ThreadCommand, command, lParam});
 }
 
-void SimDesktop::postRestoreClipboard() {
+void SimDesktop::postRestoreClipboard(uint32_t loan) {
   note("restore clipboard in 333 ms");
-  myTimers.push_back(Timer{clipboardPort.tickCount() + 333});
+  myTimers.push_back(Timer{clipboardPort.tickCount() + 333, loan});
 }
 
 void SimDesktop::playSound(int index) {
@@ -113,10 +113,17 @@ void SimDesktop::advance(uint32_t ms) {
                                [](const Timer& a, const Timer& b) { return a.due < b.due; });
     if (it == myTimers.end() || it->due > end) break;
     if (it->due > clipboardPort.tickCount()) clipboardPort.advance(it->due - clipboardPort.tickCount());
+    uint32_t loan = it->loan;
     myTimers.erase(it);
-    note("clipboard restored");
-    clipboard.restoreClipboard();
-    ++clipboardRestores;
+    SynchObject::Guard guard(state.lock());
+    bool was = engine.clipboardBorrowed();
+    engine.restoreClipboard(loan);
+    if (was && !engine.clipboardBorrowed()) {
+      note("clipboard restored");
+      ++clipboardRestores;
+    } else {
+      note("clipboard restore overtaken by a newer retype");
+    }
   }
   if (end > clipboardPort.tickCount()) clipboardPort.advance(end - clipboardPort.tickCount());
 }

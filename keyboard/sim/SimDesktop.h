@@ -88,7 +88,7 @@ class SimDesktop : public KeyboardHost {
   // KeyboardHost
   int checkInSet(const Str8& word, int32_t codePage) override;
   void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override;
-  void postRestoreClipboard() override;
+  void postRestoreClipboard(uint32_t loan) override;
   bool isWindow(uint32_t hwnd) override { return hwnd != 0 && hwnd == myInput.app().focus; }
   void clientOrigin(uint32_t, int32_t& x, int32_t& y) override { x = 100, y = 200; }
   bool policyAllows(const char* exe, int32_t mask) override {
@@ -109,6 +109,7 @@ class SimDesktop : public KeyboardHost {
   };
   struct Timer {
     uint32_t due;
+    uint32_t loan;
   };
   void runItem(const Item& item);
   void hookKey(uint32_t vk, uint32_t scan, bool up, bool extended);

@@ -10,7 +10,7 @@ namespace {
 
 struct NullHost : KeyboardHost {
   void postThreadCommand(uint32_t, uint32_t, uint32_t) override {}
-  void postRestoreClipboard() override {}
+  void postRestoreClipboard(uint32_t) override {}
 };
 
 TEST(KeyboardConfig, SettingsComeFromTheIniFileHeldToTheirRanges) {

@@ -12,7 +12,7 @@ struct RecordingHost : KeyboardHost {
   std::vector<uint32_t> posted;
   int translits = 0, exits = 0;
   void postThreadCommand(uint32_t, uint32_t command, uint32_t) override { posted.push_back(command); }
-  void postRestoreClipboard() override {}
+  void postRestoreClipboard(uint32_t) override {}
   void transliterateSelection(uint32_t) override { ++translits; }
   void exitProgram() override { ++exits; }
 };

@@ -80,6 +80,20 @@ TEST_F(Fixture, PasteSequenceAndEchoChainReachTheApplicationAndRestoreTheClipboa
   EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
 }
 
+TEST_F(Fixture, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
+  words.add(1251, {"привет"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn {Pause}", err));  // Pause 0 ms after the switch
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
+  d->advance(333);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep") << dump();
+  EXPECT_EQ(d->clipboardRestores, 1);
+}
+
 TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
   words.add(1251, {"привет"});
   start();
@@ -236,6 +250,39 @@ TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
   d->userKey(20, 0x3A, true);
   EXPECT_EQ(d->keyboard.keyState()[20] & 1, 0);
   EXPECT_EQ(d->activeLayout(), kRu);  // the command ran once
+}
+
+// Random typing with hotkeys, Backspaces, word breaks and layout changes:
+// every sequence ends, the user's clipboard always comes back, and the
+// application's text always ends as the typed keys read in some layout.
+TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
+  words.add(1251, {"привет", "мир", "в", "город", "дом"});
+  words.add(1252, {"hello", "world", "in", "town"});
+  settings.spaceOnly = 0;
+  start();
+  d->tracing = false;
+  d->clipboardPort.putText(u"mine", 4);
+  const uint32_t keys[][2] = {{0x47, 0x22}, {0x48, 0x23}, {0x42, 0x30}, {0x44, 0x20}, {0x54, 0x14}, {0x4E, 0x31},
+                              {32, 0x39},   {32, 0x39},   {8, 0x0E},    {0xBA, 0x27}, {0x31, 0x02}, {19, 0x45},
+                              {13, 0x1C},   {0xDE, 0x28}, {0x55, 0x16}, {0x4A, 0x24}, {0x4C, 0x26}};
+  uint32_t seed = 12345;
+  auto next = [&]() { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  for (int i = 0; i < 3000; ++i) {
+    const uint32_t* k = keys[next() % (sizeof keys / sizeof keys[0])];
+    bool ext = false;
+    if (next() % 50 == 0) {
+      d->userSwitchLayout(d->activeLayout() == kUs ? kRu : kUs);
+      continue;
+    }
+    d->userKey(k[0], k[1], false, ext);
+    d->userKey(k[0], k[1], true, ext);
+    if (next() % 3 == 0) d->idle();
+    ASSERT_EQ(d->shared.sequenceActive, 0u) << "step " << i;
+  }
+  d->idle();
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "mine");
+  EXPECT_FALSE(d->engine.clipboardBorrowed());
+  EXPECT_GT(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), 0);
 }
 
 }  // namespace
