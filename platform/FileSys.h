@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/Str.h"
+#include "platform/FileSystem.h"  // createFolder, tempFolder
 
 namespace orv {
 
@@ -23,7 +24,6 @@ inline bool writeFileBytes(const Str16& path, const Str8& bytes) {
 
 bool fileExists(const Str16& path);    // exists and is not a folder
 bool folderExists(const Str16& path);
-bool createFolder(const Str16& path);  // true also when it exists already
 bool deleteFile(const Str16& path);
 
 // The names (not paths) of the files in `folder` whose names end in `suffix`
@@ -34,6 +34,5 @@ ArrT<Str16> listFiles(const Str16& folder, std::u16string_view suffix);
 // The full path of the running executable, and the temporary folder (ending
 // in the path separator).
 Str16 executablePath();
-Str16 tempFolder();
 
 }  // namespace orv

@@ -52,8 +52,6 @@ bool folderExists(const Str16& path) {
   return ::stat(nativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool createFolder(const Str16& path) { return ::mkdir(nativePath(path).c_str(), 0777) == 0 || folderExists(path); }
-
 bool deleteFile(const Str16& path) { return fileExists(path) && ::unlink(nativePath(path).c_str()) == 0; }
 
 ArrT<Str16> listFiles(const Str16& folder, std::u16string_view suffix) {
@@ -87,11 +85,5 @@ Str16 executablePath() {
   return utf8ToUtf16(std::string_view(buf, static_cast<size_t>(n)));
 }
 
-Str16 tempFolder() {
-  const char* t = std::getenv("TMPDIR");
-  std::string p = t && *t ? t : "/tmp";
-  if (p.back() != '/') p += '/';
-  return utf8ToUtf16(p);
-}
 
 }  // namespace orv

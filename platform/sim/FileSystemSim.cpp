@@ -9,11 +9,13 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/sim/SimFiles.h"
 
 namespace orv {
 
 namespace {
-std::string native(const Str16& path) { return utf16ToUtf8(path); }
+// The program's own "\"-separated paths work unchanged on Linux.
+std::string native(const Str16& path) { return nativePath(path); }
 }  // namespace
 
 char16_t pathSeparator() { return u'/'; }

