@@ -27,9 +27,7 @@ bool isFolder(const Str16& path);
 bool isPlainFile(const Str16& path);
 
 // Creates one folder; true when it was created.
-inline namespace fsport {  // apart from FileSys.h's functions of the same name
 bool createFolder(const Str16& path);
-}  // namespace fsport
 
 bool removeFile(const Str16& path);
 // Removes an empty folder.
@@ -50,8 +48,6 @@ struct FolderEntry {
 bool listFolder(const Str16& folder, ArrT<FolderEntry>& out);
 
 // The user's temporary folder (GetTempPathW; $TMPDIR or /tmp), no trailing separator.
-inline namespace fsport {  // apart from FileSys.h's functions of the same name
 Str16 tempFolder();
-}  // namespace fsport
 
 }  // namespace orv

@@ -39,9 +39,7 @@ bool isPlainFile(const Str16& path) {
   return stat(native(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-inline namespace fsport {  // apart from FileSys.h's functions of the same name
 bool createFolder(const Str16& path) { return mkdir(native(path).c_str(), 0777) == 0; }
-}  // namespace fsport
 
 bool removeFile(const Str16& path) { return unlink(native(path).c_str()) == 0; }
 
@@ -77,13 +75,11 @@ bool listFolder(const Str16& folder, ArrT<FolderEntry>& out) {
   return true;
 }
 
-inline namespace fsport {  // apart from FileSys.h's functions of the same name
 Str16 tempFolder() {
   const char* t = std::getenv("TMPDIR");
   std::string s = (t && *t) ? t : "/tmp";
   while (s.size() > 1 && s.back() == '/') s.pop_back();
   return utf8ToUtf16(s);
 }
-}  // namespace fsport
 
 }  // namespace orv

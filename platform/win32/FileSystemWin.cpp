@@ -35,9 +35,7 @@ bool isPlainFile(const Str16& path) {
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-inline namespace fsport {  // apart from FileSys.h's functions of the same name
 bool createFolder(const Str16& path) { return CreateDirectoryW(w(path), nullptr) != 0; }
-}  // namespace fsport
 
 bool removeFile(const Str16& path) { return DeleteFileW(w(path)) != 0; }
 
@@ -68,7 +66,6 @@ bool listFolder(const Str16& folder, ArrT<FolderEntry>& out) {
   return true;
 }
 
-inline namespace fsport {  // apart from FileSys.h's functions of the same name
 Str16 tempFolder() {
   wchar_t buf[MAX_PATH + 1];
   DWORD n = GetTempPathW(MAX_PATH + 1, buf);
@@ -77,6 +74,5 @@ Str16 tempFolder() {
   while (out.size() > 3 && (out.last() == u'\\' || out.last() == u'/')) out.remove(out.size() - 1);
   return out;
 }
-}  // namespace fsport
 
 }  // namespace orv

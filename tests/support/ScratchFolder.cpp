@@ -47,7 +47,6 @@ Str16 ScratchFolder::folder(std::string_view relative) const {
   return full;
 }
 
-inline namespace scratch {
 bool writeBytes(const Str16& path, std::string_view bytes) {
   FILE* f = openFile(path, "wb");
   if (!f) return false;
@@ -65,7 +64,6 @@ std::string readBytes(const Str16& path) {
   std::fclose(f);
   return out;
 }
-}  // namespace scratch
 
 void removeTree(const Str16& path) {
   ArrT<FolderEntry> entries;

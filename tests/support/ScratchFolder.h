@@ -28,10 +28,8 @@ class ScratchFolder {
 };
 
 // Whole-file helpers for tests.
-inline namespace scratch {  // apart from TempFolder.h's helpers of the same name
 bool writeBytes(const Str16& path, std::string_view bytes);
 std::string readBytes(const Str16& path);  // empty when missing
-}  // namespace scratch
 void removeTree(const Str16& path);
 
 }  // namespace orv::test
