@@ -21,6 +21,19 @@ class KeyboardSettings {
   virtual int autocomplete() const { return 1; }
   // "common" "work_start_symbol_cnt": minimum word length for the analysis.
   virtual int workStartSymbolCount() const { return 3; }
+  // "common" "autosw_use": automatic layout switching on.
+  virtual int autoswUse() const { return 1; }
+  // "common" "autosw_space_only": decide only once the word has ended.
+  virtual int autoswSpaceOnly() const { return 1; }
+  // "common" "autosw_prepos": retype a whole-word previous word with the word.
+  virtual int autoswPrepos() const { return 1; }
+  // "common" "switch_layout_ctrl": 0 off, 1 a lone left Ctrl, 2 a lone right
+  // Ctrl switches the layout.
+  virtual int switchLayoutCtrl() const { return 0; }
+  // "common" "ac_use", "oc_use", "oc_space_only": completion and spelling.
+  virtual int acUse() const { return 0; }
+  virtual int ocUse() const { return 1; }
+  virtual int ocSpaceOnly() const { return 1; }
 };
 
 }  // namespace orv

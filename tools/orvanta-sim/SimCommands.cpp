@@ -13,6 +13,7 @@
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimKeyboard.h"
 #include "tools/orvanta-sim/KeyScript.h"
+#include "tools/orvanta-sim/SimRun.h"
 
 namespace orv::simtool {
 
@@ -23,6 +24,9 @@ const char* kUsage =
     "       orvanta-sim convert --from L --to L TEXT\n"
     "       orvanta-sim convert --next --layouts L1,L2[,L3...] TEXT\n"
     "       orvanta-sim render --layouts L1,L2[,...] --active L [--keys] SCRIPT\n"
+    "       orvanta-sim type --layouts L1,L2[,L3] --active L [--dic DIR]... [--set section.key=value]...\n"
+    "                        [--clipboard TEXT] [--app NAME.exe] [--trace] SCRIPT\n"
+    "       orvanta-sim eval --layouts L1,L2 --lang en|ru|uk [--dic DIR]... [--sentences] CORPUS.txt\n"
     "L is a short name (us, ru, ua, de, fr) or a layout handle in hexadecimal.\n";
 
 struct Failure {
@@ -318,6 +322,8 @@ int runOrvantaSim(const std::vector<std::string>& args, std::string& out, std::s
   if (args[0] == "layouts" && args.size() == 1) return cmdLayouts(out);
   if (args[0] == "convert") return cmdConvert(args, out, err);
   if (args[0] == "render") return cmdRender(args, out, err);
+  if (args[0] == "type") return cmdType(args, out, err);
+  if (args[0] == "eval") return cmdEval(args, out, err);
   if (args[0] == "--help" || args[0] == "help") {
     out = kUsage;
     return 0;

@@ -1,0 +1,132 @@
+#pragma once
+// The keyboard subsystem around key handling: the wrong-layout analyser
+// (Analysis.cpp), the switch and retype with its undo record (Switch.cpp)
+// and the hotkeys with the command dispatcher (Hotkeys.cpp). It is the
+// KeyboardSeams implementation that KeyboardState::onKeyEvent calls; the
+// program builds one over the hook library's shared block, the process's
+// clipboard operations and a KeyboardHost, and a test builds one over the
+// simulated desktop.
+//
+// Everything runs on the receiver thread with the keyboard lock held.
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "clipboard/Clipboard.h"
+#include "hook/SharedBlock.h"
+#include "keyboard/Analizer.h"
+#include "keyboard/KeyboardHost.h"
+#include "keyboard/KeyboardSeams.h"
+#include "keyboard/KeyboardState.h"
+
+namespace orv {
+
+// The last replacement, to be replayed by "!!switch_back".
+struct SwitchRecord {
+  Str16 text;
+  Hkl layout = 0;
+  uint32_t codePage = 0;
+  uint32_t eraseCount = 0;
+};
+
+// A hotkey bound to a command name. Codes are hotkey-control codes: virtual
+// key in bits 0-7, Shift bit 8, Ctrl bit 9, Alt bit 10, extended bit 11.
+struct AHotKey {
+  Str8 name;
+  int32_t code = 0;
+  Str16 label;  // a language key with a leading "$"
+  void (*action)(class KeyboardEngine&, const Str8& name) = nullptr;
+};
+
+class KeyboardEngine : public KeyboardSeams {
+ public:
+  KeyboardEngine(HookShared& shared, Clipboard& clipboard, KeyboardHost& host);
+  ~KeyboardEngine() override;
+  // Binds the engine to the keyboard state whose seams it is (before the
+  // state's first syncLayouts, so that every buffer gets its Analizer).
+  void attach(KeyboardState& state) { myState = &state; }
+  KeyboardState& state() { return *myState; }
+  HookShared& shared() { return myShared; }
+  KeyboardHost& host() { return myHost; }
+
+  // --- analysis (Analysis.cpp) ---
+  Analizer* analizer(const KeybBuffer* buffer);
+  const AnalysisWide& wide() const { return myWide; }
+  void analyseWord(KeyboardState&, const KeyEventRecord& record) override;
+  void decideByDictionary();
+  int currentWordLength(KeyboardState&) override;
+  // The caret rectangle for menus (screen coordinates) and its flag.
+  void caretRectangle(const KeyEventRecord& record, int32_t rect[4], bool& noCaret);
+
+  // --- switch and retype (Switch.cpp) ---
+  void startRetype(uint32_t thread, uint32_t eraseCount, Hkl layout);
+  void completeSequence(KeyboardState&, const KeyEventRecord& record) override;
+  void runSwitchKL(Analizer& target);
+  void switchBack();
+  void switchToNextLayout();
+  bool fastSwitch(const KeyEventRecord& record, bool enabled);
+  void forgetLastSwitch() override;
+  const SwitchRecord& undoRecord() const { return myUndo; }
+  const SwitchRecord& redoRecord() const { return myRedo; }
+  // The application's keyboard state after the last sequence.
+  const uint8_t* keyStateAfterSequence() const { return myKeyStateAfter; }
+
+  // --- hotkeys (Hotkeys.cpp) ---
+  // The table in its order with the default codes.
+  void resetHotkeys();
+  // Codes from the "hotkey" section's lines ("name=decimal").
+  void loadHotkeys(const ArrT<Str8>& names, const ArrT<Str8>& values);
+  // From the INI file's "hotkey" section.
+  void loadHotkeys();
+  bool matchHotkey(const KeyEventRecord& record);
+  void runCommand(const Str8& name);
+  int32_t hotkeyCode(const char* name, int32_t def) const;
+  bool setHotkeyCode(const char* name, int32_t code);
+  const ArrT<AHotKey>& hotkeys() const { return myHotkeys; }
+  bool switchedOff() const { return mySwitchedOff; }
+
+  // --- KeyboardSeams ---
+  bool worksIn(const char* exeName) override;
+  bool offerFastSwitch(KeyboardState&, const KeyEventRecord& record, bool enabled) override {
+    return fastSwitch(record, enabled);
+  }
+  bool offerHotkey(KeyboardState&, const KeyEventRecord& record) override { return matchHotkey(record); }
+  bool isSwitchedOff() override { return mySwitchedOff; }
+  void carryOutSwitch(KeyboardState&, KeybBuffer* target) override;
+  void playSound(int index) override { myHost.playSound(index); }
+  void textReset() override { ++myShared.resetCount; }
+  void bufferCreated(KeybBuffer& buffer) override;
+  void bufferDestroyed(KeybBuffer& buffer) override;
+
+  // The receiver's continuation of an echo (message 1126 with a step code).
+  void onEcho(uint32_t code);
+  // The user's clipboard is saved once when a retype borrows it and put
+  // back when the last retype's restore comes due: a restore of an earlier
+  // loan, overtaken by a newer retype, does nothing (the newer one would
+  // otherwise paste the user's text, and its own save would keep ours).
+  void restoreClipboard(uint32_t loan);
+  bool clipboardBorrowed() const { return myBorrowed; }
+
+ private:
+  bool putOnClipboard(const Str16& text);
+
+  HookShared& myShared;
+  Clipboard& myClipboard;
+  KeyboardHost& myHost;
+  KeyboardState* myState = nullptr;
+  std::unordered_map<const KeybBuffer*, std::unique_ptr<Analizer>> myAnalizers;
+  AnalysisWide myWide;
+  SwitchRecord myUndo, myRedo;
+  uint8_t myKeyStateAfter[256] = {};
+  ArrT<AHotKey> myHotkeys;
+  bool mySwitchedOff = false;
+  bool myBorrowed = false;
+  uint32_t myLoan = 0;
+};
+
+// The display text of a hotkey code ("Ctrl + Alt + VK_F10"); empty for keys
+// without a name.
+Str16 hotkeyText(int32_t code);
+
+}  // namespace orv

@@ -1,0 +1,65 @@
+#pragma once
+// What the analyser, the switch and the hotkeys need from the program around
+// them: the dictionary set, posting thread commands into the application
+// (PostThreadMessageW 23685), the window queries for the caret rectangle,
+// the application policies, sounds and the debug log. The operations of
+// later parts of the program (completion, spelling, last-typed words,
+// selection conversion, transliteration, the clipboard menu, the notes
+// editor, the options window, exit) are seams here: by default they do
+// nothing, and the program or a test overrides the ones it has.
+
+#include <cstdint>
+
+#include "core/Str.h"
+#include "platform/Keyboard.h"
+
+namespace orv {
+
+class KeyboardHost {
+ public:
+  virtual ~KeyboardHost() = default;
+
+  // The dictionary set: 0 unknown, 1 a whole word, 2 only the beginning of
+  // words (8-bit word in `codePage`).
+  virtual int checkInSet(const Str8& /*word*/, int32_t /*codePage*/) { return 0; }
+
+  // PostThreadMessageW(thread, 23685, command, lParam).
+  virtual void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) = 0;
+  // Message 1137 to the popup menu thread: 333 ms from now it calls
+  // KeyboardEngine::restoreClipboard(loan) with the keyboard lock held.
+  virtual void postRestoreClipboard(uint32_t loan) = 0;
+
+  // IsWindow and ClientToScreen of (0, 0).
+  virtual bool isWindow(uint32_t /*hwnd*/) { return false; }
+  virtual void clientOrigin(uint32_t /*hwnd*/, int32_t& x, int32_t& y) { x = y = 0; }
+
+  // The application policy of an executable (Policies.h bits).
+  virtual bool policyAllows(const char* /*exeName*/, int32_t /*mask*/) { return true; }
+
+  virtual void playSound(int /*index*/) {}
+  virtual void debugLog(const char* /*line*/) {}
+
+  // --- seams of later parts ---
+  // Last-typed words (a whole word with one trailing character).
+  virtual void lastTypedWord(Hkl /*layout*/, const Str8& /*word*/) {}
+  // Completion while the word is typed; true when a menu is shown.
+  virtual bool showCompletion(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {
+    return false;
+  }
+  // Spelling suggestions while typing, and the check at the word's end.
+  virtual void spellingSuggestions(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {}
+  virtual void wordEndSpellingCheck(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {}
+  // Selection conversion to the next layout ("!!switch_sel", and
+  // "!!switch_back" with nothing typed) and its later steps (echo codes 4
+  // to 7: the selection conversions, transliteration, the editor's copy).
+  virtual void convertSelection(uint32_t /*thread*/) {}
+  virtual void continueEcho(uint32_t /*code*/) {}
+  virtual void transliterateSelection(uint32_t /*thread*/) {}
+  virtual void openPolicies(const char* /*exeName*/) {}
+  virtual void showClipboardMenu(uint32_t /*thread*/, const char* /*exeName*/, bool /*hasPoint*/, int32_t /*x*/,
+                                 int32_t /*y*/) {}
+  virtual void newNote() {}
+  virtual void exitProgram() {}
+};
+
+}  // namespace orv

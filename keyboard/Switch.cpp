@@ -1,0 +1,199 @@
+// Switch and retype: the retyped word goes through the clipboard and the
+// hook library's paste sequence; the last replacement can be undone and
+// redone; the layout can be switched on a command or a lone Ctrl.
+
+#include "hook/HookLogic.h"
+#include "keyboard/KeyboardEngine.h"
+#include "keyboard/LayoutOrder.h"
+#include "platform/Text.h"
+
+namespace orv {
+
+KeyboardEngine::KeyboardEngine(HookShared& shared, Clipboard& clipboard, KeyboardHost& host)
+    : myShared(shared), myClipboard(clipboard), myHost(host) {
+  resetHotkeys();
+}
+
+KeyboardEngine::~KeyboardEngine() = default;
+
+bool KeyboardEngine::worksIn(const char* exeName) { return myHost.policyAllows(exeName, 1); }
+
+bool KeyboardEngine::putOnClipboard(const Str16& text) {
+  if (!myBorrowed) myClipboard.saveClipboard(false);
+  myBorrowed = true;
+  ++myLoan;
+  if (myClipboard.setClipboardData(true, text)) return true;
+  restoreClipboard(myLoan);
+  return false;
+}
+
+void KeyboardEngine::restoreClipboard(uint32_t loan) {
+  if (!myBorrowed || loan != myLoan) return;
+  myClipboard.restoreClipboard();
+  myBorrowed = false;
+}
+
+void KeyboardEngine::startRetype(uint32_t thread, uint32_t eraseCount, Hkl layout) {
+  myShared.operation = kOpRetype;
+  myShared.sequenceActive = 1;
+  if (layout != 0) {
+    myState->expectedLayout = layout;
+    myHost.playSound(kSndSwitch);
+  }
+  myShared.pasteLayout = layout;
+  myShared.eraseCount = eraseCount;
+  myHost.postThreadCommand(thread, hook::kCmdPaste, 0);
+}
+
+void KeyboardEngine::completeSequence(KeyboardState&, const KeyEventRecord& record) {
+  for (int k = 0; k < 256; ++k) myKeyStateAfter[k] = record.keyState[k];
+  uint32_t code = 0;
+  switch (myShared.operation) {
+    case kOpRetype: code = 1; break;
+    case kOpConvertNext: code = 4; break;
+    case kOpConvertBetween: code = 5; break;
+    case kOpTransliterate: code = 6; break;
+    case kOpCopyForSpelling: code = 7; break;
+    default: return;  // kOpCopyOnly: nothing follows
+  }
+  myHost.postThreadCommand(record.thread, hook::kCmdEcho, code);
+}
+
+void KeyboardEngine::onEcho(uint32_t code) {
+  switch (code) {
+    case 1: myHost.postThreadCommand(myShared.key.thread, hook::kCmdEcho, 2); break;
+    case 2: myHost.postThreadCommand(myShared.key.thread, hook::kCmdEcho, 3); break;
+    case 3: myHost.postRestoreClipboard(myLoan); break;
+    case 4: case 5: case 6: case 7: myHost.continueEcho(code); break;
+    default: break;
+  }
+}
+
+void KeyboardEngine::carryOutSwitch(KeyboardState&, KeybBuffer* target) {
+  if (Analizer* a = analizer(target)) runSwitchKL(*a);
+}
+
+void KeyboardEngine::runSwitchKL(Analizer& target) {
+  KeyboardState& state = *myState;
+  // 1-2
+  uint32_t eraseCount = static_cast<uint32_t>(target.wordKeys);
+  Str8 text = target.word;
+  text.append(target.trailing);
+  if (myState->settings().autoswPrepos() == 1 && target.prevStatus == 1 && target.prevWord.size() > 0) {
+    eraseCount += static_cast<uint32_t>(target.prevKeys);
+    Str8 joined = target.prevWord;
+    for (int32_t k = 0; k < target.spaces; ++k) joined.append(' ');
+    joined.append(text);
+    text = joined;
+  }
+  // 3-4
+  Str16 wide = toWide(text, target.codePage);
+  myRedo = SwitchRecord{wide, target.layout, target.codePage, eraseCount};
+  forgetLastSwitch();
+  // 5
+  if (!putOnClipboard(wide)) {
+    myHost.debugLog("Analizer:runSwitchKL EEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE\n");
+    return;
+  }
+  // 6: what the application shows now, in the layout seen last.
+  SwitchRecord undo;
+  if (KeybBuffer* cur = state.buffer(state.lastLayout)) {
+    Str8 shown;
+    ArrT<int> positions;
+    renderKeys(cur->map, state.typedKeys.data(), state.typedKeys.size(), shown, positions);
+    int32_t from = shown.size() > static_cast<int32_t>(eraseCount) ? shown.size() - int32_t(eraseCount) : 0;
+    Str8 tail;
+    for (int32_t k = from; k < shown.size(); ++k) tail.append(shown[k]);
+    Analizer* curA = analizer(cur);
+    undo.codePage = curA ? curA->codePage : cur->codePage;
+    undo.text = toWide(tail, undo.codePage);
+    undo.layout = cur->layout;
+  }
+  undo.eraseCount = static_cast<uint32_t>(wide.size());
+  myUndo = undo;
+  // 7
+  startRetype(state.analysisThread, eraseCount, target.layout);
+  state.outcome.switchDone = 1;
+}
+
+void KeyboardEngine::forgetLastSwitch() { myUndo.text.clear(); }
+
+void KeyboardEngine::switchBack() {
+  KeyboardState& state = *myState;
+  state.current = state.buffer(state.lastLayout);
+  state.rebuildTexts();
+  bool anyText = false;
+  for (int32_t i = 0; i < state.buffers.size(); ++i)
+    if (state.buffers.valAt(i)->text.size() > 0) anyText = true;
+  if (!anyText) {
+    myHost.convertSelection(myShared.key.thread);
+    return;
+  }
+  if (!state.current) return;
+  // 1: replay the other record.
+  if (myUndo.text.size() > 0) {
+    SwitchRecord replay = myUndo;
+    std::swap(myUndo, myRedo);
+    if (putOnClipboard(replay.text)) {
+      startRetype(state.analysisThread, replay.eraseCount, replay.layout);
+      state.outcome.switchDone = 1;
+    }
+    return;
+  }
+  // 2: convert the last word to the previous layout.
+  Hkl target = state.previousLayout;
+  if (target == 0) {
+    for (Hkl h : systemLayoutList(state.port()))
+      if (h != state.lastLayout) {
+        target = h;
+        break;
+      }
+  }
+  KeybBuffer* tb = state.buffer(target);
+  if (target == state.lastLayout || !tb) return;
+  myWide = AnalysisWide();
+  myWide.wordTerminated = 1;
+  myWide.allOdd = 1;
+  myWide.current = analizer(state.current);
+  uint32_t odd = 0, known = 0;
+  for (KeybBuffer* b : state.analysisOrder)
+    if (Analizer* a = analizer(b)) a->extractWord(state.typedKeys.data(), state.typedKeys.size(), myWide, myHost, odd, known);
+  Analizer* ta = analizer(tb);
+  if (!ta || ta->wordKeys == 0) return;  // nothing typed to convert
+  if (state.analysisThread == 0) state.analysisThread = myShared.key.thread;
+  runSwitchKL(*ta);
+}
+
+void KeyboardEngine::switchToNextLayout() {
+  KeyboardState& state = *myState;
+  ArrT<Hkl> list = state.settings().onlySelLaySwitch() == 1 ? state.layoutOrder() : systemLayoutList(state.port());
+  if (list.size() < 2) return;
+  Hkl next = 0;
+  for (int32_t i = 0; i < list.size(); ++i)
+    if (list[i] == myShared.key.layout) {
+      next = list[(i + 1) % list.size()];
+      break;
+    }
+  state.expectedLayout = next;
+  myHost.postThreadCommand(myShared.key.thread, hook::kCmdActivateLayout, next);
+  myHost.playSound(kSndSwitch);
+}
+
+bool KeyboardEngine::fastSwitch(const KeyEventRecord& r, bool enabled) {
+  KeyboardState& state = *myState;
+  if (!enabled || mySwitchedOff) return false;
+  if ((r.keyFlags & 0x1FFFFFFEu) == 0) return false;
+  if (r.keyState[1] >= 128 || r.keyState[2] >= 128 || r.keyState[4] >= 128) return false;
+  const ArrT<RawKbd>& h = state.history;
+  if (h.size() < 2) return false;
+  const RawKbd& up = h[h.size() - 1];
+  const RawKbd& down = h[h.size() - 2];
+  if (up.down || up.vk != 17 || up.count != 0 || !down.down) return false;
+  if (up.thread != down.thread || up.focus != down.focus) return false;
+  int setting = state.settings().switchLayoutCtrl();
+  if (!((setting == 1 && down.vk == 162) || (setting == 2 && down.vk == 163))) return false;
+  switchToNextLayout();
+  return true;
+}
+
+}  // namespace orv

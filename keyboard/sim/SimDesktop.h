@@ -1,0 +1,133 @@
+#pragma once
+// A whole simulated desktop for the keyboard subsystem: one application (a
+// plain edit control on its own thread), the hook library's shared block
+// and procedures (the same decisions as or_hook.dll, hook/HookLogic.h), the
+// receiver, the popup menu thread's clipboard restore, a clipboard and a
+// clock. The user's keys go through the keyboard hook to onKeyEvent; the
+// program's thread commands (23685-23692) are carried out inside the
+// application as the get-message hook would; synthetic keys go through the
+// keyboard hook again, so real keys typed while a sequence runs are
+// swallowed and the sentinel reaches onKeyEvent with sequenceDone.
+//
+// Time is simulated: nothing sleeps. Messages and keys are processed in the
+// order they were posted; timers (the clipboard restore 333 ms after a
+// paste) fire when the clock is advanced past them.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "clipboard/Clipboard.h"
+#include "keyboard/KeyboardEngine.h"
+#include "keyboard/KeyboardState.h"
+#include "platform/sim/SimClipboard.h"
+#include "platform/sim/SimInput.h"
+#include "platform/sim/SimKeyboard.h"
+
+namespace orv::sim {
+
+class SimDesktop : public KeyboardHost {
+ public:
+  // Installs the layouts (system order = this order) and activates the
+  // first; `settings` must outlive the desktop.
+  SimDesktop(const std::vector<Hkl>& layouts, KeyboardSettings& settings);
+  ~SimDesktop() override;
+
+  // --- the user ---
+  // A key pressed or released by the user: queued as input and, with `run`,
+  // processed together with everything it causes.
+  void userKey(uint32_t vk, uint32_t scan, bool up, bool extended = false, bool run = true);
+  // A user's key that reaches the hook at once, ahead of queued keys (a
+  // key typed while a synthetic sequence is being played).
+  void userKeyNow(uint32_t vk, uint32_t scan, bool up) { hookKey(vk, scan, up, false); }
+  // Processes queued messages and keys until none is left (timers wait).
+  void pump();
+  // Processes one queued item; false when the queue was empty.
+  bool step();
+  // Advances the clock, firing due timers (and pumping after each).
+  void advance(uint32_t ms);
+  // Pumps, then runs the clock until no timer is left.
+  void idle();
+  // The user switches the application's layout (Alt+Shift as the system does it).
+  bool userSwitchLayout(Hkl layout);
+
+  // --- the application ---
+  const Str16& appText() const { return myText; }
+  std::string appTextUtf8() const;
+  void setAppText(const Str16& text);  // caret at the end, no selection
+  void select(int32_t start, int32_t end);
+  Hkl activeLayout() { return keyboard.currentLayout(); }
+  SimApp& app() { return myInput.app(); }
+  // Keys the application received, as "down 41" / "up 41" (hex vk).
+  const std::vector<std::string>& appKeys() const { return myAppKeys; }
+
+  // --- the program ---
+  std::function<int(const Str8&, int32_t)> dictionary;  // checkInSet
+  std::vector<int> sounds;                               // sound indices played
+  std::vector<std::string> trace;                        // with tracing on
+  bool tracing = false;
+  bool soundOn = true;
+  int32_t policyMask = -1;
+  std::function<bool(const char*, int32_t)> policy;  // when set, asked instead of policyMask
+  // When set, the time of every onKeyEvent call for a user's key (µs).
+  std::vector<double>* keyTimes = nullptr;                               // every application's policy
+  int32_t clipboardRestores = 0;
+  int32_t selectionConversions = 0;
+  int32_t transliterations = 0;
+  Str16 clipboardText();
+
+  SimKeyboard keyboard;
+  SimClipboard clipboardPort;
+  Clipboard clipboard{clipboardPort};
+  HookShared shared{};
+  KeyboardEngine engine{shared, clipboard, *this};
+  KeyboardState state;
+
+  // KeyboardHost
+  int checkInSet(const Str8& word, int32_t codePage) override;
+  void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override;
+  void postRestoreClipboard(uint32_t loan) override;
+  bool isWindow(uint32_t hwnd) override { return hwnd != 0 && hwnd == myInput.app().focus; }
+  void clientOrigin(uint32_t, int32_t& x, int32_t& y) override { x = 100, y = 200; }
+  bool policyAllows(const char* exe, int32_t mask) override {
+    return policy ? policy(exe, mask) : (policyMask & mask) == mask;
+  }
+  void playSound(int index) override;
+  void debugLog(const char* line) override;
+  void convertSelection(uint32_t) override { ++selectionConversions; }
+  void lastTypedWord(Hkl, const Str8& word) override { lastTyped.push_back(std::string(view(word))); }
+  std::vector<std::string> lastTyped;  // words handed to the last-typed store (8-bit)
+  void transliterateSelection(uint32_t) override { ++transliterations; }
+
+ private:
+  struct Item {
+    enum Kind { Key, ThreadCommand, Echo, LayoutReport } kind;
+    uint32_t a = 0, b = 0;   // Key: vk, scan | ThreadCommand: command, lParam | Echo: code
+    bool up = false, extended = false;
+  };
+  struct Timer {
+    uint32_t due;
+    uint32_t loan;
+  };
+  void runItem(const Item& item);
+  void hookKey(uint32_t vk, uint32_t scan, bool up, bool extended);
+  void appKey(uint32_t vk, bool up);
+  void traceAnalysis();
+  void threadCommand(uint32_t command, uint32_t lParam);
+  void synthKey(uint32_t vk, bool up) { myQueue.push_back(Item{Item::Key, vk, 0, up, false}); }
+  void insertText(const char16_t* s, int32_t n);
+  void note(const std::string& line) {
+    if (tracing) trace.push_back(line);
+  }
+
+  SimInput myInput;
+  std::deque<Item> myQueue;
+  std::vector<Timer> myTimers;
+  Str16 myText;
+  int32_t myCaret = 0, myAnchor = 0;
+  std::vector<std::string> myAppKeys;
+};
+
+}  // namespace orv::sim

@@ -1,0 +1,136 @@
+// The hotkey table, its loading from the "hotkey" lines, matching and the
+// display texts.
+#include <gtest/gtest.h>
+
+#include "keyboard/KeyboardEngine.h"
+#include "keyboard/KeyboardReceiver.h"
+
+namespace orv {
+namespace {
+
+struct RecordingHost : KeyboardHost {
+  std::vector<uint32_t> posted;
+  int translits = 0, exits = 0;
+  void postThreadCommand(uint32_t, uint32_t command, uint32_t) override { posted.push_back(command); }
+  void postRestoreClipboard(uint32_t) override {}
+  void transliterateSelection(uint32_t) override { ++translits; }
+  void exitProgram() override { ++exits; }
+};
+
+struct NoKeyboard : KeyboardPort {
+  int32_t layoutList(Hkl*, int32_t) override { return 0; }
+  Hkl currentLayout() override { return 0; }
+  bool activateLayout(Hkl) override { return false; }
+  uint32_t scanToVk(uint32_t) override { return 0; }
+  void getKeyState(uint8_t s[256]) override { std::fill(s, s + 256, 0); }
+  void setKeyState(const uint8_t*) override {}
+  bool openProbe() override { return false; }
+  void closeProbe() override {}
+  KeyMessages translateKey(uint32_t, uint32_t, bool) override { return {}; }
+};
+
+struct Hotkeys : ::testing::Test {
+  HookShared shared{};
+  Clipboard clipboard;
+  RecordingHost host;
+  NoKeyboard port;
+  KeyboardSettings settings;
+  KeyboardEngine engine{shared, clipboard, host};
+  KeyboardState state{port, settings, engine};
+  Hotkeys() { engine.attach(state); }
+
+  KeyEventRecord keyDown(uint32_t vk, uint32_t modifiers, uint32_t scan = 0x14) {
+    KeyEventRecord r{};
+    r.vk = vk;
+    r.keyFlags = 1u | (scan << 16);
+    r.modifiers = modifiers;
+    r.action = 1;
+    r.thread = 7;
+    return r;
+  }
+};
+
+TEST_F(Hotkeys, TableHasTheDefaultsInOrder) {
+  const char* names[] = {"!!switch", "!!clipboard_menu", "!!!onoff", "!!switch_back", "!!switch_sel",
+                         "!!tuner",  "!!new_note",       "translit", "!!exit"};
+  ASSERT_EQ(engine.hotkeys().size(), 9);
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(engine.hotkeys()[i].name, str8(names[i]));
+  EXPECT_EQ(engine.hotkeyCode("translit", -1), 0x254);
+  EXPECT_EQ(engine.hotkeyCode("nothing", -1), -1);
+  EXPECT_FALSE(engine.setHotkeyCode("nothing", 5));
+}
+
+TEST_F(Hotkeys, LinesSetCodesByExactNameAndLettersGiveZero) {
+  ArrT<Str8> names, values;
+  for (const char* n : {"translit", "!!exit", "unknown", "!!SWITCH"}) names.append(str8(n));
+  for (const char* v : {"0", "abc", "77", "300"}) values.append(str8(v));
+  engine.loadHotkeys(names, values);
+  EXPECT_EQ(engine.hotkeyCode("translit", -1), 0);
+  EXPECT_EQ(engine.hotkeyCode("!!exit", -1), 0);
+  EXPECT_EQ(engine.hotkeyCode("!!switch", -1), 0);  // case-sensitive: untouched
+  EXPECT_EQ(engine.hotkeyCode("!!switch_back", -1), 0x13);
+}
+
+TEST_F(Hotkeys, MatchSwallowsTheKeyUpsAndTheFirstOfTwoEqualCodesWins) {
+  engine.setHotkeyCode("!!exit", 0x254);  // the same code as translit, later in the table
+  EXPECT_TRUE(engine.matchHotkey(keyDown('T', 2)));
+  EXPECT_EQ(host.translits, 1);
+  EXPECT_EQ(host.exits, 0);
+  EXPECT_EQ(shared.swallowUp['T'], 1);
+  EXPECT_EQ(shared.swallowUp[17], 1);
+  EXPECT_EQ(shared.swallowUp[16], 0);
+  KeyEventRecord up = keyDown('T', 2);
+  up.keyFlags |= 0xC0000000u;
+  EXPECT_FALSE(engine.matchHotkey(up));
+  KeyEventRecord peek = keyDown('T', 2);
+  peek.action = 0;
+  EXPECT_FALSE(engine.matchHotkey(peek));
+  EXPECT_FALSE(engine.matchHotkey(keyDown('T', 0)));
+}
+
+TEST_F(Hotkeys, LockKeyHotkeyPostsItsTurnOffAndIgnoresTheSyntheticPress) {
+  engine.setHotkeyCode("translit", 145);
+  EXPECT_TRUE(engine.matchHotkey(keyDown(145, 0, 0x46)));
+  ASSERT_EQ(host.posted.size(), 1u);
+  EXPECT_EQ(host.posted[0], 23692u);
+  EXPECT_FALSE(engine.matchHotkey(keyDown(145, 0, 0)));  // our own synthetic press
+  EXPECT_EQ(host.translits, 1);
+}
+
+TEST_F(Hotkeys, SwitchedOffOnlyOnOffAndExitAct) {
+  engine.runCommand(str8("!!!onoff"));
+  EXPECT_TRUE(engine.switchedOff());
+  engine.runCommand(str8("translit"));
+  EXPECT_EQ(host.translits, 0);
+  engine.runCommand(str8("!!exit"));
+  EXPECT_EQ(host.exits, 1);
+  engine.runCommand(str8("!!!onoff"));
+  engine.runCommand(str8("translit"));
+  EXPECT_EQ(host.translits, 1);
+}
+
+TEST_F(Hotkeys, ReceiverDropsPasswordKeysButStillMatchesHotkeys) {
+  KeyboardReceiver receiver(state, engine);
+  state.typedKeys.append(0x00610011u);
+  KeyOutcome typed = receiver.onKey(keyDown('A', 0, 0x1E), true, shared);
+  EXPECT_EQ(typed.kind, KeyOutcome::Password);
+  EXPECT_EQ(typed.result, 0);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  KeyOutcome hot = receiver.onKey(keyDown('T', 2), true, shared);
+  EXPECT_EQ(hot.kind, KeyOutcome::Hotkey);
+  EXPECT_EQ(hot.result, 1);
+  EXPECT_EQ(host.translits, 1);
+}
+
+TEST(HotkeyText, NamesPrefixesAndUnnamedKeys) {
+  EXPECT_EQ(hotkeyText(0x679), str16(u"Ctrl + Alt + VK_F10"));
+  EXPECT_EQ(hotkeyText(0x113), str16(u"Shift + Pause"));
+  EXPECT_EQ(hotkeyText(0x409), Str16());  // Alt + Tab
+  EXPECT_EQ(hotkeyText(0), Str16());
+  EXPECT_EQ(hotkeyText(0x254), str16(u"Ctrl + T"));
+  EXPECT_EQ(hotkeyText(0x167), str16(u"Shift + NumPad7"));
+  EXPECT_EQ(hotkeyText(109), str16(u"Substract"));
+}
+
+}  // namespace
+}  // namespace orv

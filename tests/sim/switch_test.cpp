@@ -1,0 +1,289 @@
+// The road of a mistyped word in the simulated desktop: analysis, switch,
+// paste sequence, echo chain, clipboard restore, undo and redo.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "platform/SimLayouts.h"
+#include "support/WordSet.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+
+struct Settings : KeyboardSettings {
+  int spaceOnly = 1, prepos = 1, ctrl = 0;
+  int autoswSpaceOnly() const override { return spaceOnly; }
+  int autoswPrepos() const override { return prepos; }
+  int switchLayoutCtrl() const override { return ctrl; }
+};
+
+struct Fixture : ::testing::Test {
+  Settings settings;
+  test::WordSet words;
+  std::unique_ptr<sim::SimDesktop> d;
+
+  void start(std::vector<Hkl> layouts = {kUs, kRu}) {
+    d = std::make_unique<sim::SimDesktop>(layouts, settings);
+    d->dictionary = [this](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d->tracing = true;
+  }
+  void type(const std::string& script) {
+    simtool::DesktopTyper t(*d);
+    std::string err;
+    ASSERT_TRUE(t.runScript(script, err)) << err;
+  }
+  std::string dump() {
+    std::string s;
+    for (auto& l : d->trace) s += l + "\n";
+    return s;
+  }
+};
+
+TEST_F(Fixture, SixLetterWordIsRetypedWithEraseCountSeven) {
+  words.add(1251, {"привет"});
+  words.add(1252, {"hello"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  type("ghbdtn ");
+  EXPECT_EQ(d->appTextUtf8(), "привет ") << dump();
+  EXPECT_EQ(d->activeLayout(), kRu);
+  EXPECT_EQ(d->shared.eraseCount, 7u);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+  EXPECT_NE(std::find(d->sounds.begin(), d->sounds.end(), kSndSwitch), d->sounds.end());
+}
+
+TEST_F(Fixture, PasteSequenceAndEchoChainReachTheApplicationAndRestoreTheClipboardLater) {
+  words.add(1251, {"привет"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn ", err));
+  d->pump();
+  // Space, seven Backspaces (six letters, the space and the typed space), Ctrl+V.
+  int backspaces = 0;
+  for (auto& k : d->appKeys()) backspaces += k == "down 8";
+  EXPECT_EQ(backspaces, 8);
+  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->shared.sequenceActive, 0u);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "привет ");  // still pasted text
+  d->advance(332);
+  EXPECT_EQ(d->clipboardRestores, 0);
+  d->advance(1);
+  EXPECT_EQ(d->clipboardRestores, 1);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+}
+
+TEST_F(Fixture, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
+  words.add(1251, {"привет"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn {Pause}", err));  // Pause 0 ms after the switch
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
+  d->advance(333);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep") << dump();
+  EXPECT_EQ(d->clipboardRestores, 1);
+}
+
+TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
+  words.add(1251, {"привет"});
+  start();
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn", err));
+  d->userKey(32, 0x39, false, false, false);
+  d->userKey(32, 0x39, true, false, false);
+  d->step();  // the Space's key-down
+  d->step();  // its key-up posts the paste
+  d->step();  // the paste command queues the synthetic keys
+  d->userKeyNow(0x41, 0x1E, false);  // the user types 'a' while the sequence runs
+  d->userKeyNow(0x41, 0x1E, true);
+  d->pump();
+  EXPECT_EQ(d->appTextUtf8(), "привет ") << dump();
+  EXPECT_EQ(d->shared.swallowUp[0x41], 0);
+}
+
+TEST_F(Fixture, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
+  words.add(1251, {"привет"});
+  start();
+  d->clipboardPort.putText(u"keep", 4);
+  type("ghbdtn ");
+  type("{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ") << dump();
+  EXPECT_EQ(d->activeLayout(), kUs);
+  type("{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->activeLayout(), kRu);
+  type("ф{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "привет a");
+  EXPECT_EQ(d->activeLayout(), kUs);
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+}
+
+TEST_F(Fixture, PrepositionIsRetypedWithTheWordOnlyWithTheSetting) {
+  words.add(1251, {"в", "город"});
+  start();
+  type("d ujhjl ");
+  EXPECT_EQ(d->appTextUtf8(), "в город ") << dump();
+  EXPECT_EQ(d->shared.eraseCount, 8u);
+  settings.prepos = 0;
+  start();
+  type("d ujhjl ");
+  EXPECT_EQ(d->appTextUtf8(), "d город ");
+  EXPECT_EQ(d->shared.eraseCount, 6u);
+}
+
+TEST_F(Fixture, StrictTieWithThreeLayoutsMakesNoSwitch) {
+  // "ghbdtn" reads "привет" in Russian and Ukrainian alike.
+  words.add(1251, {"привет"});
+  start({kUs, kRu, 0x04220422});
+  type("ghbdtn ");
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+}
+
+TEST_F(Fixture, SpaceOnlyBothWays) {
+  words.add(1251, {"привет"});
+  start();
+  type("ghbdtn");
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn");  // no decision before the space
+  settings.spaceOnly = 0;
+  start();
+  type("ghb");  // "при" begins a word: decided at once, switched at the key-up
+  EXPECT_EQ(d->appTextUtf8(), "при") << dump();
+  EXPECT_EQ(d->activeLayout(), kRu);
+  type("вет ");  // the rest in the new layout: no second decision in this word
+  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->activeLayout(), kRu);
+}
+
+TEST_F(Fixture, WordsGluedToQuotesOrDigitsAreNeverSwitched) {
+  words.add(1251, {"привет"});
+  start();
+  type("\"ghbdtn ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+  type("{Enter}1ghbdtn ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+  EXPECT_EQ(d->appTextUtf8(), "\"ghbdtn \n1ghbdtn ");
+}
+
+TEST_F(Fixture, TerminationShapesAndOddEndings) {
+  words.add(1251, {"привет"});
+  words.add(1252, {"hello"});
+  start();
+  simtool::DesktopTyper t(*d);
+  t.settle = false;
+  std::string err;
+  ASSERT_TRUE(t.runScript("hello. ", err));
+  EXPECT_EQ(d->engine.wide().wordTerminated, 1u);
+  Analizer* us = d->engine.analizer(d->state.buffer(kUs));
+  EXPECT_EQ(std::string(view(us->shape)), "ps");
+  ASSERT_TRUE(t.runScript(" ", err));  // two spaces: not terminated, not analysed again
+  ASSERT_TRUE(t.runScript("{Enter}hello .", err));  // the first space is not the last
+  EXPECT_EQ(d->engine.wide().wordTerminated, 0u);
+  ASSERT_TRUE(t.runScript("{Enter}ghbdtn1", err));  // digits in every layout: allOdd
+  EXPECT_EQ(d->engine.wide().allOdd, 1u);
+  ASSERT_TRUE(t.runScript(" ", err));
+  EXPECT_EQ(d->activeLayout(), kUs);
+}
+
+TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
+  words.add(1252, {"hello"});
+  start();
+  type("hello ");
+  ASSERT_EQ(d->lastTyped.size(), 1u);
+  EXPECT_EQ(d->lastTyped[0], "hello");
+  EXPECT_EQ(d->sounds.back(), kSndWordFound);
+}
+
+TEST_F(Fixture, OneLetterWordsAndTooLongWordsNeverSwitch) {
+  words.add(1251, {"в"});
+  start();
+  type("d ");
+  EXPECT_EQ(d->appTextUtf8(), "d ");
+  std::string longWord(99, 'f');  // "а" ninety-nine times
+  type(longWord + " ");
+  EXPECT_EQ(d->activeLayout(), kUs);
+}
+
+TEST_F(Fixture, LoneLeftCtrlSwitchesButCtrlCDoesNot) {
+  settings.ctrl = 1;
+  start();
+  d->userKey(17, 0x1D, false);
+  d->userKey(17, 0x1D, true);
+  EXPECT_EQ(d->activeLayout(), kRu);
+  type("{Ctrl+C}");
+  EXPECT_EQ(d->activeLayout(), kRu);
+  d->userKey(17, 0x1D, false, true);  // right Ctrl
+  d->userKey(17, 0x1D, true, true);
+  EXPECT_EQ(d->activeLayout(), kRu);
+}
+
+TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
+  start();
+  type("{Ctrl+T}");
+  EXPECT_EQ(d->transliterations, 1);
+  type("{Ctrl+Alt+D}");
+  EXPECT_TRUE(d->engine.switchedOff());
+  size_t before = d->appKeys().size();
+  type("{Ctrl+T}");
+  EXPECT_EQ(d->transliterations, 1);
+  for (size_t k = before; k < d->appKeys().size(); ++k) EXPECT_EQ(d->appKeys()[k].find(" 54"), std::string::npos);
+  type("{Ctrl+Alt+D}");
+  EXPECT_FALSE(d->engine.switchedOff());
+}
+
+TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
+  start();
+  d->engine.setHotkeyCode("!!switch", 20);
+  d->userKey(20, 0x3A, false);
+  d->userKey(20, 0x3A, true);
+  EXPECT_EQ(d->keyboard.keyState()[20] & 1, 0);
+  EXPECT_EQ(d->activeLayout(), kRu);  // the command ran once
+}
+
+// Random typing with hotkeys, Backspaces, word breaks and layout changes:
+// every sequence ends, the user's clipboard always comes back, and the
+// application's text always ends as the typed keys read in some layout.
+TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
+  words.add(1251, {"привет", "мир", "в", "город", "дом"});
+  words.add(1252, {"hello", "world", "in", "town"});
+  settings.spaceOnly = 0;
+  start();
+  d->tracing = false;
+  d->clipboardPort.putText(u"mine", 4);
+  const uint32_t keys[][2] = {{0x47, 0x22}, {0x48, 0x23}, {0x42, 0x30}, {0x44, 0x20}, {0x54, 0x14}, {0x4E, 0x31},
+                              {32, 0x39},   {32, 0x39},   {8, 0x0E},    {0xBA, 0x27}, {0x31, 0x02}, {19, 0x45},
+                              {13, 0x1C},   {0xDE, 0x28}, {0x55, 0x16}, {0x4A, 0x24}, {0x4C, 0x26}};
+  uint32_t seed = 12345;
+  auto next = [&]() { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  for (int i = 0; i < 3000; ++i) {
+    const uint32_t* k = keys[next() % (sizeof keys / sizeof keys[0])];
+    bool ext = false;
+    if (next() % 50 == 0) {
+      d->userSwitchLayout(d->activeLayout() == kUs ? kRu : kUs);
+      continue;
+    }
+    d->userKey(k[0], k[1], false, ext);
+    d->userKey(k[0], k[1], true, ext);
+    if (next() % 3 == 0) d->idle();
+    ASSERT_EQ(d->shared.sequenceActive, 0u) << "step " << i;
+  }
+  d->idle();
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "mine");
+  EXPECT_FALSE(d->engine.clipboardBorrowed());
+  EXPECT_GT(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), 0);
+}
+
+}  // namespace
+}  // namespace orv

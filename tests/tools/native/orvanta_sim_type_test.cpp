@@ -1,0 +1,80 @@
+// orvanta-sim type and eval over the shipped dictionaries (scripts/dictionaries
+// builds them; the shipped-dictionary tests need them as well).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "tools/orvanta-sim/SimCommands.h"
+
+namespace orv::simtool {
+namespace {
+
+struct SimRunResult {
+  int status;
+  std::string out, err;
+};
+
+SimRunResult sim(std::vector<std::string> args) {
+  SimRunResult r;
+  r.status = runOrvantaSim(args, r.out, r.err);
+  return r;
+}
+
+SimRunResult type(const std::string& script, std::vector<std::string> extra = {}) {
+  std::vector<std::string> a{"type", "--layouts", "us,ru", "--active", "us", "--clipboard", "keep"};
+  a.insert(a.end(), extra.begin(), extra.end());
+  a.push_back(script);
+  return sim(a);
+}
+
+TEST(OrvantaSimType, MistypedWordIsSwitchedAndPauseUndoesRedoesOrConvertsTheLastWord) {
+  SimRunResult r = type("ghbdtn ");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "text: привет \nlayout: ru\nclipboard: keep\nsounds: snd_KEY snd_KEY snd_NOT_FOUND snd_NOT_FOUND "
+                   "snd_NOT_FOUND snd_NOT_FOUND snd_SWITCH\n");
+  auto starts = [](const std::string& out, const std::string& head) { return out.rfind(head, 0) == 0; };
+  EXPECT_TRUE(starts(type("ghbdtn {Pause}").out, "text: ghbdtn \nlayout: us\nclipboard: keep\n"));
+  EXPECT_TRUE(starts(type("ghbdtn {Pause}{Pause}").out, "text: привет \nlayout: ru\nclipboard: keep\n"));
+  EXPECT_TRUE(starts(type("ghbdtn а{Pause}").out, "text: привет f\nlayout: us\nclipboard: keep\n"));
+}
+
+TEST(OrvantaSimType, SetOverridesForTheRunAndSoundsCanBeSilenced) {
+  SimRunResult off = type("ghbdtn ", {"--set", "common.autosw_use=0", "--set", "common.sound_on=0"});
+  ASSERT_EQ(off.status, 0) << off.err;
+  EXPECT_EQ(off.out, "text: ghbdtn \nlayout: us\nclipboard: keep\nsounds: -\n");
+  SimRunResult hk = type("ghbdtn {Pause}", {"--set", "hotkey.!!switch_back=0"});
+  EXPECT_NE(hk.out.find("text: привет \n"), std::string::npos);  // Pause is no hotkey now
+  SimRunResult traced = type("ghbdtn ", {"--trace"});
+  EXPECT_NE(traced.out.find("trace: command 23688"), std::string::npos);
+}
+
+TEST(OrvantaSimType, BadArgumentsExitWithTwo) {
+  EXPECT_EQ(type("x", {"--set", "common.nothing=1"}).status, 2);
+  EXPECT_EQ(type("x", {"--set", "common.autosw_use=yes"}).status, 2);
+  EXPECT_EQ(type("x", {"--dic", "/nonexistent/folder"}).status, 2);
+  EXPECT_EQ(sim({"type", "--layouts", "us,xx", "--active", "us", "x"}).status, 2);
+  EXPECT_EQ(sim({"type", "--layouts", "us,ru", "--active", "ua", "x"}).status, 2);
+  EXPECT_EQ(sim({"type", "--layouts", "us,ru", "--active", "us"}).status, 2);
+  EXPECT_EQ(type("{Nope}").status, 2);
+}
+
+TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
+  std::string path = ::testing::TempDir() + "orv_eval_corpus.txt";
+  {
+    std::ofstream f(path);
+    f << "Привет, мир! Вопрос и ответ.\n";
+  }
+  SimRunResult r = sim({"eval", "--layouts", "us,ru", "--lang", "ru", path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("words tested: 5\n"), std::string::npos) << r.out;
+  size_t last = r.out.rfind("summary: words=5 recall3=100.00% false=0.000% p50=");
+  EXPECT_NE(last, std::string::npos) << r.out;
+  SimRunResult s = sim({"eval", "--layouts", "us,ru", "--lang", "ru", "--sentences", path});
+  EXPECT_NE(s.out.find("summary: words=5 "), std::string::npos) << s.out;
+  std::remove(path.c_str());
+  EXPECT_EQ(sim({"eval", "--layouts", "us,ru", "--lang", "de", path}).status, 2);
+}
+
+}  // namespace
+}  // namespace orv::simtool

@@ -1,0 +1,256 @@
+// orvanta-sim type: the whole pipeline on a fresh simulated desktop.
+
+#include "tools/orvanta-sim/SimRun.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "app/AppPaths.h"
+#include "app/Cfg.h"
+#include "app/Policies.h"
+#include "app/Settings.h"
+#include "core/Trace.h"
+#include "language/Dictionary.h"
+#include "language/Locale.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+
+namespace orv::simtool {
+
+namespace {
+
+// The settings of section "common" that the keyboard code reads; their
+// defaults and ranges are the INI file's.
+CfgInt* findIntSetting(const std::string& section, const std::string& key) {
+  static const std::pair<const char*, CfgInt*> kTable[] = {
+      {"autosw_use", &cfgAutoswUse},
+      {"autosw_space_only", &cfgAutoswSpaceOnly},
+      {"autosw_prepos", &cfgAutoswPrepos},
+      {"switch_layout_ctrl", &cfgSwitchLayoutCtrl},
+      {"work_start_symbol_cnt", &cfgWorkStartSymbolCnt},
+      {"only_sel_lay_switch", &cfgOnlySelLaySwitch},
+      {"autocomplete", &cfgAutocomplete},
+      {"ac_use", &cfgAcUse},
+      {"oc_use", &cfgOcUse},
+      {"oc_space_only", &cfgOcSpaceOnly},
+      {"sound_on", &cfgSoundOn},
+  };
+  if (section != "common") return nullptr;
+  for (const auto& [name, cfg] : kTable)
+    if (key == name) return cfg;
+  return nullptr;
+}
+
+bool isDirectory(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+const char* const kSoundKeys[4] = {"snd_KEY", "snd_WORD_FOUND", "snd_NOT_FOUND", "snd_SWITCH"};
+
+}  // namespace
+
+bool RunSettings::set(const std::string& a, std::string& err) {
+  size_t dot = a.find('.'), eq = a.find('=');
+  if (dot == std::string::npos || eq == std::string::npos || dot > eq) {
+    err = "--set needs section.key=value, not '" + a + "'\n";
+    return false;
+  }
+  std::string section = a.substr(0, dot), key = a.substr(dot + 1, eq - dot - 1), value = a.substr(eq + 1);
+  if (section == "hkl" && key == "order") {
+    myHklOrder = value;
+    return true;
+  }
+  int32_t n = 0;
+  if (!parseLeadingInt(utf8ToUtf16(value).data(), n)) {
+    err = "--set " + section + "." + key + ": '" + value + "' is not a number\n";
+    return false;
+  }
+  if (section == "hotkey") {
+    myHotkeys[key] = n;
+    return true;
+  }
+  CfgInt* c = findIntSetting(section, key);
+  if (!c) {
+    err = "--set: unknown setting '" + section + "." + key + "'\n";
+    return false;
+  }
+  myValues[key] = n < c->minimum() ? c->minimum() : n > c->maximum() ? c->maximum() : n;
+  return true;
+}
+
+int RunSettings::get(const char* key) const {
+  auto it = myValues.find(key);
+  if (it != myValues.end()) return it->second;
+  if (std::string(key) == "sound_on") return 1;  // sounds are visible here
+  CfgInt* c = findIntSetting("common", key);
+  return c ? c->defaultValue() : 0;
+}
+
+RunDictionaries::RunDictionaries() : mySet(utf8ToUtf16(shippedFolder()), myLock) {}
+
+bool RunDictionaries::load(const std::vector<std::string>& folders, std::string& err) {
+  std::vector<std::string> list = folders;
+  if (list.empty()) {
+    std::string dic = shippedFolder() + "/dic";
+    for (const char* name : {"en_US", "ru_RU", "uk_UA"})
+      if (isDirectory(dic + "/" + name)) list.push_back(dic + "/" + name);
+    if (list.empty()) {
+      err = "no shipped dictionaries in " + dic + " (run scripts/dictionaries, or give --dic)\n";
+      return false;
+    }
+  }
+  for (const std::string& f : list) {
+    if (!isDirectory(f)) {
+      err = "--dic '" + f + "' is not a folder\n";
+      return false;
+    }
+    mySet.appendOwned(new Dictionary(utf8ToUtf16(f), 1252));
+  }
+  return true;
+}
+
+std::string shippedFolder() {
+  if (const char* env = std::getenv("ORVANTA_DIST")) return env;
+  return ORV_DIST_DIR;
+}
+
+bool parseLayoutList(const std::string& list, std::vector<const SimLayout*>& out, std::string& err) {
+  size_t start = 0;
+  while (start <= list.size()) {
+    size_t comma = list.find(',', start);
+    if (comma == std::string::npos) comma = list.size();
+    std::string name = list.substr(start, comma - start);
+    const SimLayout* l = findSimLayout(name.c_str());
+    if (!l) {
+      err = "unknown layout '" + name + "' (known: us, ru, ua, de, fr)\n";
+      return false;
+    }
+    for (const SimLayout* seen : out)
+      if (seen == l) {
+        err = "layout '" + name + "' is named twice\n";
+        return false;
+      }
+    out.push_back(l);
+    start = comma + 1;
+  }
+  return true;
+}
+
+std::unique_ptr<sim::SimDesktop> makeDesktop(const std::vector<const SimLayout*>& layouts, const SimLayout* active,
+                                             RunSettings& settings, RunDictionaries& dics) {
+  std::vector<Hkl> handles;
+  for (const SimLayout* l : layouts) handles.push_back(l->hkl);
+  auto d = std::make_unique<sim::SimDesktop>(handles, settings);
+  d->keyboard.activateLayout(active->hkl);
+  d->dictionary = [&dics](const Str8& w, int32_t cp) { return dics.check(w, cp); };
+  d->soundOn = settings.get("sound_on") == 1;
+  for (const auto& [name, code] : settings.hotkeys()) d->engine.setHotkeyCode(name.c_str(), code);
+  return d;
+}
+
+int cmdType(const std::vector<std::string>& a, std::string& out, std::string& err) {
+  const char* usage =
+      "usage: orvanta-sim type --layouts L1,L2[,L3] --active L [--dic DIR]... [--set section.key=value]...\n"
+      "                        [--clipboard TEXT] [--app NAME.exe] [--trace] SCRIPT\n";
+  std::string layouts, activeName, script, clip, app = "notepad.exe";
+  std::vector<std::string> dics;
+  bool haveScript = false, haveClip = false, trace = false;
+  RunSettings settings;
+  for (size_t i = 1; i < a.size(); ++i) {
+    auto value = [&](std::string& dst) {
+      if (i + 1 >= a.size()) return false;
+      dst = a[++i];
+      return true;
+    };
+    std::string v;
+    bool ok = true;
+    if (a[i] == "--layouts") ok = value(layouts);
+    else if (a[i] == "--active") ok = value(activeName);
+    else if (a[i] == "--dic") ok = value(v), dics.push_back(v);
+    else if (a[i] == "--set") {
+      if (!value(v)) ok = false;
+      else if (!settings.set(v, err)) return 2;
+    } else if (a[i] == "--clipboard") ok = value(clip), haveClip = true;
+    else if (a[i] == "--app") ok = value(app);
+    else if (a[i] == "--trace") trace = true;
+    else if (!haveScript && (a[i].empty() || a[i][0] != '-')) script = a[i], haveScript = true;
+    else {
+      err = "unexpected argument '" + a[i] + "'\n" + usage;
+      return 2;
+    }
+    if (!ok) {
+      err = a[i] + " needs a value\n" + usage;
+      return 2;
+    }
+  }
+  if (layouts.empty() || activeName.empty() || !haveScript) {
+    err = std::string("type needs --layouts, --active and a SCRIPT\n") + usage;
+    return 2;
+  }
+  if (app.empty() || app.size() >= 128) {
+    err = "--app needs an executable name shorter than 128 characters\n";
+    return 2;
+  }
+  std::vector<const SimLayout*> list;
+  if (!parseLayoutList(layouts, list, err)) return 2;
+  if (list.size() < 2) {
+    err = "--layouts needs at least two layouts\n";
+    return 2;
+  }
+  const SimLayout* active = findSimLayout(activeName.c_str());
+  if (!active || std::find(list.begin(), list.end(), active) == list.end()) {
+    err = "--active layout '" + activeName + "' is not among --layouts\n";
+    return 2;
+  }
+  std::vector<ScriptStep> steps;
+  if (!parseKeyScript(script, steps, err)) {
+    err += "\n";
+    return 2;
+  }
+  std::vector<std::string> traced;
+  TraceSink previous = setTraceSink(
+      [](const std::string& text, void* ctx) {
+        std::string line = text;
+        while (!line.empty() && line.back() == '\n') line.pop_back();
+        static_cast<std::vector<std::string>*>(ctx)->push_back(line);
+      },
+      &traced);
+  RunDictionaries dictionaries;
+  bool loaded = dictionaries.load(dics, err);
+  setTraceSink(previous);
+  if (!loaded) return 2;
+  auto d = makeDesktop(list, active, settings, dictionaries);
+  if (trace) d->trace = traced;
+  // The application policies as a fresh installation has them (the built-in
+  // defaults), read from an empty module folder of this run.
+  char folder[] = "/tmp/orvanta-sim-XXXXXX";
+  if (mkdtemp(folder)) {
+    setModuleFolder(utf8ToUtf16(folder));
+    d->policy = [](const char* exe, int32_t mask) { return orv::policyAllows(exe, mask); };
+  }
+  std::string exe;
+  for (char c : app) exe += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  d->app().exeName = exe.c_str();
+  d->tracing = trace;
+  if (haveClip) {
+    Str16 t = utf8ToUtf16(clip);
+    d->clipboardPort.putText(t.data(), t.size());
+  }
+  DesktopTyper typer(*d);
+  if (!typer.run(steps, err)) return 2;
+  d->idle();
+  for (const std::string& line : d->trace) out += "trace: " + line + "\n";
+  const SimLayout* now = findSimLayout(d->activeLayout());
+  rmdir(folder);  // nothing is written there; a failure leaves it
+  out += "text: " + d->appTextUtf8() + "\n";
+  out += std::string("layout: ") + (now ? now->shortName : "?") + "\n";
+  out += "clipboard: " + utf16ToUtf8(d->clipboardText()) + "\n";
+  std::string sounds;
+  for (int s : d->sounds) sounds += (sounds.empty() ? "" : " ") + std::string(kSoundKeys[s]);
+  out += "sounds: " + (sounds.empty() ? std::string("-") : sounds) + "\n";
+  return 0;
+}
+
+}  // namespace orv::simtool
