@@ -36,11 +36,15 @@ LRESULT onKeyMessage() {
   KeyEventRecord k;
   bool password;
   KeyOutcome out;
+  bool off = false;
   {
     SynchObject::Guard guard(g_keyboardLock);
     std::memcpy(&k, &g_program.shared->key, sizeof k);
     password = hook::passwordFlag(*g_program.shared) == 1;
     out = g_keys->onKey(k, password, *g_program.shared);
+    // The frame's receiver (before the engine is built) only toggles.
+    if (out.command == ProgramCommand::OnOff)
+      off = g_keys == &g_frameKeys ? g_program.switchedOff == 0 : keyboardSwitchedOff();
   }
   const bool up = hook::isKeyUp(k.keyFlags);
   if (out.kind == KeyOutcome::Password) {
@@ -53,7 +57,7 @@ LRESULT onKeyMessage() {
   if (out.kind == KeyOutcome::Sentinel) trace("sequence done\n");
   switch (out.command) {
     case ProgramCommand::OnOff:
-      PostMessageW(g_program.mainWindow, kMsgToggleOnOff, 0, 0);
+      PostMessageW(g_program.mainWindow, kMsgToggleOnOff, off ? 1 : 0, 0);
       break;
     case ProgramCommand::Exit:
       PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0);
@@ -110,8 +114,7 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       } else if (wp == kRestoreClipboardTimerId) {
         KillTimer(w, kRestoreClipboardTimerId);
         SynchObject::Guard guard(g_keyboardLock);
-        keyboardRestoreClipboard(g_restoreLoan);
-        trace("clipboard restore %u\n", g_restoreLoan);
+        if (keyboardRestoreClipboard(g_restoreLoan)) trace("clipboard restored\n");
       }
       return 0;
     default:

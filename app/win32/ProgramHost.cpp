@@ -107,8 +107,12 @@ void keyboardEcho(uint32_t code) {
   if (g_keyboard) g_keyboard->engine.onEcho(code);
 }
 
-void keyboardRestoreClipboard(uint32_t loan) {
-  if (g_keyboard) g_keyboard->engine.restoreClipboard(loan);
+bool keyboardRestoreClipboard(uint32_t loan) {
+  if (!g_keyboard || !g_keyboard->engine.clipboardBorrowed()) return false;
+  g_keyboard->engine.restoreClipboard(loan);
+  return !g_keyboard->engine.clipboardBorrowed();
 }
+
+bool keyboardSwitchedOff() { return g_keyboard && g_keyboard->engine.switchedOff(); }
 
 }  // namespace orv::win
