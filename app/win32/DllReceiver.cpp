@@ -1,7 +1,8 @@
 // The receiver: a message-only window on a thread of its own that the hook
 // library calls synchronously for every key (1124) and mouse event (1125),
 // that takes the library's echoes (1126) and layout notices (1127), reset
-// requests (1123) and its own timer (9753). It answers each event quickly;
+// requests (1123), its own timer (9753) and the clipboard restores (1137,
+// timer 1137). Keys and echoes go to the keyboard engine. It answers each event quickly;
 // work that needs the application to act is posted back to it.
 
 #include <cstring>
@@ -20,6 +21,7 @@ HWND g_receiver = nullptr;
 DWORD g_receiverThread = 0;
 FrameKeyReceiver g_frameKeys;
 KeyReceiver* g_keys = &g_frameKeys;
+uint32_t g_restoreLoan = 0;
 
 const char* kindText(const KeyOutcome& o) {
   switch (o.kind) {
@@ -34,11 +36,15 @@ LRESULT onKeyMessage() {
   KeyEventRecord k;
   bool password;
   KeyOutcome out;
+  bool off = false;
   {
     SynchObject::Guard guard(g_keyboardLock);
     std::memcpy(&k, &g_program.shared->key, sizeof k);
     password = hook::passwordFlag(*g_program.shared) == 1;
     out = g_keys->onKey(k, password, *g_program.shared);
+    // The frame's receiver (before the engine is built) only toggles.
+    if (out.command == ProgramCommand::OnOff)
+      off = g_keys == &g_frameKeys ? g_program.switchedOff == 0 : keyboardSwitchedOff();
   }
   const bool up = hook::isKeyUp(k.keyFlags);
   if (out.kind == KeyOutcome::Password) {
@@ -51,7 +57,7 @@ LRESULT onKeyMessage() {
   if (out.kind == KeyOutcome::Sentinel) trace("sequence done\n");
   switch (out.command) {
     case ProgramCommand::OnOff:
-      PostMessageW(g_program.mainWindow, kMsgToggleOnOff, 0, 0);
+      PostMessageW(g_program.mainWindow, kMsgToggleOnOff, off ? 1 : 0, 0);
       break;
     case ProgramCommand::Exit:
       PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0);
@@ -75,10 +81,6 @@ LRESULT onMouseMessage() {
   return 0;
 }
 
-void postEcho(LPARAM step) {
-  PostThreadMessageW(g_program.shared->key.thread, hook::kThreadCommand, hook::kCmdEcho, step);
-}
-
 LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   switch (m) {
     case hook::kMsgReset: {
@@ -90,11 +92,17 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       return onKeyMessage();
     case hook::kMsgMouse:
       return onMouseMessage();
-    case hook::kMsgEcho:
+    case hook::kMsgEcho: {
       trace("echo %ld\n", static_cast<long>(lp));
-      if (lp == 1) postEcho(2);
-      else if (lp == 2) postEcho(3);
-      // Steps 3 to 7 belong to the clipboard, conversion and editor parts.
+      SynchObject::Guard guard(g_keyboardLock);
+      keyboardEcho(static_cast<uint32_t>(lp));
+      return 0;
+    }
+    case kMsgRestoreClipboard:
+      // Stands in for the popup menu thread until it exists: a newer loan
+      // replaces the pending one (the engine restores only the latest).
+      g_restoreLoan = static_cast<uint32_t>(wp);
+      SetTimer(w, kRestoreClipboardTimerId, kRestoreClipboardDelayMs, nullptr);
       return 0;
     case hook::kMsgLayoutActivated:
       updateTrayIconForLayout(static_cast<uintptr_t>(lp));
@@ -103,6 +111,10 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       if (wp == hook::kReceiverTimerId) {
         SynchObject::Guard guard(g_keyboardLock);
         g_keys->syncLayouts();
+      } else if (wp == kRestoreClipboardTimerId) {
+        KillTimer(w, kRestoreClipboardTimerId);
+        SynchObject::Guard guard(g_keyboardLock);
+        if (keyboardRestoreClipboard(g_restoreLoan)) trace("clipboard restored\n");
       }
       return 0;
     default:
@@ -143,5 +155,7 @@ bool startReceiver(KeyReceiver* keys) {
 }
 
 HWND receiverWindow() { return g_receiver; }
+
+SynchObject& keyboardLock() { return g_keyboardLock; }
 
 }  // namespace orv::win

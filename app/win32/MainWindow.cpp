@@ -88,7 +88,7 @@ LRESULT CALLBACK appProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       onCommand(kCmdOptions);
       return 0;
     case kMsgToggleOnOff:
-      toggleOnOff();
+      showOnOff(wp != 0);
       return 0;
     case WM_DESTROY: {
       LRESULT r = Subclass::callPrevious(w, kHandlerName, m, wp, lp);
@@ -104,8 +104,8 @@ LRESULT CALLBACK appProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 bool attachAppHandler(HWND mainWindow) { return Subclass::attach(mainWindow, kHandlerName, &g_app, appProc); }
 
-void toggleOnOff() {
-  LONG off = InterlockedXor(&g_program.switchedOff, 1) ^ 1;
+void showOnOff(bool off) {
+  InterlockedExchange(&g_program.switchedOff, off ? 1 : 0);
   trace("program %s\n", off ? "off" : "on");
   updateTrayIconForLayout(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0)));
 }

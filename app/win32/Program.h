@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/SynchObject.h"
 #include "hook/SharedBlock.h"
 
 namespace orv::win {
@@ -28,8 +29,14 @@ constexpr UINT kMsgTrayRight = WM_USER + kTrayBase + 2; // 1359
 constexpr UINT kMsgTrayDouble = WM_USER + kTrayBase + 3;// 1360
 constexpr UINT kMsgTraySetIcon = WM_USER + kTrayBase + 4;// 1361
 
-// Posted by the receiver when the on/off hotkey was pressed.
+// Posted by the receiver when the on/off hotkey was pressed (wParam: 1 when
+// the program is now off).
 constexpr UINT kMsgToggleOnOff = WM_APP + 1;
+// To the receiver's window: restore the borrowed clipboard 333 ms from now
+// (wParam: the loan number).
+constexpr UINT kMsgRestoreClipboard = WM_USER + 113;  // 1137
+constexpr UINT kRestoreClipboardTimerId = 1137;
+constexpr UINT kRestoreClipboardDelayMs = 333;
 
 using HookAllFn = int (*)(HMODULE);
 using UnhookAllFn = int (*)();
@@ -64,8 +71,8 @@ int runProgram(HINSTANCE instance);
 // Exit sequence (MainWindow.cpp); never returns.
 [[noreturn]] void exitProgram();
 
-// Switches the program off or on and shows it in the tray (MainWindow.cpp).
-void toggleOnOff();
+// Shows the program switched off or on in the tray (MainWindow.cpp).
+void showOnOff(bool off);
 
 // Diagnostics (Diagnostics.cpp): the "WINOUT32" trace channel and the
 // developer log.
@@ -78,18 +85,28 @@ void showDeveloperWindow();
 // the hook library resource is missing or cannot be written.
 bool unpackResources();
 
-// The keyboard state behind the receiver (KeyboardReceiver.cpp): reads the
-// installed layouts and builds their buffers.
+// The keyboard engine behind the receiver (ProgramHost.cpp): loads the
+// dictionaries, reads the installed layouts and builds their buffers.
 }  // namespace orv::win
 namespace orv {
 class KeyReceiver;
 }
 namespace orv::win {
 KeyReceiver* startKeyboard();
+// The hotkey codes of the INI file's "hotkey" section.
+void loadKeyboardHotkeys();
+// Called by the receiver with the keyboard lock held: an echo step (message
+// 1126), the due restore of a borrowed clipboard (true when it was put
+// back; a loan overtaken by a newer retype is not) and the on/off state.
+void keyboardEcho(uint32_t code);
+bool keyboardRestoreClipboard(uint32_t loan);
+bool keyboardSwitchedOff();
 
 // The receiver (DllReceiver.cpp), handing keys to `keys`.
 bool startReceiver(KeyReceiver* keys);
 HWND receiverWindow();
+// The lock around everything the receiver hands to the keyboard engine.
+SynchObject& keyboardLock();
 
 // Tray (TrayIcon.cpp).
 bool attachTrayHandler(HWND mainWindow);

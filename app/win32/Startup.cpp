@@ -171,14 +171,15 @@ int runProgram(HINSTANCE instance) {
   g_program.mainWindow = main;
   attachTrayHandler(main);
   if (developerMode()) createDeveloperWindow();                       // 19.1
-  // 19.2 to 19.5: impossibility lists, notes editor, dictionaries and last
-  // words join here with the switching logic.
-  KeyReceiver* keys = startKeyboard();                                // 19.6, 19.7
+  // 19.2, 19.3, 19.5: impossibility lists, notes editor and last words
+  // join here with their parts.
+  KeyReceiver* keys = startKeyboard();                                // 19.4, 19.6, 19.7
   loadSounds();                                                       // 19.8
-  // 19.9 to 19.12: clipboard history and notes, popup menu, hotkey table.
+  // 19.9 to 19.11: clipboard history and notes, popup menu. 19.12: the
+  // hotkey table with its default codes is built with the engine.
   if (!startReceiver(keys)) return 1;                                 // 19.13
   while (g_program.shared->receiver == 0) Sleep(1);                   // 19.14
-  // 19.15: the hotkeys from the INI file (the frame's own two work already).
+  loadKeyboardHotkeys();                                              // 19.15
   createOptionsWindow();                                              // 19.16
   syncStartupShortcut();                                              // 19.17
   // 19.18: the periodic update check joins with the updater.

@@ -1,0 +1,118 @@
+// The keyboard engine in the program: the KeyboardHost over the Win32 calls,
+// the dictionary set read from the module folder's "dic" folder, the
+// keyboard state with the engine as its seams, and the hotkey table from
+// the INI file. Everything the engine does runs on the receiver thread with
+// the keyboard lock held (DllReceiver.cpp).
+
+#include "app/DictionaryConfig.h"
+#include "app/KeyboardConfig.h"
+#include "app/Policies.h"
+#include "app/ProgramEngine.h"
+#include "app/Sounds.h"
+#include "app/win32/Program.h"
+#include "core/DebugLog.h"
+#include "hook/HookLogic.h"
+#include "language/DictionarySet.h"
+
+namespace orv::win {
+
+namespace {
+
+HWND toWindow(uint32_t hwnd) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(hwnd)); }
+
+Str16 moduleFolder() {
+  Str16 folder;
+  for (const wchar_t* p = g_program.moduleFolder; *p; ++p) folder.append(static_cast<char16_t>(*p));
+  return folder;
+}
+
+// The dictionaries share the application lock with the other word stores.
+SynchObject g_applicationLock;
+
+class ProgramHost final : public KeyboardHost {
+ public:
+  ProgramHost() : myDictionaries(moduleFolder(), g_applicationLock) { myDictionaries.bindSettings(&myDicSettings); }
+
+  // Start-up step 19.4: the enabled dictionaries, in the user's order.
+  void loadDictionaries() {
+    myDictionaries.syncWithConfiguration();
+    trace("dictionaries %d\n", static_cast<int>(myDictionaries.size()));
+  }
+
+  int checkInSet(const Str8& word, int32_t codePage) override { return myDictionaries.checkInSet(word, codePage); }
+
+  void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override {
+    PostThreadMessageW(thread, hook::kThreadCommand, command, lParam);
+  }
+  // The popup menu thread does not exist yet: the receiver's own window
+  // takes message 1137 and restores 333 ms later (DllReceiver.cpp).
+  void postRestoreClipboard(uint32_t loan) override {
+    PostMessageW(receiverWindow(), kMsgRestoreClipboard, loan, 0);
+  }
+  bool isWindow(uint32_t hwnd) override { return hwnd != 0 && IsWindow(toWindow(hwnd)); }
+  void clientOrigin(uint32_t hwnd, int32_t& x, int32_t& y) override {
+    POINT p = {0, 0};
+    ClientToScreen(toWindow(hwnd), &p);
+    x = p.x;
+    y = p.y;
+  }
+  bool policyAllows(const char* exeName, int32_t mask) override { return orv::policyAllows(exeName, mask); }
+  void playSound(int index) override { orv::playSound(index); }
+  void debugLog(const char* line) override { orv::debugLog("%s", line); }
+  // Selection conversion belongs to a later part of the program: until it
+  // exists the request is only traced.
+  void convertSelection(uint32_t thread) override { trace("selection conversion requested thread=%u\n", thread); }
+  void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
+
+ private:
+  CfgDictionarySettings myDicSettings;
+  DictionarySet myDictionaries;
+};
+
+struct Keyboard {
+  ProgramHost host;
+  CfgKeyboardSettings settings;
+  ProgramEngine engine;
+  KeyboardState state;
+  EngineKeyReceiver receiver;
+
+  explicit Keyboard(HookShared& shared)
+      : engine(shared, theClipboard(), host), state(keyboardPort(), settings, engine), receiver(state, engine) {
+    engine.attach(state);
+  }
+};
+
+Keyboard* g_keyboard = nullptr;
+
+}  // namespace
+
+KeyReceiver* startKeyboard() {
+  if (!g_keyboard) {
+    g_keyboard = new Keyboard(*g_program.shared);  // lives as long as the process
+    g_keyboard->host.loadDictionaries();           // 19.4
+    g_keyboard->state.syncLayouts();               // 19.6, 19.7
+  }
+  return &g_keyboard->receiver;
+}
+
+void loadKeyboardHotkeys() {
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  // The table with its default codes exists since the engine was built
+  // (19.12); the "hotkey" section's codes replace them (19.15).
+  g_keyboard->engine.loadHotkeys();
+}
+
+void keyboardEcho(uint32_t code) {
+  if (g_keyboard) g_keyboard->engine.onEcho(code);
+}
+
+bool keyboardRestoreClipboard(uint32_t loan) {
+  if (!g_keyboard || !g_keyboard->engine.clipboardBorrowed()) return false;
+  g_keyboard->engine.restoreClipboard(loan);
+  return !g_keyboard->engine.clipboardBorrowed();
+}
+
+bool keyboardSwitchedOff() { return g_keyboard && g_keyboard->engine.switchedOff(); }
+
+}  // namespace orv::win

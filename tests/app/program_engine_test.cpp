@@ -1,0 +1,119 @@
+// The engine as the program runs it: what the receiver learns of each key
+// (hotkeys, the on/off command, the password rule), the program's
+// never-tracked classes, and the settings read from the INI file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/DictionaryConfig.h"
+#include "app/ProgramEngine.h"
+#include "keyboard/KeyboardEngine.h"
+#include "support/AppFolder.h"
+
+namespace orv {
+namespace {
+
+struct CountingHost : KeyboardHost {
+  int exits = 0, selections = 0;
+  void postThreadCommand(uint32_t, uint32_t, uint32_t) override {}
+  void postRestoreClipboard(uint32_t) override {}
+  void convertSelection(uint32_t) override { ++selections; }
+  void exitProgram() override { ++exits; }
+};
+
+struct NoLayouts : KeyboardPort {
+  int32_t layoutList(Hkl*, int32_t) override { return 0; }
+  Hkl currentLayout() override { return 0; }
+  bool activateLayout(Hkl) override { return false; }
+  uint32_t scanToVk(uint32_t) override { return 0; }
+  void getKeyState(uint8_t s[256]) override { std::fill(s, s + 256, 0); }
+  void setKeyState(const uint8_t*) override {}
+  bool openProbe() override { return false; }
+  void closeProbe() override {}
+  KeyMessages translateKey(uint32_t, uint32_t, bool) override { return {}; }
+};
+
+constexpr uint32_t kCtrlAlt = 2 | 4;
+
+struct ProgramEngineTest : ::testing::Test {
+  test::AppFolder dir;  // an empty INI file: every hotkey at its default
+  HookShared shared{};
+  Clipboard clipboard;
+  CountingHost host;
+  NoLayouts port;
+  KeyboardSettings settings;
+  ProgramEngine engine{shared, clipboard, host};
+  KeyboardState state{port, settings, engine};
+  EngineKeyReceiver receiver{state, engine};
+  ProgramEngineTest() { engine.attach(state); }
+
+  KeyOutcome key(uint32_t vk, uint32_t modifiers, bool password = false) {
+    KeyEventRecord r{};
+    r.vk = vk;
+    r.keyFlags = 1u | (0x20u << 16);
+    r.modifiers = modifiers;
+    r.action = 1;
+    r.thread = 7;
+    return receiver.onKey(r, password, shared);
+  }
+};
+
+TEST_F(ProgramEngineTest, OnOffHotkeyIsReportedEachTimeItSwitches) {
+  KeyOutcome off = key('D', kCtrlAlt);
+  EXPECT_EQ(off.kind, KeyOutcome::Hotkey);
+  EXPECT_EQ(off.result, 1);
+  EXPECT_EQ(off.command, ProgramCommand::OnOff);
+  EXPECT_TRUE(engine.switchedOff());
+  KeyOutcome typed = key('D', 0);
+  EXPECT_EQ(typed.kind, KeyOutcome::Tracked);
+  EXPECT_EQ(typed.command, ProgramCommand::None);
+  KeyOutcome on = key('D', kCtrlAlt);
+  EXPECT_EQ(on.command, ProgramCommand::OnOff);
+  EXPECT_FALSE(engine.switchedOff());
+}
+
+TEST_F(ProgramEngineTest, PasswordFieldDropsKeysButKeepsHotkeys) {
+  KeyOutcome typed = key('Q', 0, true);
+  EXPECT_EQ(typed.kind, KeyOutcome::Password);
+  EXPECT_EQ(typed.result, 0);
+  KeyOutcome hot = key('D', kCtrlAlt, true);
+  EXPECT_EQ(hot.kind, KeyOutcome::Hotkey);
+  EXPECT_EQ(hot.command, ProgramCommand::OnOff);
+  EXPECT_TRUE(engine.switchedOff());
+}
+
+TEST_F(ProgramEngineTest, PauseAndExitGoThroughTheTable) {
+  KeyOutcome pause = key(0x13, 0);  // nothing typed: the selection is converted
+  EXPECT_EQ(pause.kind, KeyOutcome::Hotkey);
+  EXPECT_EQ(pause.command, ProgramCommand::None);
+  EXPECT_EQ(host.selections, 1);
+  KeyOutcome exit = key(0x79, kCtrlAlt);
+  EXPECT_EQ(exit.kind, KeyOutcome::Hotkey);
+  EXPECT_EQ(host.exits, 1);
+}
+
+TEST_F(ProgramEngineTest, HotkeyCodesFromTheIniReplaceTheDefaults) {
+  test::writeBytes(dir.ini(), "[hotkey]\r\n!!!onoff=0\r\n!!exit=1604\r\n");  // exit on Ctrl+Alt+D
+  engine.loadHotkeys();
+  KeyOutcome k = key('D', kCtrlAlt);
+  EXPECT_EQ(k.command, ProgramCommand::None);
+  EXPECT_FALSE(engine.switchedOff());
+  EXPECT_EQ(host.exits, 1);
+  EXPECT_EQ(key(0x79, kCtrlAlt).kind, KeyOutcome::Tracked);
+}
+
+TEST_F(ProgramEngineTest, ControlsWithoutTextAreNeverTracked) {
+  EXPECT_TRUE(engine.isNeverTrackedClass("Button"));
+  EXPECT_FALSE(engine.isNeverTrackedClass("Edit"));
+}
+
+TEST(DictionaryConfig, OrderAndSkipComeFromTheDicSection) {
+  test::AppFolder dir;
+  test::writeBytes(dir.ini(), "[dic]\r\norder=ru en\r\nskip=ua\r\n");
+  CfgDictionarySettings s;
+  EXPECT_EQ(s.dicOrder(), str16(u"ru en"));
+  EXPECT_EQ(s.dicSkip(), str16(u"ua"));
+}
+
+}  // namespace
+}  // namespace orv
