@@ -22,17 +22,18 @@ inline bool writeFileBytes(const Str16& path, const Str8& bytes) {
   return writeFileBytes(path, bytes.data(), bytes.size());
 }
 
-bool fileExists(const Str16& path);    // exists and is not a folder
-bool folderExists(const Str16& path);
-bool deleteFile(const Str16& path);
+// Names kept by the settings and language code for the file-system port's
+// own questions.
+inline bool fileExists(const Str16& path) { return isPlainFile(path); }  // exists and is no folder
+inline bool folderExists(const Str16& path) { return isFolder(path); }
+inline bool deleteFile(const Str16& path) { return isPlainFile(path) && removeFile(path); }
 
 // The names (not paths) of the files in `folder` whose names end in `suffix`
 // compared without regard to ASCII case (".wav"); folders are skipped. Order
 // is the file system's.
 ArrT<Str16> listFiles(const Str16& folder, std::u16string_view suffix);
 
-// The full path of the running executable, and the temporary folder (ending
-// in the path separator).
+// The full path of the running executable.
 Str16 executablePath();
 
 }  // namespace orv

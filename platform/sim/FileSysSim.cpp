@@ -42,18 +42,6 @@ bool writeFileBytes(const Str16& path, const char* bytes, int32_t len) {
   return std::fclose(f) == 0 && ok;
 }
 
-bool fileExists(const Str16& path) {
-  struct stat st;
-  return ::stat(nativePath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-}
-
-bool folderExists(const Str16& path) {
-  struct stat st;
-  return ::stat(nativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool deleteFile(const Str16& path) { return fileExists(path) && ::unlink(nativePath(path).c_str()) == 0; }
-
 ArrT<Str16> listFiles(const Str16& folder, std::u16string_view suffix) {
   ArrT<Str16> names;
   std::string dir = nativePath(folder);

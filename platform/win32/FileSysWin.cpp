@@ -52,18 +52,6 @@ bool writeFileBytes(const Str16& path, const char* bytes, int32_t len) {
   return ok;
 }
 
-bool fileExists(const Str16& path) {
-  DWORD a = GetFileAttributesW(w(path));
-  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool folderExists(const Str16& path) {
-  DWORD a = GetFileAttributesW(w(path));
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool deleteFile(const Str16& path) { return DeleteFileW(w(path)) != FALSE; }
-
 ArrT<Str16> listFiles(const Str16& folder, std::u16string_view suffix) {
   ArrT<Str16> names;
   Str16 pattern = folder;
