@@ -10,6 +10,8 @@
 #include "keyboard/KeyboardEngine.h"
 #include "support/AppFolder.h"
 
+#include "support/NoLayoutKeyboard.h"
+
 namespace orv {
 namespace {
 
@@ -21,17 +23,7 @@ struct CountingHost : KeyboardHost {
   void exitProgram() override { ++exits; }
 };
 
-struct NoLayouts : KeyboardPort {
-  int32_t layoutList(Hkl*, int32_t) override { return 0; }
-  Hkl currentLayout() override { return 0; }
-  bool activateLayout(Hkl) override { return false; }
-  uint32_t scanToVk(uint32_t) override { return 0; }
-  void getKeyState(uint8_t s[256]) override { std::fill(s, s + 256, 0); }
-  void setKeyState(const uint8_t*) override {}
-  bool openProbe() override { return false; }
-  void closeProbe() override {}
-  KeyMessages translateKey(uint32_t, uint32_t, bool) override { return {}; }
-};
+using NoLayouts = test::NoLayoutKeyboard;
 
 constexpr uint32_t kCtrlAlt = 2 | 4;
 

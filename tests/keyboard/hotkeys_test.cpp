@@ -5,6 +5,8 @@
 #include "keyboard/KeyboardEngine.h"
 #include "keyboard/KeyboardReceiver.h"
 
+#include "support/NoLayoutKeyboard.h"
+
 namespace orv {
 namespace {
 
@@ -17,17 +19,7 @@ struct RecordingHost : KeyboardHost {
   void exitProgram() override { ++exits; }
 };
 
-struct NoKeyboard : KeyboardPort {
-  int32_t layoutList(Hkl*, int32_t) override { return 0; }
-  Hkl currentLayout() override { return 0; }
-  bool activateLayout(Hkl) override { return false; }
-  uint32_t scanToVk(uint32_t) override { return 0; }
-  void getKeyState(uint8_t s[256]) override { std::fill(s, s + 256, 0); }
-  void setKeyState(const uint8_t*) override {}
-  bool openProbe() override { return false; }
-  void closeProbe() override {}
-  KeyMessages translateKey(uint32_t, uint32_t, bool) override { return {}; }
-};
+using NoKeyboard = test::NoLayoutKeyboard;
 
 struct Hotkeys : ::testing::Test {
   HookShared shared{};
