@@ -31,9 +31,11 @@ bool isAlphabetLetter(const std::string& lang, char16_t c) {
   return lower != 0x44A && lower != 0x44B && lower != 0x44D;
 }
 
-// The words of a line: runs of letters, with apostrophes and hyphens kept
-// when letters stand on both sides.
-std::vector<Str16> lineWords(const std::string& lang, const Str16& line) {
+// The words of a line: runs of letters, the words the analyser itself takes
+// apart. With `keepInner`, apostrophes and hyphens with letters on both sides
+// stay inside the word ("don't", "что-то"), which the analyser never fixes as
+// a whole: the part after the mark is glued to it.
+std::vector<Str16> lineWords(const std::string& lang, const Str16& line, bool keepInner) {
   std::vector<Str16> words;
   Str16 cur;
   int32_t n = line.size();
@@ -43,7 +45,7 @@ std::vector<Str16> lineWords(const std::string& lang, const Str16& line) {
       cur.append(c);
       continue;
     }
-    bool inner = i < n && cur.size() > 0 && (isApostrophe(c) || c == u'-') && i + 1 < n &&
+    bool inner = keepInner && i < n && cur.size() > 0 && (isApostrophe(c) || c == u'-') && i + 1 < n &&
                  isAlphabetLetter(lang, line[i + 1]);
     if (inner) {
       cur.append(isApostrophe(c) ? u'\'' : c);
@@ -81,9 +83,15 @@ std::string pct(long a, long b, int digits = 2) {
   return buf;
 }
 
-std::string top20(const std::unordered_map<std::string, long>& m) {
+// Most frequent first, then by the word.
+std::vector<std::pair<std::string, long>> byCount(const std::unordered_map<std::string, long>& m) {
   std::vector<std::pair<std::string, long>> v(m.begin(), m.end());
   std::sort(v.begin(), v.end(), [](auto& x, auto& y) { return x.second != y.second ? x.second > y.second : x.first < y.first; });
+  return v;
+}
+
+std::string top20(const std::unordered_map<std::string, long>& m) {
+  std::vector<std::pair<std::string, long>> v = byCount(m);
   std::string s;
   for (size_t i = 0; i < v.size() && i < 20; ++i) s += (i ? ", " : "") + v[i].first + " (" + std::to_string(v[i].second) + ")";
   return s.empty() ? "-" : s;
@@ -111,15 +119,23 @@ bool typeAs(sim::SimDesktop& d, const Str16& text, const SimLayout& own) {
 }  // namespace
 
 int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& err) {
-  const char* usage = "usage: orvanta-sim eval --layouts L1,L2 --lang en|ru|uk [--dic DIR]... [--sentences] CORPUS.txt\n";
-  std::string layouts, lang, corpus;
+  const char* usage =
+      "usage: orvanta-sim eval --layouts L1,L2 --lang en|ru|uk [--dic DIR]... [--sentences] [--keep-inner]\n"
+      "                        [--set section.key=value]... [--misses FILE] CORPUS.txt\n";
+  RunSettings settings;
+  std::string layouts, lang, corpus, missesPath;
   std::vector<std::string> dics;
-  bool sentences = false;
+  bool sentences = false, keepInner = false;
   for (size_t i = 1; i < a.size(); ++i) {
     if (a[i] == "--layouts" && i + 1 < a.size()) layouts = a[++i];
     else if (a[i] == "--lang" && i + 1 < a.size()) lang = a[++i];
     else if (a[i] == "--dic" && i + 1 < a.size()) dics.push_back(a[++i]);
     else if (a[i] == "--sentences") sentences = true;
+    else if (a[i] == "--keep-inner") keepInner = true;
+    else if (a[i] == "--misses" && i + 1 < a.size()) missesPath = a[++i];
+    else if (a[i] == "--set" && i + 1 < a.size()) {
+      if (!settings.set(a[++i], err)) return 2;
+    }
     else if (corpus.empty() && !a[i].empty() && a[i][0] != '-') corpus = a[i];
     else {
       err = "unexpected argument '" + a[i] + "'\n" + usage;
@@ -143,7 +159,6 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
     err = "cannot read '" + corpus + "'\n";
     return 2;
   }
-  RunSettings settings;
   RunDictionaries dictionaries;
   TraceSink previous = setTraceSink([](const std::string&, void*) {});
   bool loaded = dictionaries.load(dics, err);
@@ -160,7 +175,7 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
   if (!sentences) {
     std::unordered_map<std::string, long> counts;
     while (std::getline(in, line))
-      for (const Str16& w : lineWords(lang, utf8ToUtf16(line))) ++counts[utf16ToUtf8(w)];
+      for (const Str16& w : lineWords(lang, utf8ToUtf16(line), keepInner)) ++counts[utf16ToUtf8(w)];
     std::vector<std::pair<std::string, long>> words(counts.begin(), counts.end());
     std::sort(words.begin(), words.end());
     for (const auto& [word, count] : words) {
@@ -182,7 +197,7 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
     }
   } else {
     while (std::getline(in, line)) {
-      std::vector<Str16> words = lineWords(lang, utf8ToUtf16(line));
+      std::vector<Str16> words = lineWords(lang, utf8ToUtf16(line), keepInner);
       if (words.empty()) continue;
       Str16 text;
       for (const Str16& w : words) {
@@ -191,7 +206,7 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
       }
       fresh(*d, *own);
       if (!typeAs(*d, text, *own)) continue;
-      std::vector<Str16> shown = lineWords(lang, d->appText());
+      std::vector<Str16> shown = lineWords(lang, d->appText(), keepInner);
       for (size_t k = 0; k < words.size(); ++k) {
         bool bad = k >= shown.size() || shown[k] != words[k];
         falseSw.add(bucketOf(letterCount(words[k])), 1, bad);
@@ -199,13 +214,22 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
       }
       fresh(*d, *other);
       typeAs(*d, text, *own);
-      shown = lineWords(lang, d->appText());
+      shown = lineWords(lang, d->appText(), keepInner);
       for (size_t k = 0; k < words.size(); ++k) {
         bool ok = k < shown.size() && shown[k] == words[k];
         fixed.add(bucketOf(letterCount(words[k])), 1, ok);
         if (!ok) misses[utf16ToUtf8(words[k])] += 1;
         if (!ok && letterCount(words[k]) >= 3) misses3[utf16ToUtf8(words[k])] += 1;
       }
+    }
+  }
+  if (!missesPath.empty()) {
+    std::ofstream f(missesPath, std::ios::binary | std::ios::trunc);
+    for (const auto& [w, n] : byCount(misses)) f << "miss\t" << w << '\t' << n << '\n';
+    for (const auto& [w, n] : byCount(falses)) f << "false\t" << w << '\t' << n << '\n';
+    if (!f.flush()) {
+      err = "cannot write '" + missesPath + "'\n";
+      return 2;
     }
   }
   std::sort(times.begin(), times.end());

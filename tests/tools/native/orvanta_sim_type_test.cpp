@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 #include "tools/orvanta-sim/SimCommands.h"
 
@@ -74,6 +75,33 @@ TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
   EXPECT_NE(s.out.find("summary: words=5 "), std::string::npos) << s.out;
   std::remove(path.c_str());
   EXPECT_EQ(sim({"eval", "--layouts", "us,ru", "--lang", "de", path}).status, 2);
+}
+
+TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
+  std::string path = ::testing::TempDir() + "orv_eval_inner.txt";
+  std::string misses = ::testing::TempDir() + "orv_eval_misses.txt";
+  {
+    std::ofstream f(path);
+    f << "Что-то и ответ\n";
+  }
+  SimRunResult r = sim({"eval", "--layouts", "us,ru", "--lang", "ru", "--misses", misses, path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("words tested: 4\n"), std::string::npos) << r.out;
+  std::ifstream m(misses, std::ios::binary);
+  std::string listed((std::istreambuf_iterator<char>(m)), std::istreambuf_iterator<char>());
+  // one and two letters are never switched; the words of 3+ letters are
+  EXPECT_NE(listed.find("miss\tи\t1\n"), std::string::npos) << listed;
+  EXPECT_NE(listed.find("miss\tто\t1\n"), std::string::npos) << listed;
+  EXPECT_EQ(listed.find("ответ"), std::string::npos) << listed;
+
+  SimRunResult k = sim({"eval", "--layouts", "us,ru", "--lang", "ru", "--keep-inner", path});
+  EXPECT_NE(k.out.find("words tested: 3\n"), std::string::npos) << k.out;
+  EXPECT_NE(k.out.find("misses of 3+ letters: Что-то (1)"), std::string::npos) << k.out;
+  EXPECT_EQ(sim({"eval", "--layouts", "us,ru", "--lang", "ru", "--set", "common.nothing=1", path}).status, 2);
+  EXPECT_EQ(sim({"eval", "--layouts", "us,ru", "--lang", "ru", "--misses", "/nonexistent/dir/m.txt", path}).status,
+            2);
+  std::remove(path.c_str());
+  std::remove(misses.c_str());
 }
 
 }  // namespace
