@@ -1,5 +1,6 @@
 #include "tools/curate/Curate.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -28,6 +29,17 @@ bool isLetterIn(unsigned codePage, unsigned char c) {
   return charLowerW(w[0]) != charUpperW(w[0]);
 }
 
+// The key codes that type `word` on `map`; false when some letter has none.
+bool keysOf(const LayoutCharMap& map, const Str16& word, ArrT<uint32_t>& keys) {
+  keys.clear();
+  for (int32_t i = 0; i < word.size(); ++i) {
+    const unsigned* code = map.fromWide.get(word[i]);
+    if (!code) return false;
+    keys.append(*code);
+  }
+  return true;
+}
+
 }  // namespace
 
 FrequencyList readFrequencyList(const std::string& path, const LayoutCharMap& map) {
@@ -51,10 +63,11 @@ FrequencyList readFrequencyList(const std::string& path, const LayoutCharMap& ma
   return list;
 }
 
-bool shouldDrop(int32_t formRank, int32_t sourceRank) {
+bool shouldDrop(int32_t formRank, int32_t sourceRank, bool formWouldSwitch) {
   if (sourceRank <= 0 || sourceRank > kCommonSourceRank) return false;
   if (formRank <= 0) return true;
-  return formRank > kAlwaysCommonRank && formRank > sourceRank * kRankRatio;
+  if (formRank <= kAlwaysCommonRank) return false;
+  return formRank > sourceRank * (formWouldSwitch ? kSwitchingRankRatio : 1);
 }
 
 Str8 lastLetterRun(const Str8& text, unsigned codePage) {
@@ -65,37 +78,76 @@ Str8 lastLetterRun(const Str8& text, unsigned codePage) {
   return Str8(text.data() + i + 1, end - i);
 }
 
+int32_t Collision::combinedRank() const {
+  if (weight <= 0) return 0;
+  double r = 1.0 / weight;
+  return r >= 2e9 ? 2000000000 : static_cast<int32_t>(std::lround(r));
+}
+
+bool wouldSwitch(const Str16& form, const LayoutCharMap& formMap, const LayoutCharMap& otherMap, IDictionary& otherDic) {
+  ArrT<uint32_t> keys;
+  if (!keysOf(formMap, form, keys)) return false;
+  Str8 rendered;
+  ArrT<int> positions;
+  renderKeys(otherMap, keys.data(), keys.size(), rendered, positions);
+  Str8 run = lastLetterRun(rendered, otherMap.codePage);
+  // Only a word that starts the text (nothing glued before it) is switched.
+  if (run.size() < 2 || std::memcmp(run.data(), rendered.data(), run.size()) != 0) return false;
+  return otherDic.checkWord(run) == 1;
+}
+
 void findCollisions(const FrequencyList& sourceFreq, const LayoutCharMap& sourceMap, IDictionary& sourceDic,
                     const LayoutCharMap& targetMap, IDictionary& targetDic, const FrequencyList& targetFreq,
                     const std::string& sourceName, MapT<Str16, Collision>& out) {
   ArrT<uint32_t> keys;
   Str8 rendered;
   ArrT<int> positions;
-  for (int32_t n = 0; n < sourceFreq.words.size() && n < kCommonSourceRank; ++n) {
+  MapT<Str16, Collision> found;  // this source's, most frequent hidden word first
+  for (int32_t n = 0; n < sourceFreq.words.size(); ++n) {
     const Str16& word = sourceFreq.words[n];
     if (word.size() < 2) continue;  // one letter is never looked up
     // The analyser switches to the source layout only for a whole word there.
     if (sourceDic.checkWord(toNarrow(word, sourceMap.codePage)) != 1) continue;
-    keys.clear();
-    bool ok = true;
-    for (int32_t i = 0; i < word.size() && ok; ++i) {
-      const unsigned* code = sourceMap.fromWide.get(word[i]);
-      if (code)
-        keys.append(*code);
-      else
-        ok = false;
-    }
-    if (!ok) continue;
+    if (!keysOf(sourceMap, word, keys)) continue;
     renderKeys(targetMap, keys.data(), keys.size(), rendered, positions);
     Str8 form = lastLetterRun(rendered, targetMap.codePage);
     if (form.size() < 2) continue;
     if (targetDic.checkWord(form) != 1) continue;
     Str16 form16 = lowerWide(toWide(form, targetMap.codePage));
-    const int32_t* formRank = targetFreq.rank.get(form16);
-    if (!shouldDrop(formRank ? *formRank : 0, n + 1)) continue;  // both common: the tie stays
-    if (out.contains(form16)) continue;             // the most common blocked word is kept
-    out.put(form16, Collision{form16, word, str8(sourceName)});
+    Collision* c = found.get(form16);
+    if (!c) {
+      const int32_t* formRank = targetFreq.rank.get(form16);
+      found.put(form16, Collision{form16, word, str8(sourceName), n + 1, formRank ? *formRank : 0, 0, 0.0,
+                                  wouldSwitch(form16, targetMap, sourceMap, sourceDic)});
+      c = found.get(form16);
+    }
+    c->hidden += 1;
+    c->weight += 1.0 / double(n + 1);
   }
+  // Each source language stands for its own users, so a form is weighed by
+  // the one it hurts most, not by the sum over languages; it counts as
+  // switching when it would be switched with any of them.
+  for (int32_t i = 0; i < found.size(); ++i) {
+    Collision c = found.valAt(i);
+    Collision* have = out.get(found.keyAt(i));
+    if (have) {
+      c.formWouldSwitch = c.formWouldSwitch || have->formWouldSwitch;
+      if (have->weight >= c.weight) {
+        have->formWouldSwitch = c.formWouldSwitch;
+        continue;
+      }
+    }
+    out.put(found.keyAt(i), c);
+  }
+}
+
+MapT<Str16, Collision> selectDrops(const MapT<Str16, Collision>& collisions) {
+  MapT<Str16, Collision> drops;
+  for (int32_t i = 0; i < collisions.size(); ++i) {
+    const Collision& c = collisions.valAt(i);
+    if (shouldDrop(c.formRank, c.combinedRank(), c.formWouldSwitch)) drops.put(collisions.keyAt(i), c);
+  }
+  return drops;
 }
 
 int32_t filterWordList(const std::string& in, const std::string& outPath, const MapT<Str16, Collision>& drops,
@@ -197,7 +249,7 @@ int runCurate(int argc, const char* const* argv, FILE* out, FILE* err) {
   Dictionary target(utf8ToUtf16(targetDic), static_cast<int32_t>(targetMap.codePage));
   FrequencyList targetList = readFrequencyList(targetFreq, targetMap);
 
-  MapT<Str16, Collision> drops;
+  MapT<Str16, Collision> collisions;
   for (const Source& s : sources) {
     if (!std::ifstream(s.freq)) {
       std::fprintf(err, "orvanta-curate: cannot read %s\n", s.freq.c_str());
@@ -207,8 +259,9 @@ int runCurate(int argc, const char* const* argv, FILE* out, FILE* err) {
     Dictionary source(utf8ToUtf16(s.dic), static_cast<int32_t>(sourceMap.codePage));
     FrequencyList sourceList = readFrequencyList(s.freq, sourceMap);
     std::string name = utf16ToUtf8(Dictionary::lastComponent(utf8ToUtf16(s.dic)));
-    findCollisions(sourceList, sourceMap, source, targetMap, target, targetList, name, drops);
+    findCollisions(sourceList, sourceMap, source, targetMap, target, targetList, name, collisions);
   }
+  MapT<Str16, Collision> drops = selectDrops(collisions);
 
   int32_t kept = 0;
   int32_t dropped = filterWordList(targetWords, outPath, drops, &kept);
@@ -223,11 +276,17 @@ int runCurate(int argc, const char* const* argv, FILE* out, FILE* err) {
                "# language typed in the wrong layout. Columns: dropped form, the word it hid,\n"
                "# that word's dictionary. %d of %d forms dropped (%.3f%%).\n",
                dropped, total, total ? 100.0 * dropped / total : 0.0);
-  for (int32_t i = 0; i < drops.size(); ++i) {
-    const Collision& c = drops.valAt(i);
-    std::fprintf(rep, "%s\t%s\t%s\n", utf16ToUtf8(c.form).c_str(), utf16ToUtf8(c.blocked).c_str(),
-                 c.sourceName.data());
-  }
+  auto line = [&](const Collision& c) {
+    std::fprintf(rep, "%s\t%s\t%s\t%d hidden, combined rank %d, form rank %d%s\n", utf16ToUtf8(c.form).c_str(),
+                 utf16ToUtf8(c.blocked).c_str(), c.sourceName.data(), c.hidden, c.combinedRank(), c.formRank,
+                 c.formWouldSwitch ? ", would be switched itself" : "");
+  };
+  for (int32_t i = 0; i < drops.size(); ++i) line(drops.valAt(i));
+  std::fprintf(rep,
+               "# Kept: forms that also hide listed words, but are common themselves or hide\n"
+               "# only rarer ones (form rank 0: not in the list).\n");
+  for (int32_t i = 0; i < collisions.size(); ++i)
+    if (!drops.contains(collisions.keyAt(i))) line(collisions.valAt(i));
   std::fclose(rep);
   std::fprintf(out, "orvanta-curate: %d of %d forms dropped (%.3f%%), %d blocking forms\n", dropped, total,
                total ? 100.0 * dropped / total : 0.0, drops.size());

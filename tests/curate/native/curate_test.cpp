@@ -20,15 +20,31 @@ TEST(Curate, LastLetterRunSkipsTrailingNonLetters) {
 }
 
 TEST(Curate, WhenATargetFormGoes) {
-  EXPECT_TRUE(shouldDrop(0, 1));         // "еру", not listed, hides "the"
-  EXPECT_FALSE(shouldDrop(0, 5008));     // the source word is too rare to matter
-  EXPECT_FALSE(shouldDrop(680, 70));     // "руку" next to "here": both common
-  EXPECT_FALSE(shouldDrop(1655, 138));   // "рук" next to "her"
-  EXPECT_FALSE(shouldDrop(999, 1));      // among the first thousand
-  EXPECT_TRUE(shouldDrop(3040, 49));     // "tn" next to "может"
-  EXPECT_TRUE(shouldDrop(1109, 51));     // "dc" next to "всё"
-  EXPECT_FALSE(shouldDrop(5000, 2000));  // comparable frequency
-  EXPECT_FALSE(shouldDrop(0, 0));
+  // forms that would be switched themselves once gone need a wide margin
+  EXPECT_TRUE(shouldDrop(0, 1, true));          // "еру", not listed, hides "the"
+  EXPECT_FALSE(shouldDrop(0, 5008, true));      // what it hides is too rare to matter
+  EXPECT_FALSE(shouldDrop(680, 70, true));      // "руку" next to "here": both common
+  EXPECT_FALSE(shouldDrop(1655, 138, true));    // "рук" next to "her"
+  EXPECT_FALSE(shouldDrop(999, 1, true));       // among the first thousand
+  EXPECT_TRUE(shouldDrop(1109, 51, true));      // "dc" next to "всё"
+  EXPECT_FALSE(shouldDrop(1923, 6333, false));  // rarer hidden words than the form
+  EXPECT_FALSE(shouldDrop(4137, 830, true));    // "jr" would become "ок": comparable
+  // the others cost only a spelling mark: they go when rarer than what they hide
+  EXPECT_TRUE(shouldDrop(4137, 830, false));
+  EXPECT_TRUE(shouldDrop(2342, 65, false));     // "cm", the ending of "надеюсь", "боюсь", ...
+  EXPECT_FALSE(shouldDrop(2000, 2100, false));
+  EXPECT_FALSE(shouldDrop(999, 1, false));
+  EXPECT_FALSE(shouldDrop(0, 3001, false));
+  EXPECT_FALSE(shouldDrop(0, 0, false));
+}
+
+TEST(Curate, CombinedRankWeighsHiddenWordsTogether) {
+  Collision c;
+  EXPECT_EQ(c.combinedRank(), 0);
+  c.weight = 1.0 / 600;
+  EXPECT_EQ(c.combinedRank(), 600);
+  c.weight += 1.0 / 600 + 1.0 / 300;  // as frequent as one word of rank 150
+  EXPECT_EQ(c.combinedRank(), 150);
 }
 
 class CurateDictionaries : public ::testing::Test {
@@ -64,8 +80,10 @@ TEST_F(CurateDictionaries, RareFormsHidingCommonWordsAreDropped) {
   ASSERT_EQ(enFreq.words.size(), 4);
   EXPECT_EQ(view(enFreq.words[1]), u"here");
 
-  MapT<Str16, Collision> drops;
-  findCollisions(enFreq, us, *en, ru, *rus, ruFreq, "en_US", drops);
+  MapT<Str16, Collision> found;
+  findCollisions(enFreq, us, *en, ru, *rus, ruFreq, "en_US", found);
+  EXPECT_EQ(found.size(), 3);
+  MapT<Str16, Collision> drops = selectDrops(found);
   ASSERT_EQ(drops.size(), 2);
   EXPECT_EQ(view(drops.keyAt(0)), u"\u0435\u0440\u0443");  // еру hides "the"
   EXPECT_EQ(view(drops.valAt(0).blocked), u"the");
@@ -78,6 +96,74 @@ TEST_F(CurateDictionaries, RareFormsHidingCommonWordsAreDropped) {
   EXPECT_EQ(filterWordList(utf16ToUtf8(in), utf16ToUtf8(out), drops, &kept), 3);
   EXPECT_EQ(kept, 2);
   EXPECT_EQ(test::readBytes(out), "руку\nмэн\n");
+}
+
+// A list whose `at` entries sit at the given ranks, the rest filled with
+// tokens of the list's alphabet that no dictionary knows.
+std::string rankedList(std::initializer_list<std::pair<int, const char*>> at, int size, bool cyrillic) {
+  std::string text;
+  for (int rank = 1; rank <= size; ++rank) {
+    const char* word = nullptr;
+    for (const auto& [r, w] : at)
+      if (r == rank) word = w;
+    if (word) {
+      text += word;
+    } else {
+      Str16 filler = str16(cyrillic ? u"ъъ" : u"zz");
+      for (int k = rank; k > 0; k /= 26) filler.append(char16_t((cyrillic ? 0x430 : 'a') + k % 26));
+      text += utf16ToUtf8(filler);
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+TEST_F(CurateDictionaries, AFormHidingAFamilyOfWordsIsWeighedByAllOfThem) {
+  // "однажды" and "дважды" typed on the US layout both end in "ls"
+  std::unique_ptr<Dictionary> rus(make("ru_RU", 1251, {"однажды", "дважды"}));
+  std::unique_ptr<Dictionary> en(make("en_US", 1252, {"ls"}));
+  FrequencyList enFreq = readFrequencyList(writeList("en.txt", rankedList({{1500, "ls"}}, 1600, false).c_str()), us);
+  ASSERT_EQ(*enFreq.rank.get(str16(u"ls")), 1500);
+
+  FrequencyList one = readFrequencyList(writeList("one.txt", rankedList({{2000, "однажды"}}, 2100, true).c_str()), ru);
+  MapT<Str16, Collision> found;
+  findCollisions(one, ru, *rus, us, *en, enFreq, "ru_RU", found);
+  ASSERT_EQ(found.size(), 1);
+  EXPECT_FALSE(found.valAt(0).formWouldSwitch);
+  EXPECT_EQ(selectDrops(found).size(), 0);  // one word of rank 2000 is rarer than "ls"
+
+  FrequencyList both =
+      readFrequencyList(writeList("both.txt", rankedList({{1990, "однажды"}, {2010, "дважды"}}, 2100, true).c_str()), ru);
+  found = MapT<Str16, Collision>();
+  findCollisions(both, ru, *rus, us, *en, enFreq, "ru_RU", found);
+  ASSERT_EQ(found.size(), 1);
+  const Collision& c = found.valAt(0);
+  EXPECT_EQ(view(c.form), u"ls");
+  EXPECT_EQ(view(c.blocked), u"однажды");
+  EXPECT_EQ(c.blockedRank, 1990);
+  EXPECT_EQ(c.hidden, 2);
+  EXPECT_EQ(c.combinedRank(), 1000);
+  EXPECT_EQ(c.formRank, 1500);
+  EXPECT_EQ(selectDrops(found).size(), 1);  // together they outweigh it
+
+  // Another language where "ls" reads as a word ("ды" here) would switch the
+  // form itself once it is gone: the lighter source's flag still counts.
+  std::unique_ptr<Dictionary> other(make("xx_XX", 1251, {"однажды", "ды"}));
+  findCollisions(one, ru, *other, us, *en, enFreq, "xx_XX", found);
+  ASSERT_EQ(found.size(), 1);
+  EXPECT_EQ(found.valAt(0).hidden, 2);  // the heavier source stays
+  EXPECT_TRUE(found.valAt(0).formWouldSwitch);
+  EXPECT_EQ(selectDrops(found).size(), 0);
+}
+
+TEST_F(CurateDictionaries, AFormIsSwitchedItselfOnlyAsAWholeWordWithNothingGluedBefore) {
+  std::unique_ptr<Dictionary> rus(make("ru_RU", 1251, {"ищи", "ды", "ок"}));
+  EXPECT_TRUE(wouldSwitch(str16(u"bob"), us, ru, *rus));   // reads "ищи"
+  EXPECT_TRUE(wouldSwitch(str16(u"ls"), us, ru, *rus));    // reads "ды"
+  EXPECT_FALSE(wouldSwitch(str16(u"km"), us, ru, *rus));   // "ль" is unknown here
+  std::unique_ptr<Dictionary> en(make("en_US", 1252, {"jr"}));
+  EXPECT_TRUE(wouldSwitch(str16(u"ок"), ru, us, *en));     // reads "jr"
+  EXPECT_FALSE(wouldSwitch(str16(u"бок"), ru, us, *en));   // reads ",jr": glued to the comma
 }
 
 TEST_F(CurateDictionaries, CommandReportsAndRejectsBadArguments) {

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "language/Dictionary.h"
 #include "platform/FileSystem.h"
+#include "core/SetT.h"
 #include "platform/Text.h"
 #include "support/ScratchFolder.h"
 
@@ -40,6 +42,59 @@ TEST(CuratedDictionaries, CollidingRareFormsAreGoneCommonWordsStay) {
   for (const char* w : {"дякую", "зробили", "може", "люди", "треба", "тільки", "знаю", "добре", "чому", "зараз",
                         "людина", "будь", "його", "тобі", "щось"})
     EXPECT_EQ(status(uk, w), 1) << w;
+}
+
+// The dropped forms of a report, lower case.
+SetT<Str16> droppedForms(const std::string& report) {
+  SetT<Str16> forms;
+  size_t at = 0;
+  while (at < report.size()) {
+    size_t end = report.find('\n', at);
+    if (end == std::string::npos) end = report.size();
+    std::string line = report.substr(at, end - at);
+    at = end + 1;
+    if (line.rfind("# Kept", 0) == 0) break;
+    if (line.empty() || line[0] == '#') continue;
+    forms.add(utf8ToUtf16(line.substr(0, line.find('\t'))));
+  }
+  return forms;
+}
+
+TEST(CuratedDictionaries, EveryFormOfTheFullExpansionIsKeptButTheDroppedOnes) {
+  for (const char* name : {"en_US", "ru_RU", "uk_UA"}) {
+    std::string fullFolder = std::string(ORV_SOURCE_DIR) + "/build/dictionaries/full/" + name;
+    ASSERT_TRUE(isFolder(utf8ToUtf16(fullFolder))) << "run scripts/build first";
+    Dictionary full(utf8ToUtf16(fullFolder), 0), curated(utf8ToUtf16(folderOf(name)), 0);
+    SetT<Str16> dropped = droppedForms(test::readBytes(utf8ToUtf16(folderOf(name) + "/curation.txt")));
+    ASSERT_GT(dropped.size(), 0) << name;
+    for (int32_t i = 0; i < dropped.size(); ++i)
+      EXPECT_NE(curated.checkWord(toNarrow(dropped.at(i), curated.getCodePage())), 1) << utf16ToUtf8(dropped.at(i));
+
+    FILE* list = std::tmpfile();
+    ASSERT_NE(list, nullptr);
+    full.writeWordList(list, "\n");
+    std::rewind(list);
+    // The list holds the cased index's words in lower case, so the curated
+    // dictionary must answer each line as the full one does. Every 7th form
+    // keeps the run short on the large dictionaries.
+    char line[256];
+    long seen = 0, missing = 0, left = 0;
+    for (long n = 0; std::fgets(line, sizeof(line), list); ++n) {
+      if (n % 7) continue;
+      Str8 word = str8(std::string(line, std::strcspn(line, "\r\n")));
+      Str16 lower = toWide(word, full.getCodePage());
+      charLowerBuffW(lower.data(), lower.size());
+      ++seen;
+      if (dropped.contains(lower))
+        ++left;
+      else if (curated.checkWord(word) != full.checkWord(word) && ++missing < 10)
+        ADD_FAILURE() << name << ": lost " << utf16ToUtf8(toWide(word, full.getCodePage()));
+    }
+    std::fclose(list);
+    EXPECT_GT(seen, 20000) << name;
+    EXPECT_EQ(missing, 0) << name;
+    EXPECT_LT(left * 1000, seen) << name;
+  }
 }
 
 TEST(CuratedDictionaries, ReportsListWhatWasDroppedAndItIsUnderATenthOfAPercent) {
