@@ -70,12 +70,23 @@ bool shouldDrop(int32_t formRank, int32_t sourceRank, bool formWouldSwitch) {
   return formRank > sourceRank * (formWouldSwitch ? kSwitchingRankRatio : 1);
 }
 
-Str8 lastLetterRun(const Str8& text, unsigned codePage) {
+namespace {
+
+// The last run of letters of `text`, as lastLetterRun; `start` is where it begins.
+Str8 lastLetterRunAt(const Str8& text, unsigned codePage, int32_t& start) {
   int32_t i = text.size() - 1;
   while (i >= 0 && !isLetterIn(codePage, static_cast<unsigned char>(text[i]))) --i;
   int32_t end = i;
   while (i >= 0 && isLetterIn(codePage, static_cast<unsigned char>(text[i]))) --i;
+  start = i + 1;
   return Str8(text.data() + i + 1, end - i);
+}
+
+}  // namespace
+
+Str8 lastLetterRun(const Str8& text, unsigned codePage) {
+  int32_t start = 0;
+  return lastLetterRunAt(text, codePage, start);
 }
 
 int32_t Collision::combinedRank() const {
@@ -90,9 +101,10 @@ bool wouldSwitch(const Str16& form, const LayoutCharMap& formMap, const LayoutCh
   Str8 rendered;
   ArrT<int> positions;
   renderKeys(otherMap, keys.data(), keys.size(), rendered, positions);
-  Str8 run = lastLetterRun(rendered, otherMap.codePage);
+  int32_t start = 0;
+  Str8 run = lastLetterRunAt(rendered, otherMap.codePage, start);
   // Only a word that starts the text (nothing glued before it) is switched.
-  if (run.size() < 2 || std::memcmp(run.data(), rendered.data(), run.size()) != 0) return false;
+  if (run.size() < 2 || start != 0) return false;
   return otherDic.checkWord(run) == 1;
 }
 
@@ -274,7 +286,9 @@ int runCurate(int argc, const char* const* argv, FILE* out, FILE* err) {
   std::fprintf(rep,
                "# Forms left out of this dictionary because they hide a common word of another\n"
                "# language typed in the wrong layout. Columns: dropped form, the word it hid,\n"
-               "# that word's dictionary. %d of %d forms dropped (%.3f%%).\n",
+               "# that word's dictionary. %d of %d forms dropped (%.3f%%).\n"
+               "# Last column: how many listed words the form hid, their combined rank and the\n"
+               "# form's own rank (0: not in the list); see docs/dictionaries.md.\n",
                dropped, total, total ? 100.0 * dropped / total : 0.0);
   auto line = [&](const Collision& c) {
     std::fprintf(rep, "%s\t%s\t%s\t%d hidden, combined rank %d, form rank %d%s\n", utf16ToUtf8(c.form).c_str(),
@@ -284,7 +298,7 @@ int runCurate(int argc, const char* const* argv, FILE* out, FILE* err) {
   for (int32_t i = 0; i < drops.size(); ++i) line(drops.valAt(i));
   std::fprintf(rep,
                "# Kept: forms that also hide listed words, but are common themselves or hide\n"
-               "# only rarer ones (form rank 0: not in the list).\n");
+               "# only rarer ones.\n");
   for (int32_t i = 0; i < collisions.size(); ++i)
     if (!drops.contains(collisions.keyAt(i))) line(collisions.valAt(i));
   std::fclose(rep);

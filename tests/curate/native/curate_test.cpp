@@ -164,6 +164,8 @@ TEST_F(CurateDictionaries, AFormIsSwitchedItselfOnlyAsAWholeWordWithNothingGlued
   std::unique_ptr<Dictionary> en(make("en_US", 1252, {"jr"}));
   EXPECT_TRUE(wouldSwitch(str16(u"ок"), ru, us, *en));     // reads "jr"
   EXPECT_FALSE(wouldSwitch(str16(u"бок"), ru, us, *en));   // reads ",jr": glued to the comma
+  std::unique_ptr<Dictionary> jrjr(make("xx_XX", 1252, {"jr", "jrjr"}));
+  EXPECT_FALSE(wouldSwitch(str16(u"ок,ок"), ru, us, *jrjr));  // "jr?jr": the last "jr" is glued
 }
 
 TEST_F(CurateDictionaries, CommandReportsAndRejectsBadArguments) {
