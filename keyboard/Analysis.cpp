@@ -1,10 +1,81 @@
 // The analysis driver and the switch decision: the last word taken apart in
 // every layout, and a switch when exactly one other layout gives a known word.
 
+#include <vector>
+
 #include "app/Policies.h"
 #include "keyboard/KeyboardEngine.h"
+#include "language/Locale.h"
+#include "platform/Text.h"
 
 namespace orv {
+
+namespace {
+
+// After the word has ended only a whole word counts; while it is typed, the
+// beginning of one does too.
+bool counts(const Analizer& a, int status) { return a.trailing.size() > 0 ? status == 1 : status != 0; }
+
+// Whether the dictionaries of the layout's own language (by language, not by
+// code page) know its rendering.
+bool ownLanguageKnows(KeyboardHost& host, const Analizer& a) {
+  const char* language = localeRecord(a.layout & 0xFFFF).language;
+  if (!language || !*language) return false;
+  return counts(a, host.checkInLanguage(a.word, static_cast<int32_t>(a.codePage), str8(language)));
+}
+
+// What a switch to the layout would paste, as text: the previous word too
+// when the preposition rule takes it along.
+Str16 retypedText(const Analizer& a, bool prepos) {
+  Str8 text;
+  if (prepos && a.prevStatus == 1 && a.prevWord.size() > 0) {
+    text = a.prevWord;
+    for (int32_t k = 0; k < a.spaces; ++k) text.append(' ');
+  }
+  text.append(a.word);
+  text.append(a.trailing);
+  return toWide(text, a.codePage);
+}
+
+// Two or more layouts give a known word. Layouts that render the same text
+// are one candidate (a code page shared by two languages finds the word in
+// both): it stands for the layout whose own language knows the word, else
+// the first in analysis order, and for the current layout when that is one
+// of them (a switch would change nothing the user sees). Candidates with
+// different texts are a real tie unless exactly one of them is known in its
+// own language.
+Analizer* resolveTie(KeyboardHost& host, const std::vector<Analizer*>& candidates, const Analizer* current,
+                     bool prepos) {
+  struct Group {
+    Str16 text;
+    Analizer* pick;
+    bool ownKnows;
+  };
+  std::vector<Group> groups;
+  for (Analizer* a : candidates) {
+    Str16 text = retypedText(*a, prepos);
+    bool own = ownLanguageKnows(host, *a);
+    Group* g = nullptr;
+    for (Group& x : groups)
+      if (x.text == text) g = &x;
+    if (!g) {
+      groups.push_back({text, a, own});
+      continue;
+    }
+    if (g->pick != current && (a == current || (own && !g->ownKnows))) g->pick = a;
+    g->ownKnows = g->ownKnows || own;
+  }
+  if (groups.size() == 1) return groups[0].pick;
+  Analizer* preferred = nullptr;
+  for (const Group& g : groups) {
+    if (!g.ownKnows) continue;
+    if (preferred) return nullptr;
+    preferred = g.pick;
+  }
+  return preferred;
+}
+
+}  // namespace
 
 Analizer* KeyboardEngine::analizer(const KeybBuffer* buffer) {
   auto it = myAnalizers.find(buffer);
@@ -103,14 +174,27 @@ void KeyboardEngine::decideByDictionary() {
   if (s.autoswSpaceOnly() == 1 && !myWide.wordTerminated) return;
   if (!myHost.policyAllows(state.exeName.c_str(), kPolicyAutoSwitch)) return;
   // 4
+  auto isCandidate = [](const Analizer* a) {
+    if (!a || a->status == 0) return false;
+    if (a->delimiter != kDelimNone && a->delimiter != kClassSpace) return false;  // glued to other characters
+    return counts(*a, a->status);
+  };
   Analizer* candidate = nullptr;
+  bool tie = false;
   for (KeybBuffer* b : state.analysisOrder) {
     Analizer* a = analizer(b);
-    if (!a || a->status == 0) continue;
-    if (a->delimiter != kDelimNone && a->delimiter != kClassSpace) continue;
-    if (a->trailing.size() > 0 && a->status != 1) continue;
-    if (candidate) return;  // the tie-break is strict
+    if (!isCandidate(a)) continue;
+    if (candidate) {
+      tie = true;
+      break;
+    }
     candidate = a;
+  }
+  if (tie) {
+    std::vector<Analizer*> all;
+    for (KeybBuffer* b : state.analysisOrder)
+      if (Analizer* a = analizer(b); isCandidate(a)) all.push_back(a);
+    candidate = resolveTie(myHost, all, myWide.current, s.autoswPrepos() == 1);
   }
   // 5
   if (candidate && candidate != myWide.current) {

@@ -22,6 +22,9 @@ class KeyboardHost {
   // The dictionary set: 0 unknown, 1 a whole word, 2 only the beginning of
   // words (8-bit word in `codePage`).
   virtual int checkInSet(const Str8& /*word*/, int32_t /*codePage*/) { return 0; }
+  // The same answer from the dictionaries of one language only ("ru", the
+  // ISO code of a layout's language), whatever else shares the code page.
+  virtual int checkInLanguage(const Str8& /*word*/, int32_t /*codePage*/, const Str8& /*language*/) { return 0; }
 
   // PostThreadMessageW(thread, 23685, command, lParam).
   virtual void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) = 0;

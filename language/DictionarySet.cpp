@@ -70,11 +70,18 @@ bool DictionarySet::isKnown(const Str8& word, int32_t codePage) {
   return false;
 }
 
-int DictionarySet::checkInSet(const Str8& word, int32_t codePage) {
+int DictionarySet::checkInSet(const Str8& word, int32_t codePage) { return check(word, codePage, nullptr); }
+
+int DictionarySet::checkInLanguage(const Str8& word, int32_t codePage, const Str8& language) {
+  return language.size() ? check(word, codePage, &language) : 0;
+}
+
+int DictionarySet::check(const Str8& word, int32_t codePage, const Str8* language) {
   SynchObject::Guard g(myLock);
   int best = 0;
   for (int32_t i = 0; i < myDics.size(); ++i) {
     if (myDics[i]->getCodePage() != codePage) continue;
+    if (language && myDics[i]->getLanguage() != *language) continue;
     int r = myDics[i]->checkWord(word);
     if (r == 1) return 1;
     if (r == 2) best = 2;

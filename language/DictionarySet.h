@@ -45,6 +45,9 @@ class DictionarySet {
   // 1 when a dictionary of that code page knows the word, else 2 when one
   // knows words that begin with it, else 0; asked in set order.
   int checkInSet(const Str8& word, int32_t codePage);
+  // The same, asking only the dictionaries of that code page whose folder
+  // names `language` ("ru" for ru_RU); 0 for an empty language.
+  int checkInLanguage(const Str8& word, int32_t codePage, const Str8& language);
 
   int32_t indexOfName(const Str16& name) const;  // exact; -1 if none
   IDictionary* findByName(const Str16& name) const;
@@ -72,6 +75,7 @@ class DictionarySet {
 
  private:
   IDictionary* firstOfLanguage(const Str8& language) const;
+  int check(const Str8& word, int32_t codePage, const Str8* language);
 
   Str16 myDicFolder;
   SynchObject& myLock;

@@ -40,6 +40,9 @@ class ProgramHost final : public KeyboardHost {
   }
 
   int checkInSet(const Str8& word, int32_t codePage) override { return myDictionaries.checkInSet(word, codePage); }
+  int checkInLanguage(const Str8& word, int32_t codePage, const Str8& language) override {
+    return myDictionaries.checkInLanguage(word, codePage, language);
+  }
 
   void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override {
     PostThreadMessageW(thread, hook::kThreadCommand, command, lParam);

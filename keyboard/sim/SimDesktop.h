@@ -65,6 +65,7 @@ class SimDesktop : public KeyboardHost {
 
   // --- the program ---
   std::function<int(const Str8&, int32_t)> dictionary;  // checkInSet
+  std::function<int(const Str8&, int32_t, const Str8&)> languageDictionary;  // checkInLanguage
   std::vector<int> sounds;                               // sound indices played
   std::vector<std::string> trace;                        // with tracing on
   bool tracing = false;
@@ -87,6 +88,9 @@ class SimDesktop : public KeyboardHost {
 
   // KeyboardHost
   int checkInSet(const Str8& word, int32_t codePage) override;
+  int checkInLanguage(const Str8& word, int32_t codePage, const Str8& language) override {
+    return languageDictionary ? languageDictionary(word, codePage, language) : 0;
+  }
   void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override;
   void postRestoreClipboard(uint32_t loan) override;
   bool isWindow(uint32_t hwnd) override { return hwnd != 0 && hwnd == myInput.app().focus; }

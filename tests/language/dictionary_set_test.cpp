@@ -80,6 +80,18 @@ TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOne) {
   EXPECT_FALSE(set.isKnown(str8("abcd"), 1251));
 }
 
+TEST_F(DictionarySetTest, ALanguageIsAskedOnlyOfItsOwnFoldersInTheCodePage) {
+  set.append(dicFolder("a_A", "windows-1251"), 0)->addWord(str8("ab"));
+  set.append(dicFolder("b_B", "windows-1251"), 0)->addWord(str8("abcd"));
+  set.append(dicFolder("b-X", "windows-1252"), 0)->addWord(str8("xyz"));
+  EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, str8("a")), 1);
+  EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, str8("b")), 2);
+  EXPECT_EQ(set.checkInLanguage(str8("abcd"), 1251, str8("a")), 0);
+  EXPECT_EQ(set.checkInLanguage(str8("xyz"), 1251, str8("b")), 0);
+  EXPECT_EQ(set.checkInLanguage(str8("xyz"), 1252, str8("b")), 1);
+  EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, Str8()), 0);
+}
+
 TEST_F(DictionarySetTest, NamesFindAndRemove) {
   set.append(dicFolder("en_US", "windows-1252"), 0);
   set.append(dicFolder("ru_RU", "windows-1251"), 0);

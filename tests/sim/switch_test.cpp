@@ -143,15 +143,6 @@ TEST_F(Fixture, PrepositionIsRetypedWithTheWordOnlyWithTheSetting) {
   EXPECT_EQ(d->shared.eraseCount, 6u);
 }
 
-TEST_F(Fixture, StrictTieWithThreeLayoutsMakesNoSwitch) {
-  // "ghbdtn" reads "привет" in Russian and Ukrainian alike.
-  words.add(1251, {"привет"});
-  start({kUs, kRu, 0x04220422});
-  type("ghbdtn ");
-  EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
-  EXPECT_EQ(d->activeLayout(), kUs);
-}
-
 TEST_F(Fixture, SpaceOnlyBothWays) {
   words.add(1251, {"привет"});
   start();

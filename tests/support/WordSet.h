@@ -1,11 +1,13 @@
 #pragma once
 // A small dictionary set for tests: words given in UTF-8, kept per code page
-// and answered as the dictionary set's checkInSet does (1 a whole word, 2
-// only the beginning of words, 0 unknown).
+// (and per language when one is given) and answered as the dictionary set's
+// checkInSet and checkInLanguage do (1 a whole word, 2 only the beginning of
+// words, 0 unknown).
 
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/Str.h"
 
@@ -13,11 +15,13 @@ namespace orv::test {
 
 class WordSet {
  public:
-  void add(int32_t codePage, std::initializer_list<const char*> utf8Words);
+  void add(int32_t codePage, std::initializer_list<const char*> utf8Words, const std::string& language = "");
   int check(const Str8& word, int32_t codePage) const;
+  int checkLanguage(const Str8& word, int32_t codePage, const Str8& language) const;
 
  private:
-  std::set<std::pair<int32_t, std::string>> myWords;
+  std::set<std::tuple<int32_t, std::string>> myWords;                // code page, word
+  std::set<std::tuple<int32_t, std::string, std::string>> myLanguage; // code page, language, word
 };
 
 }  // namespace orv::test

@@ -145,6 +145,7 @@ std::unique_ptr<sim::SimDesktop> makeDesktop(const std::vector<const SimLayout*>
   auto d = std::make_unique<sim::SimDesktop>(handles, settings);
   d->keyboard.activateLayout(active->hkl);
   d->dictionary = [&dics](const Str8& w, int32_t cp) { return dics.check(w, cp); };
+  d->languageDictionary = [&dics](const Str8& w, int32_t cp, const Str8& lang) { return dics.checkLanguage(w, cp, lang); };
   d->soundOn = settings.get("sound_on") == 1;
   for (const auto& [name, code] : settings.hotkeys()) d->engine.setHotkeyCode(name.c_str(), code);
   return d;

@@ -49,6 +49,9 @@ class RunDictionaries {
   RunDictionaries();
   bool load(const std::vector<std::string>& folders, std::string& err);
   int check(const Str8& word, int32_t codePage) { return mySet.checkInSet(word, codePage); }
+  int checkLanguage(const Str8& word, int32_t codePage, const Str8& language) {
+    return mySet.checkInLanguage(word, codePage, language);
+  }
 
  private:
   SynchObject myLock;

@@ -1,0 +1,79 @@
+// Several layouts giving a known word: which ties are real (no switch) and
+// which are one word found through a code page two languages share.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "support/WordSet.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kUa = 0x04220422;
+
+struct Settings : KeyboardSettings {
+  int spaceOnly = 1;
+  int autoswSpaceOnly() const override { return spaceOnly; }
+};
+
+struct Words {
+  const char* language;  // "" for a dictionary whose folder names no language
+  std::initializer_list<const char*> words;
+};
+
+struct TieCase {
+  const char* name;
+  std::vector<Words> dictionaries;  // all in code page 1251
+  std::vector<Hkl> layouts;
+  Hkl active;
+  int spaceOnly;
+  const char* keys;
+  const char* shown;
+  Hkl after;
+};
+
+TEST(LayoutTie, OneRenderingIsOneCandidateAndOnlyDifferentKnownWordsTie) {
+  const std::vector<Hkl> three = {kUs, kRu, kUa};
+  const TieCase cases[] = {
+      // "ghbdtn" reads "привет" in both Cyrillic layouts.
+      {"same text, Russian word", {{"ru", {"привет"}}, {"uk", {"привіт"}}}, three, kUs, 1, "ghbdtn ", "привет ", kRu},
+      {"same text, Ukrainian word", {{"ru", {"мать"}}, {"uk", {"мама"}}}, three, kUs, 1, "vfvf ", "мама ", kUa},
+      {"same text, order decides", {{"ru", {"мама"}}, {"uk", {"мама"}}}, {kUs, kUa, kRu}, kUs, 1, "vfvf ", "мама ",
+       kUa},
+      {"same text, no own language", {{"bg", {"мама"}}}, three, kUs, 1, "vfvf ", "мама ", kRu},
+      {"same text, no language at all", {{"", {"привет"}}}, three, kUs, 1, "ghbdtn ", "привет ", kRu},
+      // "vskj" reads "мыло" in Russian and "міло" in Ukrainian.
+      {"different texts, both own words", {{"ru", {"мыло"}}, {"uk", {"міло"}}}, three, kUs, 1, "vskj ", "vskj ", kUs},
+      {"different texts, one own word", {{"ru", {"мыло", "міло"}}}, three, kUs, 1, "vskj ", "мыло ", kRu},
+      {"different texts, one own word (Ukrainian)", {{"uk", {"мыло", "міло"}}}, three, kUs, 1, "vskj ", "міло ",
+       kUa},
+      {"different texts, no own word", {{"", {"мыло", "міло"}}}, three, kUs, 1, "vskj ", "vskj ", kUs},
+      // A Russian word typed with the Ukrainian layout active: its beginning
+      // is known in both Cyrillic renderings, which are the same; the active
+      // layout is one of them, so nothing is switched in the middle of the word.
+      {"same text as the active layout", {{"ru", {"привет"}}}, three, kUa, 0, "привет ", "привет ", kUa},
+  };
+  for (const TieCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settings settings;
+    settings.spaceOnly = c.spaceOnly;
+    test::WordSet words;
+    for (const Words& w : c.dictionaries) words.add(1251, w.words, w.language);
+    sim::SimDesktop d(c.layouts, settings);
+    if (c.active != c.layouts[0]) {
+      ASSERT_TRUE(d.userSwitchLayout(c.active));
+    }
+    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d.languageDictionary = [&](const Str8& w, int32_t cp, const Str8& lang) { return words.checkLanguage(w, cp, lang); };
+    simtool::DesktopTyper t(d);
+    std::string err;
+    ASSERT_TRUE(t.runScript(c.keys, err)) << err;
+    EXPECT_EQ(d.appTextUtf8(), c.shown);
+    EXPECT_EQ(d.activeLayout(), c.after);
+  }
+}
+
+}  // namespace
+}  // namespace orv
