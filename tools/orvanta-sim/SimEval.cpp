@@ -11,51 +11,12 @@
 
 #include "core/Trace.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
+#include "tools/orvanta-sim/EvalWords.h"
 #include "tools/orvanta-sim/SimRun.h"
 
 namespace orv::simtool {
 
 namespace {
-
-bool isApostrophe(char16_t c) { return c == u'\'' || c == u'\u2019' || c == u'\u02BC'; }
-
-// The letters of a language's alphabet.
-bool isAlphabetLetter(const std::string& lang, char16_t c) {
-  if (lang == "en") return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-  if (lang == "ru") return (c >= 0x410 && c <= 0x44F) || c == 0x401 || c == 0x451;
-  // uk: Cyrillic without ё, ъ, ы, э; with ґ, є, і, ї.
-  if (c == 0x404 || c == 0x454 || c == 0x406 || c == 0x456 || c == 0x407 || c == 0x457 || c == 0x490 || c == 0x491)
-    return true;
-  if (c < 0x410 || c > 0x44F) return false;
-  char16_t lower = c >= 0x430 ? c : char16_t(c + 0x20);
-  return lower != 0x44A && lower != 0x44B && lower != 0x44D;
-}
-
-// The words of a line: runs of letters, the words the analyser itself takes
-// apart. With `keepInner`, apostrophes and hyphens with letters on both sides
-// stay inside the word ("don't", "что-то"), which the analyser never fixes as
-// a whole: the part after the mark is glued to it.
-std::vector<Str16> lineWords(const std::string& lang, const Str16& line, bool keepInner) {
-  std::vector<Str16> words;
-  Str16 cur;
-  int32_t n = line.size();
-  for (int32_t i = 0; i <= n; ++i) {
-    char16_t c = i < n ? line[i] : 0;
-    if (i < n && isAlphabetLetter(lang, c)) {
-      cur.append(c);
-      continue;
-    }
-    bool inner = keepInner && i < n && cur.size() > 0 && (isApostrophe(c) || c == u'-') && i + 1 < n &&
-                 isAlphabetLetter(lang, line[i + 1]);
-    if (inner) {
-      cur.append(isApostrophe(c) ? u'\'' : c);
-      continue;
-    }
-    if (cur.size() > 0) words.push_back(cur);
-    cur.clear();
-  }
-  return words;
-}
 
 int32_t letterCount(const Str16& w) {
   int32_t n = 0;
@@ -204,19 +165,20 @@ int cmdEval(const std::vector<std::string>& a, std::string& out, std::string& er
         text.append(w);
         text.append(u' ');
       }
+      words = lineWords(lang, text, keepInner);  // the same words, as the verdicts count them
       fresh(*d, *own);
       if (!typeAs(*d, text, *own)) continue;
-      std::vector<Str16> shown = lineWords(lang, d->appText(), keepInner);
+      std::vector<bool> asTyped = wordsShownAsTyped(lang, text, d->appText(), keepInner);
       for (size_t k = 0; k < words.size(); ++k) {
-        bool bad = k >= shown.size() || shown[k] != words[k];
+        bool bad = !asTyped[k];
         falseSw.add(bucketOf(letterCount(words[k])), 1, bad);
         if (bad) falses[utf16ToUtf8(words[k])] += 1;
       }
       fresh(*d, *other);
       typeAs(*d, text, *own);
-      shown = lineWords(lang, d->appText(), keepInner);
+      asTyped = wordsShownAsTyped(lang, text, d->appText(), keepInner);
       for (size_t k = 0; k < words.size(); ++k) {
-        bool ok = k < shown.size() && shown[k] == words[k];
+        bool ok = asTyped[k];
         fixed.add(bucketOf(letterCount(words[k])), 1, ok);
         if (!ok) misses[utf16ToUtf8(words[k])] += 1;
         if (!ok && letterCount(words[k]) >= 3) misses3[utf16ToUtf8(words[k])] += 1;
