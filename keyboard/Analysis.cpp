@@ -1,5 +1,6 @@
 // The analysis driver and the switch decision: the last word taken apart in
-// every layout, and a switch when exactly one other layout gives a known word.
+// every layout, and a switch when exactly one other layout gives a known word
+// (layouts whose languages share a code page are told apart by language).
 
 #include <vector>
 
