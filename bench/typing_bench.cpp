@@ -72,6 +72,23 @@ void BM_TypeWordWrongLayoutAndSwitch(benchmark::State& st) {
 }
 BENCHMARK(BM_TypeWordWrongLayoutAndSwitch);
 
+// A word both Cyrillic layouts render alike: the switch goes through the
+// per-language tie resolution.
+void BM_TypeWordWrongLayoutSameInTwoLayouts(benchmark::State& st) {
+  Typing& t = typing();
+  if (!t.ok) return st.SkipWithError("the shipped dictionaries are missing (scripts/dictionaries)");
+  Str16 word = utf8ToUtf16("привет ");
+  const SimLayout& ru = *findSimLayout("ru");
+  for (auto _ : st) {
+    t.fresh("us");
+    simtool::DesktopTyper typer(*t.desk);
+    for (char16_t c : word) typer.typeCharAs(c, ru);
+    t.desk->idle();
+  }
+  st.SetItemsProcessed(st.iterations() * word.size());
+}
+BENCHMARK(BM_TypeWordWrongLayoutSameInTwoLayouts);
+
 }  // namespace
 
 BENCHMARK_MAIN();
