@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "keyboard/sim/SimDesktop.h"
 #include "support/WordSet.h"
@@ -20,7 +21,7 @@ struct Settings : KeyboardSettings {
 
 struct Words {
   const char* language;  // "" for a dictionary whose folder names no language
-  std::initializer_list<const char*> words;
+  std::vector<const char*> words;
 };
 
 struct TieCase {
@@ -60,7 +61,8 @@ TEST(LayoutTie, OneRenderingIsOneCandidateAndOnlyDifferentKnownWordsTie) {
     Settings settings;
     settings.spaceOnly = c.spaceOnly;
     test::WordSet words;
-    for (const Words& w : c.dictionaries) words.add(1251, w.words, w.language);
+    for (const Words& dic : c.dictionaries)
+      for (const char* w : dic.words) words.add(1251, {w}, dic.language);
     sim::SimDesktop d(c.layouts, settings);
     if (c.active != c.layouts[0]) {
       ASSERT_TRUE(d.userSwitchLayout(c.active));
