@@ -1,5 +1,7 @@
 #include "keyboard/KeyboardReceiver.h"
 
+#include "keyboard/MouseEvents.h"
+
 namespace orv {
 
 KeyOutcome KeyboardReceiver::onKey(const KeyEventRecord& k, bool password, HookShared& /*shared*/) {
@@ -16,6 +18,14 @@ KeyOutcome KeyboardReceiver::onKey(const KeyEventRecord& k, bool password, HookS
     return out;
   }
   out.result = myState.onKeyEvent(k);
+  return out;
+}
+
+MouseOutcome KeyboardReceiver::onMouse(const MouseEventRecord& m) {
+  MouseEventResult r = onMouseEvent(myState, m);
+  MouseOutcome out;
+  out.result = r.answer;
+  out.reset = r.reset;
   return out;
 }
 
