@@ -21,12 +21,6 @@ KeyOutcome KeyboardReceiver::onKey(const KeyEventRecord& k, bool password, HookS
   return out;
 }
 
-MouseOutcome KeyboardReceiver::onMouse(const MouseEventRecord& m) {
-  MouseEventResult r = onMouseEvent(myState, m);
-  MouseOutcome out;
-  out.result = r.answer;
-  out.reset = r.reset;
-  return out;
-}
+MouseOutcome KeyboardReceiver::onMouse(const MouseEventRecord& m) { return onMouseEvent(myState, m); }
 
 }  // namespace orv

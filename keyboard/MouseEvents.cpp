@@ -7,8 +7,8 @@
 
 namespace orv {
 
-MouseEventResult onMouseEvent(KeyboardState& state, const MouseEventRecord& r) {
-  MouseEventResult out;
+MouseOutcome onMouseEvent(KeyboardState& state, const MouseEventRecord& r) {
+  MouseOutcome out;
   if (!hook::isReportedMouseMessage(r.message)) return out;
   size_t n = 0;
   while (n < sizeof r.exeName && r.exeName[n]) ++n;
@@ -24,7 +24,7 @@ MouseEventResult onMouseEvent(KeyboardState& state, const MouseEventRecord& r) {
     state.resetAndTrack();
     out.reset = true;
   }
-  out.answer = seams.offerMouseToClipboard(state, r);
+  out.result = seams.offerMouseToClipboard(state, r);
   return out;
 }
 

@@ -10,19 +10,13 @@
 //
 // Called by the receiver with the keyboard lock held, like onKeyEvent.
 
-#include <cstdint>
-
+#include "hook/ReceiverKeys.h"
 #include "hook/SharedBlock.h"
 
 namespace orv {
 
 class KeyboardState;
 
-struct MouseEventResult {
-  uint32_t answer = 0;  // to message 1125: bit 0 swallow, bit 1 release the capture
-  bool reset = false;   // the typed text was dropped
-};
-
-MouseEventResult onMouseEvent(KeyboardState& state, const MouseEventRecord& record);
+MouseOutcome onMouseEvent(KeyboardState& state, const MouseEventRecord& record);
 
 }  // namespace orv

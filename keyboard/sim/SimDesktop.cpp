@@ -90,13 +90,13 @@ void SimDesktop::userClick(int32_t caret, uint32_t window) {
     MouseEventRecord m = myInput.mouse(message, window);
     if (shared.receiver == 0 || shared.unhooking || !hook::isReportedMouseMessage(message)) continue;
     shared.mouse = m;
-    MouseEventResult r;
+    MouseOutcome r;
     {
       SynchObject::Guard guard(state.lock());
       r = onMouseEvent(state, shared.mouse);
     }
-    note(std::string("mouse ") + hex(message) + (r.reset ? " reset" : "") + (r.answer & 1 ? " swallowed" : ""));
-    if (message == 513 && !(r.answer & 1) && m.window == myInput.app().focus) select(caret, caret);
+    note(std::string("mouse ") + hex(message) + (r.reset ? " reset" : "") + (r.result & 1 ? " swallowed" : ""));
+    if (message == 513 && !(r.result & 1) && m.window == myInput.app().focus) select(caret, caret);
   }
 }
 

@@ -61,13 +61,13 @@ TEST(MouseEvents, ButtonEventsDropTheTextExceptClicksOnTheOpenMenu) {
     m.message = c.message;
     m.window = c.window;
     std::snprintf(m.exeName, sizeof m.exeName, "notepad.exe");
-    MouseEventResult r = onMouseEvent(state, m);
+    MouseOutcome r = onMouseEvent(state, m);
     EXPECT_EQ(r.reset, c.reset);
     EXPECT_EQ(seams.resets, c.reset ? 1 : 0);
     EXPECT_EQ(state.typedKeys.size(), c.reset ? 0 : 1);
     EXPECT_EQ(state.tracking, c.reset ? 1u : 0u);
     EXPECT_EQ(seams.offers, c.offered ? 1 : 0);
-    EXPECT_EQ(r.answer, c.offered ? 1u : 0u);
+    EXPECT_EQ(r.result, c.offered ? 1 : 0);
     const bool reported = c.message != 512 && c.message != 522;
     EXPECT_EQ(seams.candidates, reported ? std::vector<std::string>{"notepad.exe"} : std::vector<std::string>{});
   }
