@@ -46,6 +46,7 @@ class EngineKeyReceiver : public KeyReceiver {
   MouseOutcome onMouse(const MouseEventRecord& m) override { return myKeys.onMouse(m); }
   void resetAndTrack() override { myKeys.resetAndTrack(); }
   void syncLayouts() override { myKeys.syncLayouts(); }
+  SynchObject* keyboardLock() override { return myKeys.keyboardLock(); }
 
  private:
   ProgramEngine& myEngine;

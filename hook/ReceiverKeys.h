@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "core/SynchObject.h"
 #include "hook/SharedBlock.h"
 
 namespace orv {
@@ -41,6 +42,9 @@ class KeyReceiver {
   virtual MouseOutcome onMouse(const MouseEventRecord&) { return MouseOutcome(); }
   virtual void resetAndTrack() {}
   virtual void syncLayouts() {}
+  // The keyboard lock of the state behind the receiver, when it has one of
+  // its own (the receiver then holds that lock and no other).
+  virtual SynchObject* keyboardLock() { return nullptr; }
 };
 
 // Ctrl+Alt+D and Ctrl+Alt+F10 (without Shift), key-down, removed from the

@@ -23,6 +23,7 @@ class KeyboardReceiver : public KeyReceiver {
   MouseOutcome onMouse(const MouseEventRecord& m) override;
   void resetAndTrack() override { myState.resetAndTrack(); }
   void syncLayouts() override { myState.syncLayouts(); }
+  SynchObject* keyboardLock() override { return &myState.lock(); }
 
  private:
   KeyboardState& myState;

@@ -17,7 +17,8 @@ namespace orv::win {
 
 namespace {
 
-SynchObject g_keyboardLock;
+// Until the keyboard state exists; then its own lock (see keyboardLock()).
+SynchObject g_frameLock;
 HWND g_receiver = nullptr;
 DWORD g_receiverThread = 0;
 FrameKeyReceiver g_frameKeys;
@@ -51,7 +52,7 @@ LRESULT onKeyMessage() {
   KeyOutcome out;
   bool off = false;
   {
-    SynchObject::Guard guard(g_keyboardLock);
+    SynchObject::Guard guard(keyboardLock());
     std::memcpy(&k, &g_program.shared->key, sizeof k);
     password = hook::passwordFlag(*g_program.shared) == 1;
     out = g_keys->onKey(k, password, *g_program.shared);
@@ -79,7 +80,7 @@ LRESULT onMouseMessage() {
   MouseEventRecord m;
   MouseOutcome out;
   {
-    SynchObject::Guard guard(g_keyboardLock);
+    SynchObject::Guard guard(keyboardLock());
     std::memcpy(&m, &g_program.shared->mouse, sizeof m);
     out = g_keys->onMouse(m);
   }
@@ -93,7 +94,7 @@ LRESULT onMouseMessage() {
 LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   switch (m) {
     case hook::kMsgReset: {
-      SynchObject::Guard guard(g_keyboardLock);
+      SynchObject::Guard guard(keyboardLock());
       g_keys->resetAndTrack();
       return 0;
     }
@@ -103,7 +104,7 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       return onMouseMessage();
     case hook::kMsgEcho: {
       trace("echo %ld\n", static_cast<long>(lp));
-      SynchObject::Guard guard(g_keyboardLock);
+      SynchObject::Guard guard(keyboardLock());
       keyboardEcho(static_cast<uint32_t>(lp));
       return 0;
     }
@@ -118,11 +119,11 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_TIMER:
       if (wp == hook::kReceiverTimerId) {
-        SynchObject::Guard guard(g_keyboardLock);
+        SynchObject::Guard guard(keyboardLock());
         g_keys->syncLayouts();
       } else if (wp == kRestoreClipboardTimerId) {
         KillTimer(w, kRestoreClipboardTimerId);
-        SynchObject::Guard guard(g_keyboardLock);
+        SynchObject::Guard guard(keyboardLock());
         if (keyboardRestoreClipboard(g_restoreLoan)) trace("clipboard restored\n");
       }
       return 0;
@@ -165,6 +166,9 @@ bool startReceiver(KeyReceiver* keys) {
 
 HWND receiverWindow() { return g_receiver; }
 
-SynchObject& keyboardLock() { return g_keyboardLock; }
+SynchObject& keyboardLock() {
+  SynchObject* own = g_keys->keyboardLock();
+  return own ? *own : g_frameLock;
+}
 
 }  // namespace orv::win

@@ -110,7 +110,8 @@ bool keyboardSwitchedOff();
 // The receiver (DllReceiver.cpp), handing keys to `keys`.
 bool startReceiver(KeyReceiver* keys);
 HWND receiverWindow();
-// The lock around everything the receiver hands to the keyboard engine.
+// The keyboard lock: the keyboard state's own once it exists, held around
+// everything the receiver hands to the keyboard engine.
 SynchObject& keyboardLock();
 
 // Tray (TrayIcon.cpp).
