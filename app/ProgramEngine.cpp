@@ -1,6 +1,7 @@
 #include "app/ProgramEngine.h"
 
 #include "app/Policies.h"
+#include "app/ProgramWords.h"
 
 namespace orv {
 
@@ -12,8 +13,18 @@ bool ProgramEngine::offerHotkey(KeyboardState& state, const KeyEventRecord& reco
   return matched;
 }
 
+void ProgramEngine::layoutsChanged(KeyboardState& state) {
+  KeyboardEngine::layoutsChanged(state);
+  if (myWords) myWords->layoutsChanged(state);
+}
+
+void ProgramEngine::notePolicyCandidate(const char* exeName) { orv::notePolicyCandidate(exeName); }
+
 KeyOutcome EngineKeyReceiver::onKey(const KeyEventRecord& k, bool password, HookShared& shared) {
   myEngine.clearHotkeyMatched();
+  char exe[sizeof k.exeName + 1] = {};
+  for (size_t i = 0; i < sizeof k.exeName && k.exeName[i]; ++i) exe[i] = k.exeName[i];
+  myEngine.notePolicyCandidate(exe);
   const bool wasOff = myEngine.switchedOff();
   KeyOutcome out = myKeys.onKey(k, password, shared);
   if (out.kind != KeyOutcome::Sentinel && myEngine.hotkeyMatched()) out.kind = KeyOutcome::Hotkey;

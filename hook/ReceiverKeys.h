@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "core/SynchObject.h"
 #include "hook/SharedBlock.h"
 
 namespace orv {
@@ -24,14 +25,26 @@ struct KeyOutcome {
   enum Kind { Tracked, Password, Sentinel, Hotkey } kind = Tracked;
 };
 
+// What became of one mouse report.
+struct MouseOutcome {
+  intptr_t result = 0;  // the answer to message 1125: bit 0 swallows, bit 1 releases the capture
+  bool reset = false;   // the typed text was dropped
+};
+
 class KeyReceiver {
  public:
   virtual ~KeyReceiver() = default;
   // Called under the keyboard lock with the copied key record, whether the
   // focus was a password field, and the shared block for swallowUp marks.
   virtual KeyOutcome onKey(const KeyEventRecord& k, bool password, HookShared& shared) = 0;
+  // Called under the keyboard lock with the copied mouse record. Until the
+  // key handling takes over there is no typed text to drop.
+  virtual MouseOutcome onMouse(const MouseEventRecord&) { return MouseOutcome(); }
   virtual void resetAndTrack() {}
   virtual void syncLayouts() {}
+  // The keyboard lock of the state behind the receiver, when it has one of
+  // its own (the receiver then holds that lock and no other).
+  virtual SynchObject* keyboardLock() { return nullptr; }
 };
 
 // Ctrl+Alt+D and Ctrl+Alt+F10 (without Shift), key-down, removed from the

@@ -1,5 +1,7 @@
 #include "keyboard/KeyboardReceiver.h"
 
+#include "keyboard/MouseEvents.h"
+
 namespace orv {
 
 KeyOutcome KeyboardReceiver::onKey(const KeyEventRecord& k, bool password, HookShared& /*shared*/) {
@@ -18,5 +20,7 @@ KeyOutcome KeyboardReceiver::onKey(const KeyEventRecord& k, bool password, HookS
   out.result = myState.onKeyEvent(k);
   return out;
 }
+
+MouseOutcome KeyboardReceiver::onMouse(const MouseEventRecord& m) { return onMouseEvent(myState, m); }
 
 }  // namespace orv

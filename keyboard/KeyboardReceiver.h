@@ -8,6 +8,8 @@
 // A key typed into a password field is still offered to the hotkeys (so
 // Ctrl+Alt+D works there) but is otherwise dropped untracked: the typed text
 // is reset and nothing of it is kept.
+//
+// Mouse button events go to onMouseEvent (MouseEvents.h).
 
 #include "hook/ReceiverKeys.h"
 #include "keyboard/KeyboardEngine.h"
@@ -18,8 +20,10 @@ class KeyboardReceiver : public KeyReceiver {
  public:
   KeyboardReceiver(KeyboardState& state, KeyboardEngine& engine) : myState(state), myEngine(engine) {}
   KeyOutcome onKey(const KeyEventRecord& k, bool password, HookShared& shared) override;
+  MouseOutcome onMouse(const MouseEventRecord& m) override;
   void resetAndTrack() override { myState.resetAndTrack(); }
   void syncLayouts() override { myState.syncLayouts(); }
+  SynchObject* keyboardLock() override { return &myState.lock(); }
 
  private:
   KeyboardState& myState;

@@ -75,6 +75,16 @@ class KeyboardSeams {
   virtual void bufferCreated(KeybBuffer&) {}
   virtual void bufferDestroyed(KeybBuffer&) {}
   virtual void layoutsChanged(KeyboardState&) {}
+
+  // The mouse (onMouseEvent, MouseEvents.h): whether a window is one of the
+  // popup menu's, the application seen in a key or mouse event (the policy
+  // panel's list of applications without a policy), and the clipboard
+  // menu's own mouse handling (the middle button, copy by mouse, the
+  // clipboard check), asked only where the program works; its answer to
+  // message 1125: bit 0 swallow, bit 1 release the mouse capture.
+  virtual bool isMenuWindow(uint32_t /*hwnd*/) { return false; }
+  virtual void notePolicyCandidate(const char* /*exeName*/) {}
+  virtual uint32_t offerMouseToClipboard(KeyboardState&, const MouseEventRecord&) { return 0; }
 };
 
 }  // namespace orv

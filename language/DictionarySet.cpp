@@ -199,26 +199,36 @@ Str16 DictionarySet::addUserWord(const Str16& text) {
 
 void DictionarySet::exportWordList(const Str16& name) {
   IInterfaceStrings& strings = myStrings ? *myStrings : myEnglish;
-  SynchObject::Guard g(myLock);
-  IDictionary* d = findByName(name);
-  if (!d) {
-    messageBox(strings.text("dics_pan_gwl_dic_not_found"), Str16(), kMbOk | kMbIconExclamation);
-    return;
-  }
+  // The lock covers the writing only: the receiver needs it for every
+  // analysis, and a box may stay open for as long as the user likes.
+  enum { NotFound, Failed, Written } outcome = NotFound;
   Str16 path = joinPath(joinPath(myDicFolder, view(name)), u"list.txt");
-  AtomicFile out(path);
-  bool ok = out.stream() != nullptr;
-  if (ok) {
-    d->writeWordList(out.stream(), "\r\n");
-    ok = out.commit();
+  {
+    SynchObject::Guard g(myLock);
+    if (IDictionary* d = findByName(name)) {
+      AtomicFile out(path);
+      bool ok = out.stream() != nullptr;
+      if (ok) {
+        d->writeWordList(out.stream(), "\r\n");
+        ok = out.commit();
+      }
+      outcome = ok ? Written : Failed;
+    }
   }
-  if (!ok) {
-    Str16 text = str16(u"Can't write file \n");
-    text.append(path);
-    messageBox(text, Str16(), kMbOk | kMbIconError);
-    return;
+  switch (outcome) {
+    case NotFound:
+      messageBox(strings.text("dics_pan_gwl_dic_not_found"), Str16(), kMbOk | kMbIconExclamation);
+      return;
+    case Failed: {
+      Str16 text = str16(u"Can't write file \n");
+      text.append(path);
+      messageBox(text, Str16(), kMbOk | kMbIconError);
+      return;
+    }
+    case Written:
+      messageBox(concat(strings.text("dics_pan_gen_words_done"), u"\r\n", path), Str16(), kMbOk | kMbIconInformation);
+      return;
   }
-  messageBox(concat(strings.text("dics_pan_gen_words_done"), u"\r\n", path), Str16(), kMbOk | kMbIconInformation);
 }
 
 void DictionarySet::askAddWord(const AskAddWordRequest& request) {

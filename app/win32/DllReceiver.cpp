@@ -2,8 +2,9 @@
 // library calls synchronously for every key (1124) and mouse event (1125),
 // that takes the library's echoes (1126) and layout notices (1127), reset
 // requests (1123), its own timer (9753) and the clipboard restores (1137,
-// timer 1137). Keys and echoes go to the keyboard engine. It answers each event quickly;
-// work that needs the application to act is posted back to it.
+// timer 1137). Keys, mouse button events and echoes go to the keyboard
+// engine. It answers each event quickly; work that needs the application to
+// act is posted back to it.
 
 #include <cstring>
 
@@ -16,7 +17,8 @@ namespace orv::win {
 
 namespace {
 
-SynchObject g_keyboardLock;
+// Until the keyboard state exists; then its own lock (see keyboardLock()).
+SynchObject g_frameLock;
 HWND g_receiver = nullptr;
 DWORD g_receiverThread = 0;
 FrameKeyReceiver g_frameKeys;
@@ -32,13 +34,25 @@ const char* kindText(const KeyOutcome& o) {
   }
 }
 
+// Which key went to which application is for the developer's eyes only:
+// any program can open a window of the trace viewer's class.
+void traceKey(const KeyEventRecord& k, const KeyOutcome& out) {
+  if (out.kind == KeyOutcome::Password) {
+    // Which key it was stays unsaid even then: the trace is no place for a password.
+    trace("key dropped untracked (password field) exe=%.128s\n", k.exeName);
+    return;
+  }
+  trace("key %02X %s act=%u %s%s exe=%.128s class=%.128s\n", k.vk & 0xFF, hook::isKeyUp(k.keyFlags) ? "up" : "down",
+        k.action, kindText(out), out.result ? " swallowed" : "", k.exeName, k.focusClass);
+}
+
 LRESULT onKeyMessage() {
   KeyEventRecord k;
   bool password;
   KeyOutcome out;
   bool off = false;
   {
-    SynchObject::Guard guard(g_keyboardLock);
+    SynchObject::Guard guard(keyboardLock());
     std::memcpy(&k, &g_program.shared->key, sizeof k);
     password = hook::passwordFlag(*g_program.shared) == 1;
     out = g_keys->onKey(k, password, *g_program.shared);
@@ -46,14 +60,7 @@ LRESULT onKeyMessage() {
     if (out.command == ProgramCommand::OnOff)
       off = g_keys == &g_frameKeys ? g_program.switchedOff == 0 : keyboardSwitchedOff();
   }
-  const bool up = hook::isKeyUp(k.keyFlags);
-  if (out.kind == KeyOutcome::Password) {
-    // Which key it was stays unsaid: the trace is no place for a password.
-    trace("key dropped untracked (password field) exe=%s\n", k.exeName);
-  } else {
-    trace("key %02X %s act=%u %s%s exe=%s class=%s\n", k.vk & 0xFF, up ? "up" : "down", k.action, kindText(out),
-          out.result ? " swallowed" : "", k.exeName, k.focusClass);
-  }
+  if (developerMode()) traceKey(k, out);
   if (out.kind == KeyOutcome::Sentinel) trace("sequence done\n");
   switch (out.command) {
     case ProgramCommand::OnOff:
@@ -71,20 +78,23 @@ LRESULT onKeyMessage() {
 
 LRESULT onMouseMessage() {
   MouseEventRecord m;
+  MouseOutcome out;
   {
-    SynchObject::Guard guard(g_keyboardLock);
+    SynchObject::Guard guard(keyboardLock());
     std::memcpy(&m, &g_program.shared->mouse, sizeof m);
+    out = g_keys->onMouse(m);
   }
-  // The clipboard menu's mouse handling is not part of the frame yet: the
-  // event is passed on.
+  if (developerMode())
+    trace("mouse %X%s%s exe=%.128s\n", m.message, out.reset ? " reset" : "", out.result & 1 ? " swallowed" : "",
+          m.exeName);
   updateTrayIconForLayout(m.layout);
-  return 0;
+  return out.result;
 }
 
 LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   switch (m) {
     case hook::kMsgReset: {
-      SynchObject::Guard guard(g_keyboardLock);
+      SynchObject::Guard guard(keyboardLock());
       g_keys->resetAndTrack();
       return 0;
     }
@@ -94,7 +104,7 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       return onMouseMessage();
     case hook::kMsgEcho: {
       trace("echo %ld\n", static_cast<long>(lp));
-      SynchObject::Guard guard(g_keyboardLock);
+      SynchObject::Guard guard(keyboardLock());
       keyboardEcho(static_cast<uint32_t>(lp));
       return 0;
     }
@@ -109,11 +119,11 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_TIMER:
       if (wp == hook::kReceiverTimerId) {
-        SynchObject::Guard guard(g_keyboardLock);
+        SynchObject::Guard guard(keyboardLock());
         g_keys->syncLayouts();
       } else if (wp == kRestoreClipboardTimerId) {
         KillTimer(w, kRestoreClipboardTimerId);
-        SynchObject::Guard guard(g_keyboardLock);
+        SynchObject::Guard guard(keyboardLock());
         if (keyboardRestoreClipboard(g_restoreLoan)) trace("clipboard restored\n");
       }
       return 0;
@@ -156,6 +166,9 @@ bool startReceiver(KeyReceiver* keys) {
 
 HWND receiverWindow() { return g_receiver; }
 
-SynchObject& keyboardLock() { return g_keyboardLock; }
+SynchObject& keyboardLock() {
+  SynchObject* own = g_keys->keyboardLock();
+  return own ? *own : g_frameLock;
+}
 
 }  // namespace orv::win

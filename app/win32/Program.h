@@ -38,6 +38,10 @@ constexpr UINT kMsgRestoreClipboard = WM_USER + 113;  // 1137
 constexpr UINT kRestoreClipboardTimerId = 1137;
 constexpr UINT kRestoreClipboardDelayMs = 333;
 
+// The hook library's copy: the temporary folder (up to MAX_PATH), the
+// folder "orvanta_tmp" and the file name "<hex tick count>.hk.dll".
+constexpr size_t kHookPathSize = MAX_PATH + 32;
+
 using HookAllFn = int (*)(HMODULE);
 using UnhookAllFn = int (*)();
 using GetBlockFn = void* (*)();
@@ -53,7 +57,7 @@ struct Program {
   HICON trayDefaultIcon = nullptr;
   HICON grayIcon = nullptr;
   DWORD mainThread = 0;
-  wchar_t hookPath[260] = {};
+  wchar_t hookPath[kHookPathSize] = {};
   HMODULE hookModule = nullptr;
   HookAllFn hookAll = nullptr;
   UnhookAllFn unhookAll = nullptr;
@@ -86,7 +90,8 @@ void showDeveloperWindow();
 bool unpackResources();
 
 // The keyboard engine behind the receiver (ProgramHost.cpp): loads the
-// dictionaries, reads the installed layouts and builds their buffers.
+// impossibility lists and the dictionaries, reads the installed layouts and
+// builds their buffers.
 }  // namespace orv::win
 namespace orv {
 class KeyReceiver;
@@ -105,7 +110,8 @@ bool keyboardSwitchedOff();
 // The receiver (DllReceiver.cpp), handing keys to `keys`.
 bool startReceiver(KeyReceiver* keys);
 HWND receiverWindow();
-// The lock around everything the receiver hands to the keyboard engine.
+// The keyboard lock: the keyboard state's own once it exists, held around
+// everything the receiver hands to the keyboard engine.
 SynchObject& keyboardLock();
 
 // Tray (TrayIcon.cpp).

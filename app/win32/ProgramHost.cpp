@@ -1,18 +1,17 @@
 // The keyboard engine in the program: the KeyboardHost over the Win32 calls,
-// the dictionary set read from the module folder's "dic" folder, the
+// the word knowledge of the module folder (ProgramWords), the
 // keyboard state with the engine as its seams, and the hotkey table from
 // the INI file. Everything the engine does runs on the receiver thread with
 // the keyboard lock held (DllReceiver.cpp).
 
-#include "app/DictionaryConfig.h"
 #include "app/KeyboardConfig.h"
 #include "app/Policies.h"
 #include "app/ProgramEngine.h"
+#include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
-#include "language/DictionarySet.h"
 
 namespace orv::win {
 
@@ -31,17 +30,24 @@ SynchObject g_applicationLock;
 
 class ProgramHost final : public KeyboardHost {
  public:
-  ProgramHost() : myDictionaries(moduleFolder(), g_applicationLock) { myDictionaries.bindSettings(&myDicSettings); }
+  ProgramHost() : myWords(moduleFolder(), g_applicationLock) {}
 
-  // Start-up step 19.4: the enabled dictionaries, in the user's order.
-  void loadDictionaries() {
-    myDictionaries.syncWithConfiguration();
-    trace("dictionaries %d\n", static_cast<int>(myDictionaries.size()));
+  ProgramWords& words() { return myWords; }
+
+  // Start-up steps 19.2 and 19.4: the impossibility lists, then the enabled
+  // dictionaries in the user's order.
+  void loadWords() {
+    myWords.loadImpossibilities();
+    myWords.loadDictionaries();
+    trace("impossibility lists %d\n", static_cast<int>(myWords.impossibilities().size()));
+    trace("dictionaries %d\n", static_cast<int>(myWords.dictionaries().size()));
   }
 
-  int checkInSet(const Str8& word, int32_t codePage) override { return myDictionaries.checkInSet(word, codePage); }
+  int checkInSet(const Str8& word, int32_t codePage) override {
+    return myWords.dictionaries().checkInSet(word, codePage);
+  }
   int checkInLanguage(const Str8& word, int32_t codePage, const Str8& language) override {
-    return myDictionaries.checkInLanguage(word, codePage, language);
+    return myWords.dictionaries().checkInLanguage(word, codePage, language);
   }
 
   void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override {
@@ -68,8 +74,7 @@ class ProgramHost final : public KeyboardHost {
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
 
  private:
-  CfgDictionarySettings myDicSettings;
-  DictionarySet myDictionaries;
+  ProgramWords myWords;
 };
 
 struct Keyboard {
@@ -82,6 +87,7 @@ struct Keyboard {
   explicit Keyboard(HookShared& shared)
       : engine(shared, theClipboard(), host), state(keyboardPort(), settings, engine), receiver(state, engine) {
     engine.attach(state);
+    engine.bindWords(&host.words());
   }
 };
 
@@ -92,7 +98,7 @@ Keyboard* g_keyboard = nullptr;
 KeyReceiver* startKeyboard() {
   if (!g_keyboard) {
     g_keyboard = new Keyboard(*g_program.shared);  // lives as long as the process
-    g_keyboard->host.loadDictionaries();           // 19.4
+    g_keyboard->host.loadWords();                  // 19.2, 19.4
     g_keyboard->state.syncLayouts();               // 19.6, 19.7
   }
   return &g_keyboard->receiver;

@@ -171,9 +171,9 @@ int runProgram(HINSTANCE instance) {
   g_program.mainWindow = main;
   attachTrayHandler(main);
   if (developerMode()) createDeveloperWindow();                       // 19.1
-  // 19.2, 19.3, 19.5: impossibility lists, notes editor and last words
-  // join here with their parts.
-  KeyReceiver* keys = startKeyboard();                                // 19.4, 19.6, 19.7
+  // 19.3, 19.5: the notes editor and the last words join here with their
+  // parts.
+  KeyReceiver* keys = startKeyboard();                                // 19.2, 19.4, 19.6, 19.7
   loadSounds();                                                       // 19.8
   // 19.9 to 19.11: clipboard history and notes, popup menu. 19.12: the
   // hotkey table with its default codes is built with the engine.

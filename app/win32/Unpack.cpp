@@ -2,8 +2,10 @@
 // files (written only when missing, so a user's edits stay) and the hook
 // library, written afresh on every start under the temporary folder.
 
+#include <cstring>
 #include <cwchar>
 
+#include "app/HookCopy.h"
 #include "app/win32/Program.h"
 
 namespace orv::win {
@@ -47,6 +49,9 @@ void unpackLanguageFile(const wchar_t* code) {
   writeFile(path, data, size);
 }
 
+// Texts are zero-padded: a 16-bit text is a C string for the W functions.
+const wchar_t* wide(const Str16& s) { return reinterpret_cast<const wchar_t*>(s.data()); }
+
 }  // namespace
 
 bool unpackResources() {
@@ -55,25 +60,30 @@ bool unpackResources() {
   const void* data;
   DWORD size;
   if (!resourceBytes(L"or_hook_dll", &data, &size)) return false;
-  wchar_t folder[260];
-  DWORD n = GetTempPathW(260, folder);
-  if (n == 0 || n > 200) return false;
-  // The temporary path ends in '\'; the folder is named below it.
-  lstrcatW(folder, L"orvanta_tmp");
-  CreateDirectoryW(folder, nullptr);
-  wchar_t pattern[260];
-  std::swprintf(pattern, 260, L"%ls\\*.hk.dll", folder);
+  wchar_t temp[MAX_PATH + 1];
+  DWORD n = GetTempPathW(MAX_PATH + 1, temp);
+  if (n == 0 || n > MAX_PATH) return false;
+  Str16 tempPath;
+  for (DWORD i = 0; i < n; ++i) tempPath.append(static_cast<char16_t>(temp[i]));
+  const Str16 folder = hookCopyFolder(tempPath);
+  const Str16 copy = hookCopyPath(folder, GetTickCount());
+  if (static_cast<size_t>(copy.size()) >= kHookPathSize) return false;
+  CreateDirectoryW(wide(folder), nullptr);
+  Str16 pattern(folder);
+  for (const char16_t* p = u"\\*.hk.dll"; *p; ++p) pattern.append(*p);
   WIN32_FIND_DATAW fd;
-  HANDLE find = FindFirstFileW(pattern, &fd);
+  HANDLE find = FindFirstFileW(wide(pattern), &fd);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      wchar_t old[260];
-      std::swprintf(old, 260, L"%ls\\%ls", folder, fd.cFileName);
-      DeleteFileW(old);  // a copy still loaded somewhere simply stays
+      Str16 old(folder);
+      old.append(u'\\');
+      for (const wchar_t* p = fd.cFileName; *p; ++p) old.append(static_cast<char16_t>(*p));
+      DeleteFileW(wide(old));  // a copy still loaded somewhere simply stays
     } while (FindNextFileW(find, &fd));
     FindClose(find);
   }
-  std::swprintf(g_program.hookPath, 260, L"%ls\\%X.hk.dll", folder, static_cast<unsigned>(GetTickCount()));
+  std::memcpy(g_program.hookPath, copy.data(), copy.size() * sizeof(wchar_t));
+  g_program.hookPath[copy.size()] = 0;
   return writeFile(g_program.hookPath, data, size);
 }
 

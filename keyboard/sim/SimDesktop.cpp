@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "hook/HookLogic.h"
+#include "keyboard/MouseEvents.h"
 #include "platform/SimLayouts.h"
 #include "platform/Text.h"
 
@@ -81,6 +82,22 @@ void SimDesktop::debugLog(const char* line) {
 void SimDesktop::userKey(uint32_t vk, uint32_t scan, bool up, bool extended, bool run) {
   myQueue.push_back(Item{Item::Key, vk, scan, up, extended});
   if (run) pump();
+}
+
+void SimDesktop::userClick(int32_t caret, uint32_t window) {
+  pump();
+  for (uint32_t message : {513u, 514u}) {  // WM_LBUTTONDOWN, WM_LBUTTONUP
+    MouseEventRecord m = myInput.mouse(message, window);
+    if (shared.receiver == 0 || shared.unhooking || !hook::isReportedMouseMessage(message)) continue;
+    shared.mouse = m;
+    MouseOutcome r;
+    {
+      SynchObject::Guard guard(state.lock());
+      r = onMouseEvent(state, shared.mouse);
+    }
+    note(std::string("mouse ") + hex(message) + (r.reset ? " reset" : "") + (r.result & 1 ? " swallowed" : ""));
+    if (message == 513 && !(r.result & 1) && m.window == myInput.app().focus) select(caret, caret);
+  }
 }
 
 bool SimDesktop::userSwitchLayout(Hkl layout) {

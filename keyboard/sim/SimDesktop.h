@@ -42,6 +42,10 @@ class SimDesktop : public KeyboardHost {
   // A user's key that reaches the hook at once, ahead of queued keys (a
   // key typed while a synthetic sequence is being played).
   void userKeyNow(uint32_t vk, uint32_t scan, bool up) { hookKey(vk, scan, up, false); }
+  // A left click in the edit control that puts the caret at `caret`: the
+  // press and the release go through the mouse hook to onMouseEvent (on
+  // `window`, the edit control when 0), then the press moves the caret.
+  void userClick(int32_t caret, uint32_t window = 0);
   // Processes queued messages and keys until none is left (timers wait).
   void pump();
   // Processes one queued item; false when the queue was empty.

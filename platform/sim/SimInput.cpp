@@ -52,4 +52,22 @@ KeyEventRecord SimInput::key(uint32_t vk, uint32_t scan, bool up, bool extended,
   return r;
 }
 
+MouseEventRecord SimInput::mouse(uint32_t message, uint32_t window) {
+  const uint8_t* state = myKeyboard.keyState();
+  MouseEventRecord m;
+  std::memset(&m, 0, sizeof(m));
+  m.window = window ? window : myApp.focus;
+  m.hitTest = 1;  // HTCLIENT
+  m.message = message;
+  m.thread = myApp.thread;
+  m.process = myApp.process;
+  copyText(m.exeName, sizeof(m.exeName), myApp.exeName);
+  m.layout = myKeyboard.currentLayout();
+  m.modifiers = ((state[16] & 0x80) ? 1u : 0u) | ((state[17] & 0x80) ? 2u : 0u) | ((state[18] & 0x80) ? 4u : 0u);
+  std::memcpy(m.keyState, state, 256);
+  m.focus = myApp.focus;
+  copyText(m.focusClass, sizeof(m.focusClass), myApp.focusClass);
+  return m;
+}
+
 }  // namespace orv::sim

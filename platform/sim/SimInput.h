@@ -26,6 +26,8 @@ class SimInput {
   // A key-down (repeat: an auto-repeat of a held key) or key-up of a virtual
   // key with its scan code; `extended` sets bit 24 of the key flags.
   KeyEventRecord key(uint32_t vk, uint32_t scan, bool up, bool extended = false, bool repeat = false);
+  // A mouse message (WM_LBUTTONDOWN ...) on `window` (the focus window when 0).
+  MouseEventRecord mouse(uint32_t message, uint32_t window = 0);
 
  private:
   SimKeyboard& myKeyboard;

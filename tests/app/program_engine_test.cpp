@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/DictionaryConfig.h"
+#include "app/Policies.h"
 #include "app/ProgramEngine.h"
 #include "keyboard/KeyboardEngine.h"
 #include "support/AppFolder.h"
@@ -97,6 +99,21 @@ TEST_F(ProgramEngineTest, HotkeyCodesFromTheIniReplaceTheDefaults) {
 TEST_F(ProgramEngineTest, ControlsWithoutTextAreNeverTracked) {
   EXPECT_TRUE(engine.isNeverTrackedClass("Button"));
   EXPECT_FALSE(engine.isNeverTrackedClass("Edit"));
+}
+
+TEST_F(ProgramEngineTest, AMouseButtonDropsTheTypedTextAndNamesItsApplication) {
+  forgetPolicies();
+  state.typedKeys.append(0x22);
+  MouseEventRecord m{};
+  m.message = 513;
+  std::snprintf(m.exeName, sizeof m.exeName, "clicked.exe");
+  MouseOutcome out = receiver.onMouse(m);
+  EXPECT_TRUE(out.reset);
+  EXPECT_EQ(out.result, 0);
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  ArrT<Str8> recent = recentPolicyCandidates();
+  ASSERT_EQ(recent.size(), 1);
+  EXPECT_EQ(view(recent[0]), "clicked.exe");
 }
 
 TEST(DictionaryConfig, OrderAndSkipComeFromTheDicSection) {

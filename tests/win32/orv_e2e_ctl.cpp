@@ -21,6 +21,10 @@
 //   select TITLE ID              selects all text of control ID
 //   layout DLL TITLE             thread command 23685 / 23685 (activate the
 //                                thread's own layout)
+//   point TITLE ID INDEX         prints the screen position "X Y" of a point
+//                                inside character INDEX of control ID, near
+//                                its left edge (where a click puts the caret
+//                                in front of it)
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -167,6 +171,16 @@ int wmain(int argc, wchar_t** argv) {
     orv::HookShared* block;
     return postCommand(argv[2], argv[3], orv::hook::kCmdActivateLayout,
                        reinterpret_cast<LPARAM>(GetKeyboardLayout(thread)), &block);
+  }
+  if (!std::wcscmp(cmd, L"point") && argc == 5) {
+    HWND c = control(argv[2], argv[3]);
+    if (!c) return 1;
+    LRESULT pos = SendMessageW(c, EM_POSFROMCHAR, _wtoi(argv[4]), 0);
+    if (pos == -1) return 1;
+    POINT p = {static_cast<short>(LOWORD(pos)) + 1, static_cast<short>(HIWORD(pos)) + 6};
+    ClientToScreen(c, &p);
+    std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
   }
   return 2;
 }

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "core/SynchObject.h"
 #include "language/DictionarySet.h"
@@ -105,6 +110,35 @@ TEST_F(BoxesTest, ExportFailureNamesThePath) {
   expected += view(dir.file("dic/ru_RU/list.txt"));
   EXPECT_EQ(view(shown[0].text), expected);
   EXPECT_EQ(shown[0].style, kMbOk | kMbIconError);
+}
+
+// While a box is open another thread (the receiver, analysing a word) must
+// be able to take the set's lock.
+TEST_F(BoxesTest, NoBoxIsShownWithTheLockHeld) {
+  std::vector<std::thread> waiters;
+  std::vector<bool> free;
+  sim::setMessageBoxProbe([&](const sim::ShownMessageBox&) {
+    auto got = std::make_shared<std::atomic<bool>>(false);
+    waiters.emplace_back([this, got] {
+      lock.enter();
+      *got = true;
+      lock.leave();
+    });
+    for (int i = 0; i < 200 && !*got; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    free.push_back(*got);
+  });
+  set.exportWordList(str16(u"en_US"));  // written
+  set.exportWordList(str16(u"de_DE"));  // not found
+  test::removeTree(dir.file("dic/ru_RU"));
+  set.exportWordList(str16(u"ru_RU"));  // cannot be written
+  AskAddWordRequest r;
+  r.typed = str16(u"okapi");
+  r.word = str8("okapi");
+  r.language = str8("en");
+  set.askAddWord(r);
+  sim::setMessageBoxProbe(nullptr);
+  for (std::thread& t : waiters) t.join();
+  EXPECT_EQ(free, std::vector<bool>(4, true));
 }
 
 }  // namespace
