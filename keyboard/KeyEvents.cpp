@@ -231,7 +231,10 @@ bool KeyboardState::typingStep(const KeyEventRecord& r, uint32_t& swallow) {
 bool KeyboardState::wordBreakCheck(const KeyEventRecord& r) {
   uint32_t vk = r.vk;
   uint32_t mods = r.modifiers & (kShift | kCtrl | kAlt);
-  bool breaking = (vk >= 112 && vk <= 123) || vk == 13 || (vk >= 33 && vk <= 40) || vk == 46 ||
+  // Tab as well: applications show it (or move the focus), while no
+  // layout renders it, so a retype across it would erase one character
+  // too few.
+  bool breaking = (vk >= 112 && vk <= 123) || vk == 13 || vk == 9 || (vk >= 33 && vk <= 40) || vk == 46 ||
                   (vk == 45 && mods == kShift) || ((vk == 86 || vk == 90 || vk == 32) && mods == kCtrl);
   if (!breaking) return false;
   if (isKeyUp(r.keyFlags)) {

@@ -1,0 +1,64 @@
+// Fast typing and the keys around words in the simulated desktop: what the
+// application finally shows must be what the keys meant, with nothing lost,
+// doubled or left over.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "support/WordSet.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+
+struct Settings : KeyboardSettings {
+  int autoswSpaceOnly() const override { return 1; }
+  int autoswPrepos() const override { return 1; }
+};
+
+struct Case {
+  const char* script;
+  const char* shown;
+  Hkl layout;
+  long retypes;  // switch sounds: each retype plays one
+};
+
+// Types each case into a fresh desktop with us and ru installed, us active.
+void expectCases(std::initializer_list<Case> cases) {
+  for (const Case& c : cases) {
+    Settings settings;
+    test::WordSet words;
+    words.add(1251, {"привет", "в", "город"});
+    sim::SimDesktop d({kUs, kRu}, settings);
+    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d.tracing = true;
+    d.clipboardPort.putText(u"mine", 4);
+    simtool::DesktopTyper typer(d);
+    std::string err;
+    ASSERT_TRUE(typer.runScript(c.script, err)) << c.script << ": " << err;
+    d.idle();
+    std::string trace;
+    for (const std::string& l : d.trace) trace += l + "\n";
+    EXPECT_EQ(d.appTextUtf8(), c.shown) << c.script << "\n" << trace;
+    EXPECT_EQ(d.activeLayout(), c.layout) << c.script;
+    EXPECT_EQ(std::count(d.sounds.begin(), d.sounds.end(), kSndSwitch), c.retypes) << c.script;
+    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "mine") << c.script;
+  }
+}
+
+// Tab ends the word (the application shows it, no layout renders it), and
+// the edit control ignores Escape: no stray character survives a retype.
+TEST(Typing, TabAndEscapeLeaveNoStrayCharacterInARetype) {
+  expectCases({
+      {"ghb\tdtn ", "ghb\tdtn ", kUs, 0},
+      {"ghb\t{Pause}", "ghb\t", kUs, 0},
+      {"ghb{Esc}dtn ", "привет ", kRu, 1},
+  });
+}
+
+}  // namespace
+}  // namespace orv
