@@ -40,11 +40,12 @@ void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& rec
   for (KeybBuffer* b : state.analysisOrder) {
     Analizer* a = analizer(b);
     if (!a) continue;
-    a->extractWord(state.typedKeys.data(), state.typedKeys.size(), myWide, myHost, o.oddEnding, o.wordKnown);
+    a->extractWord(state.typedKeys.data(), state.typedKeys.size(), myWide, myHost, o.oddEnding, o.wordKnown,
+                   kTooLongWord);
     int32_t len = a->word.size();
     if (len > myWide.longest) myWide.longest = len;
     if (myWide.shortest < 0 || len < myWide.shortest) myWide.shortest = len;
-    if (len >= kTooLongWord) myWide.tooLong = 1;
+    if (len >= kTooLongWord || a->trailing.size() >= kTooLongWord) myWide.tooLong = 1;
   }
   if (myWide.shortest < 0) myWide.shortest = 0;
   // 3-5

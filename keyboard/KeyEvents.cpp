@@ -162,10 +162,6 @@ void KeyboardState::playKeySounds(const KeyEventRecord& r) {
 // to go on with the rest of onKeyEvent.
 bool KeyboardState::typingStep(const KeyEventRecord& r, uint32_t& swallow) {
   swallow = 0;
-  for (int32_t i = 0; i < buffers.size(); ++i) {
-    buffers.valAt(i)->text.clear();
-    buffers.valAt(i)->positions.clear();
-  }
   current = buffer(r.layout);
   if (!current) {
     resetWord();

@@ -98,12 +98,10 @@ void KeyboardEngine::runSwitchKL(Analizer& target) {
   // 6: what the application shows now, in the layout seen last.
   SwitchRecord undo;
   if (KeybBuffer* cur = state.buffer(state.lastLayout)) {
-    Str8 shown;
-    ArrT<int> positions;
-    renderKeys(cur->map, state.typedKeys.data(), state.typedKeys.size(), shown, positions);
+    state.renderTexts();
+    const Str8& shown = cur->text;
     int32_t from = shown.size() > static_cast<int32_t>(eraseCount) ? shown.size() - int32_t(eraseCount) : 0;
-    Str8 tail;
-    for (int32_t k = from; k < shown.size(); ++k) tail.append(shown[k]);
+    Str8 tail(shown.data() + from, shown.size() - from);
     Analizer* curA = analizer(cur);
     undo.codePage = curA ? curA->codePage : cur->codePage;
     undo.text = toWide(tail, undo.codePage);

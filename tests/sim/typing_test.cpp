@@ -53,10 +53,13 @@ void expectCases(std::initializer_list<Case> cases) {
 // Tab ends the word (the application shows it, no layout renders it), and
 // the edit control ignores Escape: no stray character survives a retype.
 TEST(Typing, TabAndEscapeLeaveNoStrayCharacterInARetype) {
+  std::string longRun(150, 'f');
   expectCases({
       {"ghb\tdtn ", "ghb\tdtn ", kUs, 0},
       {"ghb\t{Pause}", "ghb\t", kUs, 0},
       {"ghb{Esc}dtn ", "привет ", kRu, 1},
+      // A letter run too long to analyse before the word does not hold it up.
+      {(longRun + " ghbdtn ").c_str(), (longRun + " привет ").c_str(), kRu, 1},
   });
 }
 

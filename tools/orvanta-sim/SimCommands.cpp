@@ -304,7 +304,7 @@ int cmdRender(const std::vector<std::string>& a, std::string& out, std::string& 
   }
   ScriptTyper typer(d);
   if (!typer.run(steps, err)) return 2;
-  d.state.rebuildTexts();  // the last key-up leaves the texts cleared
+  d.state.rebuildTexts();  // up to date whatever the last key was
   for (const SimLayout* l : list) {
     KeybBuffer* b = d.state.buffer(l->hkl);
     out += std::string(l->shortName) + ": " + (b ? layoutText(b->text, b->codePage) : "") + "\n";
