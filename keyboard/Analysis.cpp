@@ -17,6 +17,7 @@ void KeyboardEngine::bufferCreated(KeybBuffer& buffer) {
 
 void KeyboardEngine::bufferDestroyed(KeybBuffer& buffer) {
   if (myWide.current && myWide.current->buffer == &buffer) myWide.current = nullptr;
+  if (myPlan.target == &buffer) myPlan = SwitchPlan();
   myAnalizers.erase(&buffer);
 }
 
@@ -26,10 +27,12 @@ int KeyboardEngine::currentWordLength(KeyboardState& state) {
 }
 
 void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& record) {
-  // 1
   state.analysisThread = record.thread;
-  state.pendingSwitch = nullptr;
-  // 2
+  // A decision waits for the next key-up. Keys pressed before it (a fast
+  // typist's next letter while Space is still down) are retyped with it
+  // (carryOutSwitch), so they neither cancel it nor decide anew.
+  bool waiting = state.pendingSwitch != nullptr && myPlan.target == state.pendingSwitch;
+  if (!waiting) state.pendingSwitch = nullptr;
   myWide = AnalysisWide();
   myWide.wordTerminated = 1;
   myWide.allOdd = 1;
@@ -48,23 +51,33 @@ void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& rec
     if (len >= kTooLongWord || a->trailing.size() >= kTooLongWord) myWide.tooLong = 1;
   }
   if (myWide.shortest < 0) myWide.shortest = 0;
-  // 3-5
   if (myWide.tooLong) return;
   Analizer& cur = *myWide.current;
   o.wordFound = cur.status == 1;
   if (myWide.allOdd || myWide.longest < state.settings().workStartSymbolCount()) return;
-  // 6-7
+  // A whole word ended by one character is only remembered as typed.
   if (o.wordFound && cur.trailing.size() == 1) {
     myHost.lastTypedWord(cur.layout, cur.wordCopy);
     return;
   }
   if (cur.word.size() == 0) return;
-  // 8
   int32_t rect[4];
   bool noCaret = true;
   caretRectangle(record, rect, noCaret);
-  decideByDictionary();
-  // 9-10
+  if (!waiting) {
+    decideByDictionary();
+    // The retype is fixed now, while the target's reading is this text.
+    if (state.pendingSwitch) {
+      if (Analizer* target = analizer(state.pendingSwitch)) {
+        myPlan = planSwitch(*target);
+        state.pendingKeys = myPlan.keys;
+      } else {
+        state.pendingSwitch = nullptr;
+      }
+    }
+  }
+  // Completion or spelling while the word is typed; the spelling check of
+  // the whole word once it has ended and stays as it is.
   const KeyboardSettings& s = state.settings();
   const char* exe = state.exeName.c_str();
   if (!myWide.wordTerminated) {

@@ -209,6 +209,7 @@ bool KeyboardState::typingStep(const KeyEventRecord& r, uint32_t& swallow) {
     if (typedKeys.size() > 0) {
       typedKeys.remove(typedKeys.size() - 1);
       if (typedKeys.size() == 0) resetAndTrack();
+      if (typedKeys.size() < pendingKeys) pendingSwitch = nullptr;  // the decided text is gone
     }
     outcome.backspaceTyped = 1;
     rebuildTexts();

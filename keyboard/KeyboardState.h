@@ -101,6 +101,8 @@ class KeyboardState {
   uint32_t analysisThread = 0;
   uint32_t switchedInWord = 0;
   KeybBuffer* pendingSwitch = nullptr;
+  // The typed keys the pending decision saw; Backspace below them drops it.
+  int32_t pendingKeys = 0;
   // The pending dead key of the character fill: its combinations, its own
   // character and the layout of the previous fill.
   const MapT<unsigned, unsigned>* deadCombos = nullptr;

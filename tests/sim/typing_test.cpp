@@ -50,6 +50,25 @@ void expectCases(std::initializer_list<Case> cases) {
   }
 }
 
+// The next key goes down before the deciding Space comes up: the switch
+// still happens, and the keys typed in between are retyped in the new layout.
+TEST(Typing, KeysPressedBeforeTheDecidingKeyIsReleasedJoinTheSwitch) {
+  expectCases({
+      {"ghbdtn{Press:Space}v{Release:Space}", "привет м", kRu, 1},
+      {"ghbdtn{Press:Space}{Press:V}{Release:Space}{Release:V}", "привет м", kRu, 1},
+      {"ghbdtn{Press:Space}{Press:V}{Press:J}{Release:V}{Release:Space}{Release:J}", "привет мо", kRu, 1},
+      {"ghbdtn{Press:Space}{Press:V}{Backspace}{Release:Space}{Release:V}", "привет ", kRu, 1},
+      {"d ujhjl{Press:Space}d{Release:Space}", "в город в", kRu, 1},  // with the preposition
+      {"ghbdtn{Press:Space}{Press:Space}{Press:Space}{Release:Space}", "привет   ", kRu, 1},  // Space held
+      // Backspace over the deciding Space, or a word-breaking key: the
+      // decided text no longer stands, nothing is switched.
+      {"ghbdtn{Press:Space}{Backspace}{Release:Space}", "ghbdtn", kUs, 0},
+      {"ghbdtn{Press:Space}{Enter}{Release:Space}", "ghbdtn \n", kUs, 0},
+      // "!!switch_back" before the key-up: its own retype only.
+      {"ghbdtn{Press:Space}{Pause}{Release:Space}", "привет ", kRu, 1},
+  });
+}
+
 // Tab ends the word (the application shows it, no layout renders it), and
 // the edit control ignores Escape: no stray character survives a retype.
 TEST(Typing, TabAndEscapeLeaveNoStrayCharacterInARetype) {
