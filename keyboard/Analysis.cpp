@@ -112,11 +112,9 @@ void KeyboardEngine::caretRectangle(const KeyEventRecord& r, int32_t rect[4], bo
 void KeyboardEngine::decideByDictionary() {
   KeyboardState& state = *myState;
   const KeyboardSettings& s = state.settings();
-  // 1-3
   if (state.outcome.wordFound || state.switchedInWord || s.autoswUse() == 0) return;
   if (s.autoswSpaceOnly() == 1 && !myWide.wordTerminated) return;
   if (!myHost.policyAllows(state.exeName.c_str(), kPolicyAutoSwitch)) return;
-  // 4
   Analizer* candidate = nullptr;
   for (KeybBuffer* b : state.analysisOrder) {
     Analizer* a = analizer(b);
@@ -126,7 +124,6 @@ void KeyboardEngine::decideByDictionary() {
     if (candidate) return;  // the tie-break is strict
     candidate = a;
   }
-  // 5
   if (candidate && candidate != myWide.current) {
     state.pendingSwitch = candidate->buffer;
     state.outcome.switchDone = 1;

@@ -155,7 +155,7 @@ void KeyboardEngine::switchBack() {
     return;
   }
   if (!state.current) return;
-  // 1: replay the other record.
+  // Undo and redo alternate: replay the other record.
   if (myUndo.text.size() > 0) {
     SwitchRecord replay = myUndo;
     std::swap(myUndo, myRedo);
@@ -165,7 +165,7 @@ void KeyboardEngine::switchBack() {
     }
     return;
   }
-  // 2: convert the last word to the previous layout.
+  // Nothing to replay: convert the last word to the previous layout.
   Hkl target = state.previousLayout;
   if (target == 0) {
     for (Hkl h : systemLayoutList(state.port()))
