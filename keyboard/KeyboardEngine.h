@@ -40,6 +40,7 @@ struct SwitchPlan {
   Str8 text;            // in codePage
   uint32_t eraseCount = 0;
   int32_t keys = 0;     // the typed keys the decision saw
+  bool lastKeyShown = false;  // whether the last of them showed a character then
 };
 
 // A hotkey bound to a command name. Codes are hotkey-control codes: virtual

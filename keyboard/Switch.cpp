@@ -83,6 +83,9 @@ void KeyboardEngine::carryOutSwitch(KeyboardState& state, KeybBuffer* target) {
   state.renderTexts();
   for (int32_t k = plan.keys; k < count; ++k)
     if ((state.typedKeys[k] >> 16) != 0) ++plan.eraseCount;
+  // A dead key that decided showed nothing; the next key may have brought
+  // its own character out.
+  if (plan.keys > 0 && !plan.lastKeyShown && (state.typedKeys[plan.keys - 1] >> 16) != 0) ++plan.eraseCount;
   const Str8& t = target->text;
   int32_t from = t.size();
   while (from > 0 && target->positions[from - 1] >= plan.keys) --from;
@@ -96,6 +99,7 @@ SwitchPlan KeyboardEngine::planSwitch(Analizer& target) {
   plan.layout = target.layout;
   plan.codePage = target.codePage;
   plan.keys = myState->typedKeys.size();
+  plan.lastKeyShown = plan.keys > 0 && (myState->typedKeys[plan.keys - 1] >> 16) != 0;
   plan.eraseCount = static_cast<uint32_t>(target.wordKeys);
   plan.text = target.word;
   plan.text.append(target.trailing);

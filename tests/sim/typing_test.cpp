@@ -69,6 +69,30 @@ TEST(Typing, KeysPressedBeforeTheDecidingKeyIsReleasedJoinTheSwitch) {
   });
 }
 
+// The key that decides is a dead key of the layout typed in (ё in Russian,
+// ^ in German); the next key, pressed before its release, brings the ^ out
+// in the application as well: the retype erases it too.
+TEST(Typing, ADeadKeysCharacterBroughtOutBeforeTheKeyUpIsErasedToo) {
+  struct EarlySettings : KeyboardSettings {
+    int workStartSymbolCount() const override { return 2; }
+    int autoswSpaceOnly() const override { return 0; }
+  } settings;
+  test::WordSet words;
+  words.add(1251, {"её"});
+  constexpr Hkl kDe = 0x04070407;
+  sim::SimDesktop d({kDe, kRu}, settings);
+  d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
+  d.userKey('T', 0x14, false);
+  d.userKey('T', 0x14, true);
+  d.userKey(0xDC, 0x29, false);  // "её" in Russian: decided
+  d.userKey('X', 0x2D, false);   // "t^x" in the application
+  d.userKey(0xDC, 0x29, true);
+  d.userKey('X', 0x2D, true);
+  d.idle();
+  EXPECT_EQ(d.appTextUtf8(), "еёч");
+  EXPECT_EQ(d.activeLayout(), kRu);
+}
+
 // Tab ends the word (the application shows it, no layout renders it), and
 // the edit control ignores Escape: no stray character survives a retype.
 TEST(Typing, TabAndEscapeLeaveNoStrayCharacterInARetype) {
