@@ -15,9 +15,6 @@ namespace {
 
 constexpr const char* kPunctuation = "\",.?!;:()";
 
-// Prepends a character to a string.
-void prepend(Str8& s, char c) { s.insertAt(0, c); }
-
 }  // namespace
 
 Analizer::Analizer(Hkl layout_, KeybBuffer* buffer_, KeyboardHost* host) : layout(layout_), buffer(buffer_) {
@@ -50,8 +47,7 @@ uint32_t Analizer::classOf(char c) {
 }
 
 void Analizer::extractWord(const uint32_t* keys, int32_t keyCount, AnalysisWide& wide, KeyboardHost& host,
-                           uint32_t& oddEnding, uint32_t& wordKnown) {
-  // 1
+                           uint32_t& oddEnding, uint32_t& wordKnown, int32_t letterLimit) {
   status = prevStatus = 0;
   word.clear();
   wordCopy.clear();
@@ -62,7 +58,6 @@ void Analizer::extractWord(const uint32_t* keys, int32_t keyCount, AnalysisWide&
   wordKeys = spaces = prevKeys = wordStartKey = 0;
   delimiter = kDelimNone;
   const Str8& t = buffer->text;
-  textCopy = t;
   if (t.size() == 0) {
     wide.wordTerminated = 0;  // nothing ends here: no word, no trailing
     wide.allOdd = 0;          // and nothing unusual either
@@ -77,30 +72,42 @@ void Analizer::extractWord(const uint32_t* keys, int32_t keyCount, AnalysisWide&
       if ((keys[k] >> 16) != 0) ++n;
     return n;
   };
-  // 2
-  int32_t i = t.size() - 1;
-  while (i >= 0 && !letter(i)) prepend(trailing, t[i--]);
-  // 3
+  // Each part is found by its bounds first and copied once: the text can be
+  // a long line, and the cost of a key must not grow with it.
+  auto letterRunStart = [&](int32_t i) {
+    int32_t stop = letterLimit > 0 && i + 1 > letterLimit ? i + 1 - letterLimit : 0;
+    while (i >= stop && letter(i)) --i;
+    return i;
+  };
+  int32_t end = t.size();
+  int32_t i = end - 1;
+  int32_t stop = letterLimit > 0 && end > letterLimit ? end - letterLimit : 0;
+  while (i >= stop && !letter(i)) --i;
+  trailing.append(t.data() + i + 1, end - i - 1);
+  bool trailingCut = i >= 0 && !letter(i);
+
   uint32_t last = 0;
   for (char c : trailing) {
     uint32_t cls = classOf(c);
     if (cls != last) shape.append(static_cast<char>(cls));
     last = cls;
   }
-  // 4
   if (shape.size() == 0 || shape == str8("ps") || shape == str8("p") || shape == str8("s")) wide.allOdd = 0;
   else if (wide.current == this) oddEnding = 1;
-  // 5
-  while (i >= 0 && letter(i)) {
-    prepend(word, t[i]);
-    prepend(wordCopy, t[i]);
-    --i;
-  }
-  if (i >= 0) delimiter = classOf(t[i]);
-  // 6
+
+  int32_t wordEnd = i + 1;
+  if (!trailingCut) i = letterRunStart(i);
+  word.append(t.data() + i + 1, wordEnd - i - 1);
+  wordCopy = word;
+  // A run cut at the limit is too long to be analysed (a word, or the
+  // characters after the word): what stands before it does not matter, and
+  // it is never switched.
+  bool cut = trailingCut || (i >= 0 && letter(i));
+  if (i >= 0) delimiter = cut ? kClassOther : classOf(t[i]);
+
   wordStartKey = positionOf(i + 1);
   wordKeys = countKeys(wordStartKey, keyCount);
-  // 7
+
   if (delimiter == kClassSpace) {
     spaces = 1;
     --i;
@@ -108,14 +115,16 @@ void Analizer::extractWord(const uint32_t* keys, int32_t keyCount, AnalysisWide&
       ++spaces;
       --i;
     }
-    while (i >= 0 && letter(i)) {
-      prepend(prevWord, t[i]);
-      prepend(prevWordCopy, t[i]);
-      --i;
+    int32_t prevEnd = i + 1;
+    i = letterRunStart(i);
+    // A word before that is too long for the analysis is no dictionary word.
+    if (!(i >= 0 && letter(i))) {
+      prevWord.append(t.data() + i + 1, prevEnd - i - 1);
+      prevWordCopy = prevWord;
     }
     if (prevWord.size() > 0) prevKeys = countKeys(positionOf(i + 1), wordStartKey);
   }
-  // 8
+
   int32_t firstSpace = -1;
   for (int32_t k = 0; k < trailing.size(); ++k)
     if (trailing[k] == ' ') {
@@ -123,7 +132,7 @@ void Analizer::extractWord(const uint32_t* keys, int32_t keyCount, AnalysisWide&
       break;
     }
   if (trailing.size() == 0 || firstSpace != trailing.size() - 1) wide.wordTerminated = 0;
-  // 9-11
+
   if (word.size() >= 2) status = host.checkInSet(word, static_cast<int32_t>(codePage));
   if (prevWord.size() > 0) prevStatus = host.checkInSet(prevWord, static_cast<int32_t>(codePage));
   if (status != 0 && wide.current == this) wordKnown = 1;

@@ -24,7 +24,8 @@ constexpr uint32_t kClassSpace = 's';
 constexpr uint32_t kClassPunct = 'p';
 constexpr uint32_t kClassOther = '@';
 
-// A word of this many letters or more in any layout stops the analysis.
+// A word of this many letters or more in any layout stops the analysis, and
+// so do this many characters or more after the last word.
 constexpr int32_t kTooLongWord = 99;
 
 // The analysis-wide state, reset at the start of every analysis.
@@ -59,7 +60,6 @@ struct Analizer {
   int32_t prevKeys = 0;
   int32_t wordStartKey = 0;
   Str8 languageName;
-  Str8 textCopy;
 
   // Whether a byte of codePage is a letter: alone in UTF-16 its lower and
   // upper case differ. Computed once per code page.
@@ -69,9 +69,14 @@ struct Analizer {
   // Takes the buffer's text apart against the typed-key array. Sets the
   // analysis-wide wordTerminated/allOdd as the rules say; returns through
   // `oddEnding` and `wordKnown` the event flags for the current Analizer.
-  // Looks words up through `host`.
+  // Looks words up through `host`. With a `letterLimit`, runs are read back
+  // no further than that many characters: a longer last word is its last
+  // `letterLimit` letters with delimiter '@', longer trailing characters are
+  // their last `letterLimit` with no word before them, and a longer word
+  // before the word counts as none. The analysis stops on such runs anyway
+  // (kTooLongWord), and so the cost of a key does not grow with the line.
   void extractWord(const uint32_t* typedKeys, int32_t typedCount, AnalysisWide& wide, KeyboardHost& host,
-                   uint32_t& oddEnding, uint32_t& wordKnown);
+                   uint32_t& oddEnding, uint32_t& wordKnown, int32_t letterLimit = 0);
 
  private:
   uint8_t myLetters[256] = {};

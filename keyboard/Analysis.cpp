@@ -89,6 +89,7 @@ void KeyboardEngine::bufferCreated(KeybBuffer& buffer) {
 
 void KeyboardEngine::bufferDestroyed(KeybBuffer& buffer) {
   if (myWide.current && myWide.current->buffer == &buffer) myWide.current = nullptr;
+  if (myPlan.target == &buffer) myPlan = SwitchPlan();
   myAnalizers.erase(&buffer);
 }
 
@@ -98,10 +99,12 @@ int KeyboardEngine::currentWordLength(KeyboardState& state) {
 }
 
 void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& record) {
-  // 1
   state.analysisThread = record.thread;
-  state.pendingSwitch = nullptr;
-  // 2
+  // A decision waits for the next key-up. Keys pressed before it (a fast
+  // typist's next letter while Space is still down) are retyped with it
+  // (carryOutSwitch), so they neither cancel it nor decide anew.
+  bool waiting = state.pendingSwitch != nullptr && myPlan.target == state.pendingSwitch;
+  if (!waiting) state.pendingSwitch = nullptr;
   myWide = AnalysisWide();
   myWide.wordTerminated = 1;
   myWide.allOdd = 1;
@@ -112,30 +115,41 @@ void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& rec
   for (KeybBuffer* b : state.analysisOrder) {
     Analizer* a = analizer(b);
     if (!a) continue;
-    a->extractWord(state.typedKeys.data(), state.typedKeys.size(), myWide, myHost, o.oddEnding, o.wordKnown);
+    a->extractWord(state.typedKeys.data(), state.typedKeys.size(), myWide, myHost, o.oddEnding, o.wordKnown,
+                   kTooLongWord);
     int32_t len = a->word.size();
     if (len > myWide.longest) myWide.longest = len;
     if (myWide.shortest < 0 || len < myWide.shortest) myWide.shortest = len;
-    if (len >= kTooLongWord) myWide.tooLong = 1;
+    if (len >= kTooLongWord || a->trailing.size() >= kTooLongWord) myWide.tooLong = 1;
   }
   if (myWide.shortest < 0) myWide.shortest = 0;
-  // 3-5
   if (myWide.tooLong) return;
   Analizer& cur = *myWide.current;
   o.wordFound = cur.status == 1;
   if (myWide.allOdd || myWide.longest < state.settings().workStartSymbolCount()) return;
-  // 6-7
+  // A whole word ended by one character is only remembered as typed.
   if (o.wordFound && cur.trailing.size() == 1) {
     myHost.lastTypedWord(cur.layout, cur.wordCopy);
     return;
   }
   if (cur.word.size() == 0) return;
-  // 8
   int32_t rect[4];
   bool noCaret = true;
   caretRectangle(record, rect, noCaret);
-  decideByDictionary();
-  // 9-10
+  if (!waiting) {
+    decideByDictionary();
+    // The retype is fixed now, while the target's reading is this text.
+    if (state.pendingSwitch) {
+      if (Analizer* target = analizer(state.pendingSwitch)) {
+        myPlan = planSwitch(*target);
+        state.pendingKeys = myPlan.keys;
+      } else {
+        state.pendingSwitch = nullptr;
+      }
+    }
+  }
+  // Completion or spelling while the word is typed; the spelling check of
+  // the whole word once it has ended and stays as it is.
   const KeyboardSettings& s = state.settings();
   const char* exe = state.exeName.c_str();
   if (!myWide.wordTerminated) {
@@ -170,11 +184,9 @@ void KeyboardEngine::caretRectangle(const KeyEventRecord& r, int32_t rect[4], bo
 void KeyboardEngine::decideByDictionary() {
   KeyboardState& state = *myState;
   const KeyboardSettings& s = state.settings();
-  // 1-3
   if (state.outcome.wordFound || state.switchedInWord || s.autoswUse() == 0) return;
   if (s.autoswSpaceOnly() == 1 && !myWide.wordTerminated) return;
   if (!myHost.policyAllows(state.exeName.c_str(), kPolicyAutoSwitch)) return;
-  // 4
   auto isCandidate = [](const Analizer* a) {
     if (!a || a->status == 0) return false;
     if (a->delimiter != kDelimNone && a->delimiter != kClassSpace) return false;  // glued to other characters
@@ -197,7 +209,6 @@ void KeyboardEngine::decideByDictionary() {
       if (Analizer* a = analizer(b); isCandidate(a)) all.push_back(a);
     candidate = resolveTie(myHost, all, myWide.current, s.autoswPrepos() == 1);
   }
-  // 5
   if (candidate && candidate != myWide.current) {
     state.pendingSwitch = candidate->buffer;
     state.outcome.switchDone = 1;

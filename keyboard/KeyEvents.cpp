@@ -41,11 +41,10 @@ std::string boundedText(const char* field, size_t size) {
 }  // namespace
 
 uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
-  // 1
   exeName = boundedText(r.exeName, sizeof(r.exeName));
   std::string focusClass = boundedText(r.focusClass, sizeof(r.focusClass));
   outcome = {};
-  // 2-3: a new focus window or a layout change the program did not ask for
+  // A new focus window or a layout change the program did not ask for
   // starts a new text.
   if (r.focus != lastFocus) {
     lastFocus = r.focus;
@@ -57,24 +56,20 @@ uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
     lastLayout = r.layout;
     expectedLayout = 0;
   }
-  // 4
   if (r.sequenceDone == 1) {
     mySeams.completeSequence(*this, r);
     return 0;
   }
-  // 5
-  if (focusClass == "msctls_hotkey32") return 0;
-  // 6-8
+  if (focusClass == "msctls_hotkey32") return 0;  // keys being chosen for a hotkey
   appendKeyHistory(history, r);
   bool enabled = mySeams.worksIn(exeName.c_str());
   if (mySeams.offerFastSwitch(*this, r, enabled)) return 1;
   if (mySeams.offerHotkey(*this, r)) return 1;
-  // 9
   if (r.layout == 0) {
     resetAndTrack();
     return 0;
   }
-  // 10
+  // Alt+Tab, modifiers and lock keys alone, Ctrl or Alt chords.
   uint32_t vk = r.vk;
   bool up = isKeyUp(r.keyFlags);
   if ((r.modifiers & kAlt) && vk == 9) {
@@ -86,13 +81,12 @@ uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
     resetAndTrack();
     return 0;
   }
-  // 11-12
   if (!enabled) {
     resetAndTrack();
     return 0;
   }
   if (r.action == 0) return mySeams.isMenuOpen() ? 1 : 0;
-  // 13
+  // An open popup menu takes the keys; Escape also drops the word.
   if (mySeams.isMenuOpen()) {
     mySeams.offerKeyToMenu(*this, r);
     if (vk == 27) {
@@ -101,30 +95,27 @@ uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
     }
     return 1;
   }
-  // 14-15
   if (mySeams.isNeverTrackedClass(focusClass.c_str())) {
     resetAndTrack();
     return 0;
   }
   if (up) mySeams.notifyMenuKeyUp();
-  // 16
   uint32_t swallow = 0;
   if (typingStep(r, swallow)) return swallow;
-  // 17
+  // Whatever changed the text ends the menu and the undo of the last switch.
   if (outcome.textGrew || outcome.backspaceTyped || outcome.wordDiscarded || outcome.resetDone) {
     if (mySeams.isMenuOpen()) mySeams.closeMenu();
     mySeams.forgetLastSwitch();
   }
-  // 18
   if (mySeams.isSwitchedOff() || !current || up) return 0;
-  // 19
+  // Analysis after a key that grew or shortened the text, unless it ends
+  // in two spaces.
   bool anyText = false;
   for (int32_t i = 0; i < buffers.size(); ++i)
     if (buffers.valAt(i)->text.size() > 0) anyText = true;
   int32_t n = typedKeys.size();
   bool twoSpaces = n >= 2 && (typedKeys[n - 1] & 0xFFFF) == 0 && (typedKeys[n - 2] & 0xFFFF) == 0;
   if (anyText && !twoSpaces && (outcome.textGrew || outcome.backspaceTyped)) mySeams.analyseWord(*this, r);
-  // 20-21
   playKeySounds(r);
   return 0;
 }
@@ -162,10 +153,6 @@ void KeyboardState::playKeySounds(const KeyEventRecord& r) {
 // to go on with the rest of onKeyEvent.
 bool KeyboardState::typingStep(const KeyEventRecord& r, uint32_t& swallow) {
   swallow = 0;
-  for (int32_t i = 0; i < buffers.size(); ++i) {
-    buffers.valAt(i)->text.clear();
-    buffers.valAt(i)->positions.clear();
-  }
   current = buffer(r.layout);
   if (!current) {
     resetWord();
@@ -213,6 +200,7 @@ bool KeyboardState::typingStep(const KeyEventRecord& r, uint32_t& swallow) {
     if (typedKeys.size() > 0) {
       typedKeys.remove(typedKeys.size() - 1);
       if (typedKeys.size() == 0) resetAndTrack();
+      if (typedKeys.size() < pendingKeys) pendingSwitch = nullptr;  // the decided text is gone
     }
     outcome.backspaceTyped = 1;
     rebuildTexts();
@@ -231,7 +219,10 @@ bool KeyboardState::typingStep(const KeyEventRecord& r, uint32_t& swallow) {
 bool KeyboardState::wordBreakCheck(const KeyEventRecord& r) {
   uint32_t vk = r.vk;
   uint32_t mods = r.modifiers & (kShift | kCtrl | kAlt);
-  bool breaking = (vk >= 112 && vk <= 123) || vk == 13 || (vk >= 33 && vk <= 40) || vk == 46 ||
+  // Tab as well: applications show it (or move the focus), while no
+  // layout renders it, so a retype across it would erase one character
+  // too few.
+  bool breaking = (vk >= 112 && vk <= 123) || vk == 13 || vk == 9 || (vk >= 33 && vk <= 40) || vk == 46 ||
                   (vk == 45 && mods == kShift) || ((vk == 86 || vk == 90 || vk == 32) && mods == kCtrl);
   if (!breaking) return false;
   if (isKeyUp(r.keyFlags)) {

@@ -30,6 +30,19 @@ struct SwitchRecord {
   uint32_t eraseCount = 0;
 };
 
+// A retype fixed when the switch is decided: the target's reading of the
+// typed keys from the word (or the preposition before it) to the end, and
+// how many characters the application shows for them.
+struct SwitchPlan {
+  KeybBuffer* target = nullptr;
+  Hkl layout = 0;
+  uint32_t codePage = 0;
+  Str8 text;            // in codePage
+  uint32_t eraseCount = 0;
+  int32_t keys = 0;     // the typed keys the decision saw
+  bool lastKeyShown = false;  // whether the last of them showed a character then
+};
+
 // A hotkey bound to a command name. Codes are hotkey-control codes: virtual
 // key in bits 0-7, Shift bit 8, Ctrl bit 9, Alt bit 10, extended bit 11.
 struct AHotKey {
@@ -63,6 +76,8 @@ class KeyboardEngine : public KeyboardSeams {
   void startRetype(uint32_t thread, uint32_t eraseCount, Hkl layout);
   void completeSequence(KeyboardState&, const KeyEventRecord& record) override;
   void runSwitchKL(Analizer& target);
+  SwitchPlan planSwitch(Analizer& target);
+  void retype(const SwitchPlan& plan);
   void switchBack();
   void switchToNextLayout();
   bool fastSwitch(const KeyEventRecord& record, bool enabled);
@@ -117,6 +132,7 @@ class KeyboardEngine : public KeyboardSeams {
   KeyboardState* myState = nullptr;
   std::unordered_map<const KeybBuffer*, std::unique_ptr<Analizer>> myAnalizers;
   AnalysisWide myWide;
+  SwitchPlan myPlan;  // of the pending switch target
   SwitchRecord myUndo, myRedo;
   uint8_t myKeyStateAfter[256] = {};
   ArrT<AHotKey> myHotkeys;

@@ -33,7 +33,7 @@ void KeyboardState::resetWord() {
   switchedInWord = 0;
   dropDeadKey();
   typedKeys.clear();
-  for (int32_t i = 0; i < buffers.size(); ++i) buffers.valAt(i)->lastRendered.clear();
+  for (int32_t i = 0; i < buffers.size(); ++i) buffers.valAt(i)->restart();
   mySeams.forgetLastSwitch();
   tracking = 0;
   mySeams.textReset();
@@ -44,12 +44,16 @@ void KeyboardState::resetAndTrack() {
   tracking = 1;
 }
 
+void KeyboardState::renderTexts() {
+  for (int32_t i = 0; i < buffers.size(); ++i) buffers.valAt(i)->render(typedKeys.data(), typedKeys.size());
+}
+
 void KeyboardState::rebuildTexts() {
+  renderTexts();
   for (int32_t i = 0; i < buffers.size(); ++i) {
     KeybBuffer* b = buffers.valAt(i);
-    renderKeys(b->map, typedKeys.data(), typedKeys.size(), b->text, b->positions);
-    if (b->text != b->lastRendered && b->text.size() > b->lastRendered.size()) outcome.textGrew = 1;
-    b->lastRendered = b->text;
+    if (b->text.size() > b->lastRenderedSize) outcome.textGrew = 1;
+    b->lastRenderedSize = b->text.size();
   }
 }
 

@@ -67,6 +67,8 @@ class KeyboardState {
   // Renders the typed keys through every buffer; sets textGrew when a text
   // became longer than its last rendering.
   void rebuildTexts();
+  // The same rendering without touching the event's outcome.
+  void renderTexts();
   // Brings the buffers in line with the installed layouts; true when at
   // least two are installed.
   bool syncLayouts();
@@ -83,6 +85,8 @@ class KeyboardState {
 
   // --- state, read and written by the parts around key handling ---
   ArrT<RawKbd> history;
+  // Changed only at its end (append, remove the last, clear): the layout
+  // texts follow it key by key from there (KeybBuffer::render).
   ArrT<uint32_t> typedKeys;
   MapT<Hkl, KeybBuffer*> buffers;   // owned
   ArrT<KeybBuffer*> analysisOrder;  // the same buffers, "hkl" "order" first
@@ -97,6 +101,8 @@ class KeyboardState {
   uint32_t analysisThread = 0;
   uint32_t switchedInWord = 0;
   KeybBuffer* pendingSwitch = nullptr;
+  // The typed keys the pending decision saw; Backspace below them drops it.
+  int32_t pendingKeys = 0;
   // The pending dead key of the character fill: its combinations, its own
   // character and the layout of the previous fill.
   const MapT<unsigned, unsigned>* deadCombos = nullptr;

@@ -69,41 +69,70 @@ void KeyboardEngine::onEcho(uint32_t code) {
   }
 }
 
-void KeyboardEngine::carryOutSwitch(KeyboardState&, KeybBuffer* target) {
-  if (Analizer* a = analizer(target)) runSwitchKL(*a);
+void KeyboardEngine::carryOutSwitch(KeyboardState& state, KeybBuffer* target) {
+  SwitchPlan plan = myPlan;
+  myPlan = SwitchPlan();
+  if (plan.target != target) {  // not decided by analyseWord: take the target's reading as it is
+    if (Analizer* a = analizer(target)) runSwitchKL(*a);
+    return;
+  }
+  int32_t count = state.typedKeys.size();
+  if (count < plan.keys) return;  // the decided text no longer stands
+  // Keys typed after the decision, before this key-up, show in the old
+  // layout: they are erased and retyped in the target's with the word.
+  state.renderTexts();
+  for (int32_t k = plan.keys; k < count; ++k)
+    if ((state.typedKeys[k] >> 16) != 0) ++plan.eraseCount;
+  // A dead key that decided showed nothing; the next key may have brought
+  // its own character out.
+  if (plan.keys > 0 && !plan.lastKeyShown && (state.typedKeys[plan.keys - 1] >> 16) != 0) ++plan.eraseCount;
+  const Str8& t = target->text;
+  int32_t from = t.size();
+  while (from > 0 && target->positions[from - 1] >= plan.keys) --from;
+  plan.text.append(t.data() + from, t.size() - from);
+  retype(plan);
 }
 
-void KeyboardEngine::runSwitchKL(Analizer& target) {
-  KeyboardState& state = *myState;
-  // 1-2
-  uint32_t eraseCount = static_cast<uint32_t>(target.wordKeys);
-  Str8 text = target.word;
-  text.append(target.trailing);
+SwitchPlan KeyboardEngine::planSwitch(Analizer& target) {
+  SwitchPlan plan;
+  plan.target = target.buffer;
+  plan.layout = target.layout;
+  plan.codePage = target.codePage;
+  plan.keys = myState->typedKeys.size();
+  plan.lastKeyShown = plan.keys > 0 && (myState->typedKeys[plan.keys - 1] >> 16) != 0;
+  plan.eraseCount = static_cast<uint32_t>(target.wordKeys);
+  plan.text = target.word;
+  plan.text.append(target.trailing);
+  // The whole preposition before the word goes with it.
   if (myState->settings().autoswPrepos() == 1 && target.prevStatus == 1 && target.prevWord.size() > 0) {
-    eraseCount += static_cast<uint32_t>(target.prevKeys);
+    plan.eraseCount += static_cast<uint32_t>(target.prevKeys);
     Str8 joined = target.prevWord;
     for (int32_t k = 0; k < target.spaces; ++k) joined.append(' ');
-    joined.append(text);
-    text = joined;
+    joined.append(plan.text);
+    plan.text = joined;
   }
-  // 3-4
-  Str16 wide = toWide(text, target.codePage);
-  myRedo = SwitchRecord{wide, target.layout, target.codePage, eraseCount};
+  return plan;
+}
+
+void KeyboardEngine::runSwitchKL(Analizer& target) { retype(planSwitch(target)); }
+
+void KeyboardEngine::retype(const SwitchPlan& plan) {
+  KeyboardState& state = *myState;
+  Str16 wide = toWide(plan.text, plan.codePage);
+  myRedo = SwitchRecord{wide, plan.layout, plan.codePage, plan.eraseCount};
   forgetLastSwitch();
-  // 5
   if (!putOnClipboard(wide)) {
     myHost.debugLog("Analizer:runSwitchKL EEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEEE\n");
     return;
   }
-  // 6: what the application shows now, in the layout seen last.
+  // Undo puts back what the application shows now: the end of the typed
+  // keys read in the layout seen last.
   SwitchRecord undo;
   if (KeybBuffer* cur = state.buffer(state.lastLayout)) {
-    Str8 shown;
-    ArrT<int> positions;
-    renderKeys(cur->map, state.typedKeys.data(), state.typedKeys.size(), shown, positions);
-    int32_t from = shown.size() > static_cast<int32_t>(eraseCount) ? shown.size() - int32_t(eraseCount) : 0;
-    Str8 tail;
-    for (int32_t k = from; k < shown.size(); ++k) tail.append(shown[k]);
+    state.renderTexts();
+    const Str8& shown = cur->text;
+    int32_t from = shown.size() > static_cast<int32_t>(plan.eraseCount) ? shown.size() - int32_t(plan.eraseCount) : 0;
+    Str8 tail(shown.data() + from, shown.size() - from);
     Analizer* curA = analizer(cur);
     undo.codePage = curA ? curA->codePage : cur->codePage;
     undo.text = toWide(tail, undo.codePage);
@@ -111,8 +140,7 @@ void KeyboardEngine::runSwitchKL(Analizer& target) {
   }
   undo.eraseCount = static_cast<uint32_t>(wide.size());
   myUndo = undo;
-  // 7
-  startRetype(state.analysisThread, eraseCount, target.layout);
+  startRetype(state.analysisThread, plan.eraseCount, plan.layout);
   state.outcome.switchDone = 1;
 }
 
@@ -120,6 +148,7 @@ void KeyboardEngine::forgetLastSwitch() { myUndo.text.clear(); }
 
 void KeyboardEngine::switchBack() {
   KeyboardState& state = *myState;
+  state.pendingSwitch = nullptr;  // this retype replaces a decision still waiting for its key-up
   state.current = state.buffer(state.lastLayout);
   state.rebuildTexts();
   bool anyText = false;
@@ -130,7 +159,7 @@ void KeyboardEngine::switchBack() {
     return;
   }
   if (!state.current) return;
-  // 1: replay the other record.
+  // Undo and redo alternate: replay the other record.
   if (myUndo.text.size() > 0) {
     SwitchRecord replay = myUndo;
     std::swap(myUndo, myRedo);
@@ -140,7 +169,7 @@ void KeyboardEngine::switchBack() {
     }
     return;
   }
-  // 2: convert the last word to the previous layout.
+  // Nothing to replay: convert the last word to the previous layout.
   Hkl target = state.previousLayout;
   if (target == 0) {
     for (Hkl h : systemLayoutList(state.port()))

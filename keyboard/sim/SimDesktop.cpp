@@ -266,6 +266,7 @@ void SimDesktop::appKey(uint32_t vk, bool up) {
     case 32: { char16_t c = u' '; eraseSelection(); insertText(&c, 1); return; }
     case 13: { char16_t c = u'\n'; eraseSelection(); insertText(&c, 1); return; }
     case 9: { char16_t c = u'\t'; eraseSelection(); insertText(&c, 1); return; }
+    case 27: return;  // an edit control ignores Escape's character
     default: break;
   }
   char16_t out[2];

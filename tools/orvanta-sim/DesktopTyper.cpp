@@ -70,6 +70,10 @@ bool DesktopTyper::typeKey(const ScriptStep& s, std::string& err) {
     }
     scan = k->scan;
   }
+  if (s.edge != ScriptStep::kTap) {
+    send(s.vk, scan, s.edge == ScriptStep::kRelease, s.extended);
+    return true;
+  }
   if (s.modifiers & 2) send(17, 0x1D, false);
   if (s.modifiers & 4) send(18, 0x38, false);
   if (s.modifiers & 1) send(16, 0x2A, false);

@@ -51,6 +51,24 @@ bool parseBraced(std::string_view body, ScriptStep& step, std::string& error) {
   }
   step.kind = ScriptStep::kKey;
   std::string_view rest = body;
+  for (auto [prefix, edge] : {std::pair{std::string_view("Press:"), ScriptStep::kPress},
+                              std::pair{std::string_view("Release:"), ScriptStep::kRelease}}) {
+    if (rest.size() <= prefix.size() || !equalsNoCase(rest.substr(0, prefix.size()), prefix)) continue;
+    rest = rest.substr(prefix.size());
+    step.edge = edge;
+    if (const NamedKey* k = findNamedKey(rest)) {
+      step.vk = k->vk;
+      step.scan = k->scan;
+      step.extended = k->extended;
+      return true;
+    }
+    if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0]))) {
+      step.vk = static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(rest[0])));
+      return true;
+    }
+    error = "{" + std::string(body) + "}: a named key or one letter or digit, without modifiers";
+    return false;
+  }
   for (;;) {
     size_t plus = rest.find('+');
     if (plus == std::string_view::npos || plus + 1 == rest.size()) break;  // "+" alone names no modifier

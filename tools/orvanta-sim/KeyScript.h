@@ -2,7 +2,9 @@
 // Key scripts of orvanta-sim (syntax in docs/orvanta-sim.md): UTF-8 text in
 // which plain characters are typed as the keys that give them in the active
 // layout, and {Name} stands for a named key, a chord such as {Ctrl+Alt+D},
-// or a layout switch {Layout:ru}.
+// a key pressed or released alone ({Press:Space}, {Release:v}: fast typing
+// that holds one key while the next goes down), or a layout switch
+// {Layout:ru}.
 
 #include <cstdint>
 #include <string>
@@ -18,6 +20,7 @@ struct ScriptStep {
   uint32_t scan = 0;        // kKey: scan code; 0 for a letter or digit (found in the active layout)
   bool extended = false;    // kKey: bit 24 of the key flags
   uint32_t modifiers = 0;   // kKey: bit 0 Shift, bit 1 Ctrl, bit 2 Alt held around the key
+  enum Edge { kTap, kPress, kRelease } edge = kTap;  // kKey: both, only the key-down, only the key-up
   std::string layout;       // kLayout: short name or handle in hexadecimal
 };
 

@@ -241,6 +241,10 @@ class ScriptTyper {
       }
       scan = k->scan;
     }
+    if (s.edge != ScriptStep::kTap) {
+      send(s.vk, scan, s.edge == ScriptStep::kRelease, s.extended);
+      return true;
+    }
     if (s.modifiers & 2) send(17, 0x1D, false);
     if (s.modifiers & 4) send(18, 0x38, false);
     if (s.modifiers & 1) send(16, 0x2A, false);
@@ -300,7 +304,7 @@ int cmdRender(const std::vector<std::string>& a, std::string& out, std::string& 
   }
   ScriptTyper typer(d);
   if (!typer.run(steps, err)) return 2;
-  d.state.rebuildTexts();  // the last key-up leaves the texts cleared
+  d.state.rebuildTexts();  // up to date whatever the last key was
   for (const SimLayout* l : list) {
     KeybBuffer* b = d.state.buffer(l->hkl);
     out += std::string(l->shortName) + ": " + (b ? layoutText(b->text, b->codePage) : "") + "\n";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "keyboard/KeyboardState.h"
+#include "platform/SimLayouts.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimKeyboard.h"
 
@@ -200,13 +201,15 @@ TEST_F(KeyEvents, FirstKeyADeadKeyIsPrintableAndSoundsKey) {
   EXPECT_EQ(seams.sounds.back(), kSndKey);
 }
 
-TEST_F(KeyEvents, UnmappedKeysAreAppendedWithoutCharacters) {
+TEST_F(KeyEvents, UnmappedKeysAreAppendedWithoutCharactersButTabEndsTheWord) {
   tap('A', 0x1E);
-  tap(9, 0x0F);   // Tab
   tap(27, 0x01);  // Escape, menu closed
-  EXPECT_EQ(state.typedKeys.size(), 3);
+  EXPECT_EQ(state.typedKeys.size(), 2);
   EXPECT_EQ(text(kUs), "a");
   EXPECT_EQ(text(kRu), "\xF4");
+  tap(9, 0x0F);  // the application shows a Tab that no layout renders
+  EXPECT_EQ(state.typedKeys.size(), 0);
+  EXPECT_EQ(state.tracking, 1u);
 }
 
 TEST_F(KeyEvents, MouseClickResetWithTrackingStartsANewWord) {
@@ -335,6 +338,59 @@ TEST_F(KeyEvents, AKeyOfALayoutWithoutABufferEmptiesTheText) {
   tap('B', 0x30);
   EXPECT_EQ(state.typedKeys.size(), 0);
   EXPECT_EQ(state.current, nullptr);
+}
+
+// The layout texts are kept up to date key by key; after every key they must
+// be byte for byte what rendering all the typed keys again gives, in every
+// simulated layout, through dead keys, Shift, Caps Lock, Backspace, resets
+// and layout changes.
+TEST_F(KeyEvents, TextsKeptKeyByKeyEqualAFullRenderingOfTheTypedKeys) {
+  std::vector<Hkl> all;
+  for (int32_t i = 0; i < simLayoutCount(); ++i) all.push_back(simLayoutAt(i).hkl);
+  kb.setInstalled(all.data(), int32_t(all.size()));
+  state.syncLayouts();
+  std::vector<std::pair<uint32_t, uint32_t>> keys;  // vk, scan
+  const SimLayout& us = *findSimLayout("us");
+  for (int32_t i = 0; i < us.keyCount; ++i) keys.push_back({us.keys[i].vk, us.keys[i].scan});
+  uint32_t seed = 2024;
+  auto next = [&](uint32_t n) { return seed = seed * 1103515245u + 12345u, ((seed >> 16) & 0x7FFF) % n; };
+  auto expectFullRendering = [&](int step) {
+    for (int32_t b = 0; b < state.buffers.size(); ++b) {
+      const KeybBuffer& buf = *state.buffers.valAt(b);
+      Str8 full;
+      ArrT<int> positions;
+      renderKeys(buf.map, state.typedKeys.data(), state.typedKeys.size(), full, positions);
+      ASSERT_EQ(std::string(view(buf.text)), std::string(view(full))) << "step " << step << " layout " << buf.layout;
+      ASSERT_TRUE(std::equal(buf.positions.begin(), buf.positions.end(), positions.begin(), positions.end()))
+          << "step " << step;
+    }
+  };
+  for (int step = 0; step < 6000; ++step) {
+    uint32_t pick = next(100);
+    if (pick < 12) {
+      tap(8, 0x0E);
+    } else if (pick < 20) {
+      tap(32, 0x39);
+    } else if (pick < 23) {
+      send(16, 0x2A, (kb.keyState()[16] & 0x80) != 0);  // Shift down or up
+      continue;
+    } else if (pick < 24) {
+      tap(20, 0x3A);
+    } else if (pick < 25) {
+      tap(13, 0x1C);
+    } else if (pick < 26) {
+      kb.activateLayout(all[next(uint32_t(all.size()))]);
+      if (next(2)) state.expectedLayout = kb.currentLayout();  // as after a switch: the text stays
+    } else {
+      auto [vk, scan] = keys[next(uint32_t(keys.size()))];
+      send(vk, scan, false);
+      if (!state.outcome.resetDone) expectFullRendering(step);
+      send(vk, scan, true);
+    }
+    state.renderTexts();
+    expectFullRendering(step);
+    if (HasFatalFailure()) return;
+  }
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST(OrvantaSim, RenderTypesTheScriptInEveryLayout) {
   EXPECT_EQ(r.out, "us: e\nru: у\n");
 }
 
-TEST(KeyScript, ParsesNamedKeysChordsLayoutsAndBraces) {
+TEST(KeyScript, ParsesNamedKeysChordsPressesLayoutsAndBraces) {
   std::vector<ScriptStep> s;
   std::string err;
   ASSERT_TRUE(parseKeyScript("a{Shift+Pause}{ctrl+alt+d}{Layout:ru}{{}{}}ё{F12}", s, err)) << err;
@@ -101,6 +101,14 @@ TEST(KeyScript, ParsesNamedKeysChordsLayoutsAndBraces) {
   EXPECT_EQ(s[5].ch, u'}');
   EXPECT_EQ(s[6].ch, u'\u0451');
   EXPECT_EQ(s[7].vk, 123u);
+  ASSERT_TRUE(parseKeyScript("{Press:Space}{release:v}", s, err)) << err;
+  ASSERT_EQ(s.size(), 2u);
+  EXPECT_EQ(s[0].edge, ScriptStep::kPress);
+  EXPECT_EQ(s[0].scan, 0x39u);
+  EXPECT_EQ(s[1].edge, ScriptStep::kRelease);
+  EXPECT_EQ(s[1].vk, unsigned('V'));
+  EXPECT_FALSE(parseKeyScript("{Press:Ctrl+A}", s, err));
+  EXPECT_FALSE(parseKeyScript("{Release:}", s, err));
   EXPECT_FALSE(parseKeyScript("{Space", s, err));
   EXPECT_FALSE(parseKeyScript("{}", s, err));
   EXPECT_FALSE(parseKeyScript("{Meta+A}", s, err));

@@ -38,6 +38,8 @@ TEST(OrvantaSimType, MistypedWordIsSwitchedAndPauseUndoesRedoesOrConvertsTheLast
   EXPECT_TRUE(starts(type("ghbdtn {Pause}").out, "text: ghbdtn \nlayout: us\nclipboard: keep\n"));
   EXPECT_TRUE(starts(type("ghbdtn {Pause}{Pause}").out, "text: привет \nlayout: ru\nclipboard: keep\n"));
   EXPECT_TRUE(starts(type("ghbdtn а{Pause}").out, "text: привет f\nlayout: us\nclipboard: keep\n"));
+  // The next letter pressed before Space is released.
+  EXPECT_TRUE(starts(type("ghbdtn{Press:Space}v{Release:Space}").out, "text: привет м\nlayout: ru\n"));
 }
 
 TEST(OrvantaSimType, SetOverridesForTheRunAndSoundsCanBeSilenced) {

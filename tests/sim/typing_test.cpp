@@ -1,0 +1,110 @@
+// Fast typing and the keys around words in the simulated desktop: what the
+// application finally shows must be what the keys meant, with nothing lost,
+// doubled or left over.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "support/WordSet.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+
+struct Settings : KeyboardSettings {
+  int autoswSpaceOnly() const override { return 1; }
+  int autoswPrepos() const override { return 1; }
+};
+
+struct Case {
+  const char* script;
+  const char* shown;
+  Hkl layout;
+  long retypes;  // switch sounds: each retype plays one
+};
+
+// Types each case into a fresh desktop with us and ru installed, us active.
+void expectCases(std::initializer_list<Case> cases) {
+  for (const Case& c : cases) {
+    Settings settings;
+    test::WordSet words;
+    words.add(1251, {"привет", "в", "город"});
+    sim::SimDesktop d({kUs, kRu}, settings);
+    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d.tracing = true;
+    d.clipboardPort.putText(u"mine", 4);
+    simtool::DesktopTyper typer(d);
+    std::string err;
+    ASSERT_TRUE(typer.runScript(c.script, err)) << c.script << ": " << err;
+    d.idle();
+    std::string trace;
+    for (const std::string& l : d.trace) trace += l + "\n";
+    EXPECT_EQ(d.appTextUtf8(), c.shown) << c.script << "\n" << trace;
+    EXPECT_EQ(d.activeLayout(), c.layout) << c.script;
+    EXPECT_EQ(std::count(d.sounds.begin(), d.sounds.end(), kSndSwitch), c.retypes) << c.script;
+    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "mine") << c.script;
+  }
+}
+
+// The next key goes down before the deciding Space comes up: the switch
+// still happens, and the keys typed in between are retyped in the new layout.
+TEST(Typing, KeysPressedBeforeTheDecidingKeyIsReleasedJoinTheSwitch) {
+  expectCases({
+      {"ghbdtn{Press:Space}v{Release:Space}", "привет м", kRu, 1},
+      {"ghbdtn{Press:Space}{Press:V}{Release:Space}{Release:V}", "привет м", kRu, 1},
+      {"ghbdtn{Press:Space}{Press:V}{Press:J}{Release:V}{Release:Space}{Release:J}", "привет мо", kRu, 1},
+      {"ghbdtn{Press:Space}{Press:V}{Backspace}{Release:Space}{Release:V}", "привет ", kRu, 1},
+      {"d ujhjl{Press:Space}d{Release:Space}", "в город в", kRu, 1},  // with the preposition
+      {"ghbdtn{Press:Space}{Press:Space}{Press:Space}{Release:Space}", "привет   ", kRu, 1},  // Space held
+      // Backspace over the deciding Space, or a word-breaking key: the
+      // decided text no longer stands, nothing is switched.
+      {"ghbdtn{Press:Space}{Backspace}{Release:Space}", "ghbdtn", kUs, 0},
+      {"ghbdtn{Press:Space}{Enter}{Release:Space}", "ghbdtn \n", kUs, 0},
+      // "!!switch_back" before the key-up: its own retype only.
+      {"ghbdtn{Press:Space}{Pause}{Release:Space}", "привет ", kRu, 1},
+  });
+}
+
+// The key that decides is a dead key of the layout typed in (ё in Russian,
+// ^ in German); the next key, pressed before its release, brings the ^ out
+// in the application as well: the retype erases it too.
+TEST(Typing, ADeadKeysCharacterBroughtOutBeforeTheKeyUpIsErasedToo) {
+  struct EarlySettings : KeyboardSettings {
+    int workStartSymbolCount() const override { return 2; }
+    int autoswSpaceOnly() const override { return 0; }
+  } settings;
+  test::WordSet words;
+  words.add(1251, {"её"});
+  constexpr Hkl kDe = 0x04070407;
+  sim::SimDesktop d({kDe, kRu}, settings);
+  d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
+  d.userKey('T', 0x14, false);
+  d.userKey('T', 0x14, true);
+  d.userKey(0xDC, 0x29, false);  // "её" in Russian: decided
+  d.userKey('X', 0x2D, false);   // "t^x" in the application
+  d.userKey(0xDC, 0x29, true);
+  d.userKey('X', 0x2D, true);
+  d.idle();
+  EXPECT_EQ(d.appTextUtf8(), "еёч");
+  EXPECT_EQ(d.activeLayout(), kRu);
+}
+
+// Tab ends the word (the application shows it, no layout renders it), and
+// the edit control ignores Escape: no stray character survives a retype.
+TEST(Typing, TabAndEscapeLeaveNoStrayCharacterInARetype) {
+  std::string longRun(150, 'f');
+  expectCases({
+      {"ghb\tdtn ", "ghb\tdtn ", kUs, 0},
+      {"ghb\t{Pause}", "ghb\t", kUs, 0},
+      {"ghb{Esc}dtn ", "привет ", kRu, 1},
+      // A letter run too long to analyse before the word does not hold it up.
+      {(longRun + " ghbdtn ").c_str(), (longRun + " привет ").c_str(), kRu, 1},
+  });
+}
+
+}  // namespace
+}  // namespace orv
