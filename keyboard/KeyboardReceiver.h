@@ -19,7 +19,11 @@ class KeyboardReceiver : public KeyReceiver {
   KeyboardReceiver(KeyboardState& state, KeyboardEngine& engine) : myState(state), myEngine(engine) {}
   KeyOutcome onKey(const KeyEventRecord& k, bool password, HookShared& shared) override;
   void resetAndTrack() override { myState.resetAndTrack(); }
-  void syncLayouts() override { myState.syncLayouts(); }
+  // The receiver's timer tick: also ends a clipboard loan left overdue.
+  void syncLayouts() override {
+    myState.syncLayouts();
+    myEngine.checkClipboardLoan();
+  }
 
  private:
   KeyboardState& myState;

@@ -19,12 +19,26 @@ KeyboardEngine::~KeyboardEngine() = default;
 bool KeyboardEngine::worksIn(const char* exeName) { return myHost.policyAllows(exeName, 1); }
 
 bool KeyboardEngine::putOnClipboard(const Str16& text) {
+  checkClipboardLoan();
   if (!myBorrowed) myClipboard.saveClipboard(false);
   myBorrowed = true;
   ++myLoan;
+  myLoanTick = myClipboard.tickCount();
+  myLent = text;
   if (myClipboard.setClipboardData(true, text)) return true;
   restoreClipboard(myLoan);
   return false;
+}
+
+void KeyboardEngine::checkClipboardLoan() {
+  if (!myBorrowed) return;
+  Str16 now;
+  if (!myClipboard.readClipboardText(now)) return;  // busy or no text: decide at the next check
+  if (now != myLent) {
+    myBorrowed = false;
+    return;
+  }
+  if (myClipboard.tickCount() - myLoanTick >= kLoanDeadlineMs) restoreClipboard(myLoan);
 }
 
 void KeyboardEngine::restoreClipboard(uint32_t loan) {
