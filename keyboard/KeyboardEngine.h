@@ -112,7 +112,8 @@ class KeyboardEngine : public KeyboardSeams {
   // last paste the user's clipboard goes back. A loan also ends, with
   // nothing put back, as soon as the clipboard holds something other than
   // what was lent: somebody copied since, and that is the user's clipboard
-  // now. Checked at every new loan and at the receiver's timer tick.
+  // now. The next retype looks for such a copy; the receiver's timer tick
+  // calls checkClipboardLoan, which acts only on an overdue loan.
   static constexpr uint32_t kLoanDeadlineMs = 4000;
   void checkClipboardLoan();
 

@@ -317,13 +317,15 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
     const char* what;
     uint32_t waitMs;      // after the broken retype
     const char* copied;   // what the user copies then (null: nothing)
+    uint32_t thenWaitMs;  // before the next retype
     const char* afterWait;
   };
   const Case cases[] = {
-      {"copy soon, retype", 1000, "NEW", "NEW"},
-      {"copy late, retype", 6000, "NEW", "NEW"},
-      {"no copy, wait past the deadline", 6000, nullptr, "keep"},
-      {"no copy, retype soon", 1000, nullptr, "привет "},
+      {"copy soon, retype", 1000, "NEW", 0, "NEW"},
+      {"copy soon, wait past the deadline", 1000, "NEW", 6000, "NEW"},
+      {"copy late, retype", 6000, "NEW", 0, "NEW"},
+      {"no copy, wait past the deadline", 6000, nullptr, 0, "keep"},
+      {"no copy, retype soon", 1000, nullptr, 0, "привет "},
   };
   words.add(1251, {"привет"});
   for (const Case& c : cases) {
@@ -338,6 +340,7 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
       Str16 t = utf8ToUtf16(c.copied);
       d->clipboardPort.putText(t.data(), t.size());
     }
+    d->advance(c.thenWaitMs);
     EXPECT_EQ(utf16ToUtf8(d->clipboardText()), c.afterWait);
     d->echoesLost = false;
     type("{Enter}{Layout:us}ghbdtn ");
