@@ -21,7 +21,12 @@ namespace {
 
 SynchObject g_policyLock;
 PolicyTable g_table;
+bool g_loaded = false;
 ArrT<Str8> g_recent;
+
+// The line that stands alone in a section the user emptied on purpose, so
+// that the next start does not bring the defaults back: "*" is no file name.
+constexpr const char* kClearedMark = "*";
 
 constexpr int32_t kRecentMax = 10;
 
@@ -47,19 +52,22 @@ Str8 lowered(const char* name) {
   return s;
 }
 
+// A section without any line (a fresh install) gets the defaults.
 void loadLocked() {
   g_table.clear();
-  for (const IniLine& line : readIniSection("exe_mark")) {
+  ArrT<IniLine> lines = readIniSection("exe_mark");
+  for (const IniLine& line : lines) {
     Str8 name = lowered(line.name.data());
-    if (name.empty()) continue;
+    if (name.empty() || name == str8(kClearedMark)) continue;
     g_table.put(name, iniNumber(line.value));
   }
-  if (g_table.empty())
+  if (lines.empty())
     for (const auto& d : kDefaults) g_table.put(str8(d.exe), d.flags);
+  g_loaded = true;
 }
 
 void ensureLoadedLocked() {
-  if (g_table.empty()) loadLocked();
+  if (!g_loaded) loadLocked();
 }
 
 void writeLocked() {
@@ -70,6 +78,7 @@ void writeLocked() {
     std::snprintf(buf, sizeof buf, "%d", static_cast<int>(e.val));
     lines.append(IniLine{e.key, str8(buf), true});
   }
+  if (lines.empty()) lines.append(IniLine{str8(kClearedMark), str8("0"), true});
   writeIniSection("exe_mark", lines);  // failures are ignored
 }
 
@@ -143,6 +152,8 @@ PolicyTable copyPolicies() {
 void replacePolicies(const PolicyTable& table) {
   SynchObject::Guard g(g_policyLock);
   g_table = table;
+  g_table.remove(str8(kClearedMark));
+  g_loaded = true;
   writeLocked();
 }
 
@@ -175,6 +186,7 @@ bool isNeverTrackedClass(std::u16string_view className) {
 void forgetPolicies() {
   SynchObject::Guard g(g_policyLock);
   g_table.clear();
+  g_loaded = false;
   g_recent.clear();
 }
 

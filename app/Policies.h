@@ -2,8 +2,9 @@
 // Application policies: per executable (its file name, lower-cased), the
 // features the program may use there. Kept in the INI section "exe_mark"
 // ("name=flags" lines, read and written whole), loaded on first use; when
-// the section is empty a few defaults apply (terminals and games off, some
-// browsers without caret placement). An executable without a policy gets
+// the section has no line at all (a fresh install) a few defaults apply
+// (terminals and games off, some browsers without caret placement); a table
+// the user emptied is kept as the single line "*=0" and stays empty. An executable without a policy gets
 // every feature (flags -1) and is noted in a short list of recent
 // candidates for the options window. The program's own windows always get
 // every feature. One lock (the policy lock) guards the table, the recent

@@ -38,6 +38,9 @@ class Clipboard {
   const Str8& savedAnsi() const { return mySavedAnsi; }
   const Str16& savedUnicode() const { return mySavedUnicode; }
 
+  // The clipboard's clock (GetTickCount on Windows), in milliseconds.
+  uint32_t tickCount() { return myPort.tickCount(); }
+
   // The retry rule: open with no owner; while that fails, yield and try again
   // until more than 777 ms have passed since the first attempt.
   bool openWithRetry();

@@ -90,7 +90,9 @@ bool KeyboardEngine::matchHotkey(const KeyEventRecord& r) {
   if (isLockKey(vk) && !hook::isRealKey(r.keyFlags)) return false;
   int32_t code = static_cast<int32_t>(vk | ((r.modifiers & 7) << 8));
   for (const AHotKey& k : myHotkeys) {
-    if ((k.code & 0x7FF) != code) continue;
+    // A code without a key is an unbound hotkey: it never matches, not even
+    // an event that carries no key code itself.
+    if ((k.code & 0xFF) == 0 || (k.code & 0x7FF) != code) continue;
     hook::setSwallowUp(myShared, static_cast<uint8_t>(vk));
     if (r.modifiers & 1) hook::setSwallowUp(myShared, 16);
     if (r.modifiers & 2) hook::setSwallowUp(myShared, 17);

@@ -122,6 +122,15 @@ class KeyboardEngine : public KeyboardSeams {
   // otherwise paste the user's text, and its own save would keep ours).
   void restoreClipboard(uint32_t loan);
   bool clipboardBorrowed() const { return myBorrowed; }
+  // A loan whose echoes never come back (the application hung or stopped
+  // taking posted messages) must not stay open: kLoanDeadlineMs after the
+  // last paste the user's clipboard goes back. A loan also ends, with
+  // nothing put back, as soon as the clipboard holds something other than
+  // what was lent: somebody copied since, and that is the user's clipboard
+  // now. The next retype looks for such a copy; the receiver's timer tick
+  // calls checkClipboardLoan, which acts only on an overdue loan.
+  static constexpr uint32_t kLoanDeadlineMs = 4000;
+  void checkClipboardLoan();
 
  private:
   bool putOnClipboard(const Str16& text);
@@ -139,6 +148,8 @@ class KeyboardEngine : public KeyboardSeams {
   bool mySwitchedOff = false;
   bool myBorrowed = false;
   uint32_t myLoan = 0;
+  uint32_t myLoanTick = 0;  // when the latest text was lent
+  Str16 myLent;             // and that text
 };
 
 // The display text of a hotkey code ("Ctrl + Alt + VK_F10"); empty for keys

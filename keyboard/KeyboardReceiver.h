@@ -22,7 +22,11 @@ class KeyboardReceiver : public KeyReceiver {
   KeyOutcome onKey(const KeyEventRecord& k, bool password, HookShared& shared) override;
   MouseOutcome onMouse(const MouseEventRecord& m) override;
   void resetAndTrack() override { myState.resetAndTrack(); }
-  void syncLayouts() override { myState.syncLayouts(); }
+  // The receiver's timer tick: also ends a clipboard loan left overdue.
+  void syncLayouts() override {
+    myState.syncLayouts();
+    myEngine.checkClipboardLoan();
+  }
   SynchObject* keyboardLock() override { return &myState.lock(); }
 
  private:

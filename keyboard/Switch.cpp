@@ -19,12 +19,27 @@ KeyboardEngine::~KeyboardEngine() = default;
 bool KeyboardEngine::worksIn(const char* exeName) { return myHost.policyAllows(exeName, 1); }
 
 bool KeyboardEngine::putOnClipboard(const Str16& text) {
+  // Somebody copied since the last paste: that is the user's clipboard now.
+  Str16 now;
+  if (myBorrowed && myClipboard.readClipboardText(now) && now != myLent) myBorrowed = false;
   if (!myBorrowed) myClipboard.saveClipboard(false);
   myBorrowed = true;
   ++myLoan;
+  myLoanTick = myClipboard.tickCount();
+  myLent = text;
   if (myClipboard.setClipboardData(true, text)) return true;
   restoreClipboard(myLoan);
   return false;
+}
+
+// Only an overdue loan opens the clipboard here: a paste still running in
+// the application must find it free.
+void KeyboardEngine::checkClipboardLoan() {
+  if (!myBorrowed || myClipboard.tickCount() - myLoanTick < kLoanDeadlineMs) return;
+  Str16 now;
+  if (!myClipboard.readClipboardText(now)) return;  // busy or no text: the next tick decides
+  if (now == myLent) restoreClipboard(myLoan);
+  else myBorrowed = false;
 }
 
 void KeyboardEngine::restoreClipboard(uint32_t loan) {

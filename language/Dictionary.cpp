@@ -64,16 +64,19 @@ void Dictionary::setCodePage(int32_t codePage) {
 }
 
 void Dictionary::readCharsetAndEquality() {
-  FILE* f = openFile(fileIn(myFolder, u"charset"), "rb");
-  if (!f) return;
-  char name[101] = {};
-  size_t n = std::fread(name, 1, 100, f);
-  std::fclose(f);
-  int32_t cp = charsetToCodePage(Str8(name, static_cast<int32_t>(std::strlen(name) < n ? std::strlen(name) : n)));
-  if (cp == 0) return;  // an unknown name: keep the given code page, skip the equality file
-  myCodePage = cp;
+  // Without a charset file the given code page holds and the equality file
+  // still applies; only a charset name we do not know makes its letters
+  // meaningless, and then the equality file is skipped too.
+  if (FILE* f = openFile(fileIn(myFolder, u"charset"), "rb")) {
+    char name[101] = {};
+    size_t n = std::fread(name, 1, 100, f);
+    std::fclose(f);
+    int32_t cp = charsetToCodePage(Str8(name, static_cast<int32_t>(std::strlen(name) < n ? std::strlen(name) : n)));
+    if (cp == 0) return;
+    myCodePage = cp;
+  }
 
-  f = openFile(fileIn(myFolder, u"equality"), "rb");
+  FILE* f = openFile(fileIn(myFolder, u"equality"), "rb");
   if (!f) return;
   char line[100];
   while (std::fgets(line, sizeof line, f)) {

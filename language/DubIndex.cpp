@@ -41,7 +41,20 @@ DubIndex::DubIndex(const Str16& path, int width) : myPath(path), myWidth(width) 
 DubIndex::~DubIndex() { std::free(myDic); }
 
 void DubIndex::setCodePage(unsigned codePage) {
-  std::memcpy(myUpper, codePageCase(codePage).upper, sizeof myUpper);
+  const CodePageCase& cc = codePageCase(codePage);
+  std::memcpy(myUpper, cc.upper, sizeof myUpper);
+  myCodePage = cc.codePage;
+  mySingleByte = cc.singleByte;
+}
+
+Str8 DubIndex::multibyteCase(const char* word, int32_t len, uint32_t mask) const {
+  Str16 w;
+  multiByteToWide(myCodePage, word, len, w);
+  for (int32_t i = 0; i < w.size() && i < 32; ++i)
+    if (mask & (1u << i)) w[i] = charUpperW(w[i]);
+  Str8 out;
+  wideToMultiByte(myCodePage, w.data(), w.size(), out);
+  return out;
 }
 
 void DubIndex::becomeEmpty() {
@@ -281,10 +294,10 @@ int DubIndex::addWord(const char* word, int32_t len) {
   if (std::memchr(word, 0, static_cast<size_t>(len))) return 0;
   if (hasWord(word, len)) return 0;
   EntryPoint ep = findEntryPoint(word, len);
-  changed();
   if (ep.pos == kNone) {
     int32_t n = findT(word, len);
     setNode(n, node(n) | kDubEndBit);
+    changed();
     return 1;
   }
   const int32_t missing = ep.missing;
@@ -324,6 +337,9 @@ int DubIndex::addWord(const char* word, int32_t len) {
     uint32_t nd = node(ancestors[j]);
     setNode(ancestors[j], dubMake(dubCh(nd), dubSize(nd) + static_cast<uint32_t>(missing), dubIsEnd(nd)));
   }
+  // Only now: the look-ups above may have built the jump tables over the
+  // nodes as they stood before the move.
+  changed();
   return 1;
 }
 
@@ -441,8 +457,9 @@ Str8 DubIndex::restoreCase(const char* word, int32_t len) const {
   Str8 out;
   int32_t n = findT(word, len);
   if (n == kNone) return out;
-  out.append(word, len);
   uint32_t mask = nodeCaseMask(n);
+  if (!mySingleByte) return multibyteCase(word, len, mask);
+  out.append(word, len);
   for (int32_t i = 0; i < len && i < 32; ++i)
     if (mask & (1u << i)) out[i] = static_cast<char>(myUpper[static_cast<unsigned char>(out[i])]);
   return out;
@@ -452,6 +469,10 @@ Str8 DubIndex::restoreCase(const Str8& word) const { return restoreCase(word.dat
 
 bool DubIndex::caseMatches(int32_t n, const char* lower, const char* typed, int32_t len) const {
   uint32_t mask = nodeCaseMask(n);
+  if (!mySingleByte) {
+    Str8 cased = multibyteCase(lower, len, mask);
+    return cased.size() == len && std::memcmp(cased.data(), typed, static_cast<size_t>(len)) == 0;
+  }
   for (int32_t i = 0; i < len; ++i) {
     unsigned char c = static_cast<unsigned char>(lower[i]);
     if (i < 32 && (mask & (1u << i))) c = myUpper[c];

@@ -105,7 +105,7 @@ class DubIndex {
   Str8 restoreCase(const char* word, int32_t len) const;
   void setCaseMask(const Str8& word, uint32_t mask);
   // Whether `typed` is the lower-case word `lower` (whose last node is `n`)
-  // with exactly the stored capitals; no allocation.
+  // with exactly the stored capitals; no allocation in a single-byte code page.
   bool caseMatches(int32_t n, const char* lower, const char* typed, int32_t len) const;
 
  private:
@@ -131,6 +131,12 @@ class DubIndex {
   int myWidth;
   bool myDamaged = false;
   unsigned char myUpper[256];  // byte -> its capital in the words' code page
+  // In a multibyte code page (UTF-8, 932, ...) a capital is no byte of its
+  // own: the mask's bit i stands for UTF-16 character i of the word, and
+  // capitals are made on the whole word.
+  unsigned myCodePage = 0;
+  bool mySingleByte = true;
+  Str8 multibyteCase(const char* word, int32_t len, uint32_t mask) const;
   // Node of each first letter (256 entries), then of each two-letter prefix
   // (256 x 256); kNone where absent. myJump3: an open-addressing hash of the
   // three-letter prefixes, pairs (prefix + 1, node), 0 = free. Valid only

@@ -143,6 +143,9 @@ void SimDesktop::advance(uint32_t ms) {
     }
   }
   if (end > clipboardPort.tickCount()) clipboardPort.advance(end - clipboardPort.tickCount());
+  // The receiver's timer tick.
+  SynchObject::Guard guard(state.lock());
+  engine.checkClipboardLoan();
 }
 
 void SimDesktop::idle() {
@@ -333,7 +336,9 @@ void SimDesktop::threadCommand(uint32_t command, uint32_t lParam) {
     case hook::kCmdRecordModifiers:
       if (lParam == 0) run(hook::SeqStep{hook::SeqStep::RecordModifiers, 0, false});
       break;
-    case hook::kCmdEcho: myQueue.push_back(Item{Item::Echo, lParam, 0}); break;
+    case hook::kCmdEcho:
+      if (!echoesLost) myQueue.push_back(Item{Item::Echo, lParam, 0});
+      break;
     case hook::kCmdPaste: hook::pasteSequence(shared.pasteLayout, shared.eraseCount, steps); break;
     case hook::kCmdCopy: hook::copySequence(steps); break;
     case hook::kCmdCapsOff:

@@ -78,6 +78,9 @@ class SimDesktop : public KeyboardHost {
   std::function<bool(const char*, int32_t)> policy;  // when set, asked instead of policyMask
   // When set, the time of every onKeyEvent call for a user's key (µs).
   std::vector<double>* keyTimes = nullptr;                               // every application's policy
+  // The application stops taking the program's echo messages (it hung or
+  // is closing), so no echo chain completes.
+  bool echoesLost = false;
   int32_t clipboardRestores = 0;
   int32_t selectionConversions = 0;
   int32_t transliterations = 0;

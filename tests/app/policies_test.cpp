@@ -111,3 +111,23 @@ TEST(Policies, NeverTrackedWindowClasses) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// Removing every policy in the options window is kept, also at the next
+// start; only a section that was never written brings the defaults.
+TEST(Policies, AUserCanClearEveryPolicy) {
+  PolicyFolder dir;
+  replacePolicies(PolicyTable());
+  EXPECT_EQ(policyFlags("putty.exe"), -1);
+  forgetPolicies();  // the next start
+  EXPECT_EQ(policyFlags("putty.exe"), -1);
+  EXPECT_EQ(copyPolicies().size(), 0);
+  setPolicy("vim.exe", 16);
+  EXPECT_EQ(copyPolicies().size(), 1);
+  EXPECT_EQ(readBytes(dir.ini()), "[exe_mark]\r\nvim.exe=16\r\n");
+}
+
+}  // namespace
+}  // namespace orv

@@ -126,3 +126,22 @@ TEST(HotkeyText, NamesPrefixesAndUnnamedKeys) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// An event without a key code (vk 0) must not run the hotkeys that have no
+// key: "!!switch" is unbound by default, and a code of modifiers only is no
+// hotkey either.
+TEST_F(Hotkeys, AHotkeyWithoutAKeyNeverMatches) {
+  engine.setHotkeyCode("translit", 0x200);  // Ctrl and no key
+  for (uint32_t modifiers : {0u, 2u}) {
+    EXPECT_FALSE(engine.matchHotkey(keyDown(0, modifiers))) << modifiers;
+    EXPECT_EQ(shared.swallowUp[0], 0);
+  }
+  EXPECT_TRUE(host.posted.empty());
+  EXPECT_EQ(host.translits, 0);
+}
+
+}  // namespace
+}  // namespace orv

@@ -204,3 +204,46 @@ TEST_F(DictionaryTest, SuggestionsOneEditAway) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// Without a charset file the code page given at construction holds and the
+// equality file still applies; only an unknown charset name skips it.
+TEST_F(DictionaryTest, AnEqualityFileWithoutACharsetFileApplies) {
+  Str16 f = folder("xx");
+  writeBytes(joinPath(f, u"equality"), "a b\n");
+  Dictionary d(f, 1252);
+  EXPECT_EQ(d.getCodePage(), 1252);
+  EXPECT_EQ(d.equalityOf('a'), 'b');
+  d.addWord(str8("cat"));
+  EXPECT_TRUE(d.plainIndex().hasWord(str8("cbt")));
+}
+
+// Capitals of words in multibyte code pages: stored with the cased index,
+// known only with exactly those capitals, and given back by completion.
+TEST_F(DictionaryTest, CapitalsInMultibyteCodePages) {
+  const struct {
+    const char* charset;
+    int32_t codePage;
+  } pages[] = {{"utf-8", 65001}, {"shift_jis", 932}};
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.charset);
+    Dictionary d(folder(p.charset, p.charset), 0);
+    ASSERT_EQ(d.getCodePage(), p.codePage);
+    d.addWord(cp("Москва", p.codePage));
+    d.addWord(cp("город", p.codePage));
+    EXPECT_TRUE(d.casedIndex().hasWord(cp("москва", p.codePage)));
+    EXPECT_TRUE(d.isWord(cp("Москва", p.codePage)));
+    EXPECT_EQ(d.checkWord(cp("Москва", p.codePage)), 1);
+    for (const char* w : {"москва", "МОСКВА", "МосквА"}) EXPECT_FALSE(d.isWord(cp(w, p.codePage))) << w;
+    for (const char* w : {"город", "Город", "ГОРОД"}) EXPECT_TRUE(d.isWord(cp(w, p.codePage))) << w;
+    EXPECT_EQ(d.checkWord(cp("мос", p.codePage)), 2);
+    SetT<Str8> c = d.getCompletions(cp("мо", p.codePage), 5);
+    ASSERT_EQ(c.size(), 1);
+    EXPECT_EQ(utf16ToUtf8(toWide(c.at(0), static_cast<unsigned>(p.codePage))), "Москва");
+  }
+}
+
+}  // namespace
+}  // namespace orv

@@ -280,3 +280,55 @@ TEST_F(IndexTest, TooDeepTreesAreDamaged) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// Insertion never leaves the look-up tables describing nodes it has moved,
+// even when its own prefix search is the look-up that builds them.
+TEST_F(IndexTest, LookupsStayRightAfterAnInsertionThatBuiltTheJumpTables) {
+  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+  const std::string as(70, 'a');
+  ASSERT_EQ(d.addWord(as.c_str(), 70), 1);
+  ASSERT_EQ(d.addWord(str8("ca")), 1);
+  ASSERT_EQ(d.addWord((as + "x").c_str(), 71), 1);  // 70 prefix look-ups, then a move
+  EXPECT_NE(d.findT(str8("c")), DubIndex::kNone);
+  EXPECT_TRUE(d.hasWord(str8("ca")));
+  EXPECT_TRUE(d.hasWord(as.c_str(), 70));
+  EXPECT_TRUE(d.hasWord((as + "x").c_str(), 71));
+}
+
+// A file whose first top-level subtree has `size` nodes, built as a wide
+// tree (letters 0x20 upwards, at most 200 siblings a run, so 0xFF is free at
+// every level).
+void appendRun(std::string& out, uint32_t count) {
+  uint32_t per = (count + 199) / 200;
+  for (unsigned char letter = 0x20; count > 0; ++letter) {
+    uint32_t s = per < count ? per : count;
+    out += plainNode(letter, s, true);
+    appendRun(out, s - 1);
+    count -= s;
+  }
+}
+
+TEST_F(IndexTest, ASubtreeNeverGrowsPastItsLimit) {
+  std::string bytes = plainNode('a', kDubMaxSubtree - 1, true);
+  appendRun(bytes, kDubMaxSubtree - 2);
+  Str16 path = dir.file("big.ldic");
+  ASSERT_TRUE(writeBytes(path, bytes));
+  bytes = std::string();
+  DubIndex d(path, kPlainNodeWidth);
+  ASSERT_FALSE(d.isDamaged());
+  EXPECT_EQ(d.addWord(str8("a\xFF\xFF")), 0);  // two more nodes: one too many
+  EXPECT_EQ(d.addWord(str8("a\xFF")), 1);      // one more: exactly the limit
+  EXPECT_EQ(d.nodeSize(0), kDubMaxSubtree);
+  EXPECT_EQ(d.addWord(str8("a\xFE")), 0);
+  EXPECT_EQ(d.addWord(str8("b")), 1);  // the next subtree is a tree of its own
+  EXPECT_TRUE(d.hasWord(str8("a\xFF")));
+  EXPECT_TRUE(d.hasWord(str8("a ")));
+  EXPECT_FALSE(d.hasWord(str8("a\xFE")));
+  EXPECT_TRUE(d.hasWord(str8("b")));
+}
+
+}  // namespace
+}  // namespace orv

@@ -256,6 +256,12 @@ TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
   const uint32_t keys[][2] = {{0x47, 0x22}, {0x48, 0x23}, {0x42, 0x30}, {0x44, 0x20}, {0x54, 0x14}, {0x4E, 0x31},
                               {32, 0x39},   {32, 0x39},   {8, 0x0E},    {0xBA, 0x27}, {0x31, 0x02}, {19, 0x45},
                               {13, 0x1C},   {0xDE, 0x28}, {0x55, 0x16}, {0x4A, 0x24}, {0x4C, 0x26}};
+  // What each character of the text may be: its key read in either layout.
+  std::u16string inUs, inRu;
+  auto readAs = [](Hkl layout, uint32_t vk, uint32_t scan) -> char16_t {
+    if (vk == 13) return u'\n';
+    return simKeyChar(*simKeyByScan(*findSimLayout(layout), scan), 0);
+  };
   uint32_t seed = 12345;
   auto next = [&]() { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
   for (int i = 0; i < 3000; ++i) {
@@ -265,15 +271,148 @@ TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
       d->userSwitchLayout(d->activeLayout() == kUs ? kRu : kUs);
       continue;
     }
+    if (k[0] == 8 && !inUs.empty()) {
+      inUs.pop_back();
+      inRu.pop_back();
+    } else if (k[0] != 8 && k[0] != 19) {
+      inUs += readAs(kUs, k[0], k[1]);
+      inRu += readAs(kRu, k[0], k[1]);
+    }
     d->userKey(k[0], k[1], false, ext);
     d->userKey(k[0], k[1], true, ext);
     if (next() % 3 == 0) d->idle();
     ASSERT_EQ(d->shared.sequenceActive, 0u) << "step " << i;
   }
   d->idle();
+  std::u16string shown(view(d->appText()));
+  ASSERT_EQ(shown.size(), inUs.size());
+  for (size_t k = 0; k < shown.size(); ++k)
+    ASSERT_TRUE(shown[k] == inUs[k] || shown[k] == inRu[k]) << "character " << k << " of " << d->appTextUtf8();
   EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "mine");
   EXPECT_FALSE(d->engine.clipboardBorrowed());
   EXPECT_GT(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), 0);
+}
+
+}  // namespace
+}  // namespace orv
+
+namespace orv {
+namespace {
+
+// A retype whose echo chain breaks (the application stops taking posted
+// messages after the paste) must not keep the clipboard borrowed: a few
+// seconds after the paste the user's clipboard is back, and whatever the
+// user copies in between is what the next retype saves and gives back.
+TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
+  struct Case {
+    const char* what;
+    uint32_t waitMs;      // after the broken retype
+    const char* copied;   // what the user copies then (null: nothing)
+    uint32_t thenWaitMs;  // before the next retype
+    const char* afterWait;
+  };
+  const Case cases[] = {
+      {"copy soon, retype", 1000, "NEW", 0, "NEW"},
+      {"copy soon, wait past the deadline", 1000, "NEW", 6000, "NEW"},
+      {"copy late, retype", 6000, "NEW", 0, "NEW"},
+      {"no copy, wait past the deadline", 6000, nullptr, 0, "keep"},
+      {"no copy, retype soon", 1000, nullptr, 0, "привет "},
+  };
+  words.add(1251, {"привет"});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    start();
+    d->clipboardPort.putText(u"keep", 4);
+    d->echoesLost = true;
+    type("ghbdtn ");
+    EXPECT_EQ(d->appTextUtf8(), "привет ");
+    d->advance(c.waitMs);
+    if (c.copied) {
+      Str16 t = utf8ToUtf16(c.copied);
+      d->clipboardPort.putText(t.data(), t.size());
+    }
+    d->advance(c.thenWaitMs);
+    EXPECT_EQ(utf16ToUtf8(d->clipboardText()), c.afterWait);
+    d->echoesLost = false;
+    type("{Enter}{Layout:us}ghbdtn ");
+    EXPECT_EQ(d->appTextUtf8(), "привет \nпривет ");
+    EXPECT_EQ(utf16ToUtf8(d->clipboardText()), c.copied ? c.copied : "keep") << dump();
+    EXPECT_FALSE(d->engine.clipboardBorrowed());
+  }
+}
+
+// Undo and redo erase exactly what the switch typed: the text before the
+// word stays whole.
+TEST_F(Fixture, UndoAndRedoKeepTheTextBeforeTheWord) {
+  words.add(1251, {"привет"});
+  start();
+  type("abc ghbdtn ");
+  EXPECT_EQ(d->appTextUtf8(), "abc привет ");
+  type("{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "abc ghbdtn ") << dump();
+  type("{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "abc привет ");
+}
+
+// The word before is retyped with the switched word only when it is a whole
+// word in the target layout, not when it only begins one ("во" of "вот").
+TEST_F(Fixture, ThePrepositionGoesWithTheWordOnlyWhenItIsAWholeWord) {
+  const struct {
+    const char* typed;
+    const char* shown;
+  } cases[] = {
+      {"d ujhjl ", "в город "},
+      {"dj ujhjl ", "dj город "},
+  };
+  words.add(1251, {"в", "вот", "город"});
+  for (const auto& c : cases) {
+    start();
+    type(c.typed);
+    EXPECT_EQ(d->appTextUtf8(), c.shown) << dump();
+  }
+}
+
+// A word with a full stop: retyped with it once a space ends it, kept while
+// the full stop is the last key.
+TEST_F(Fixture, WordsEndingInAFullStop) {
+  const struct {
+    const char* keys;  // typed in the US layout
+    const char* shown;
+  } cases[] = {
+      {"ghbdtn/ ", "привет. "},  // "/" is the Russian layout's full stop
+      {"ghbdtn/", "ghbdtn/"},
+  };
+  words.add(1251, {"привет"});
+  for (const auto& c : cases) {
+    start();
+    type(c.keys);
+    EXPECT_EQ(d->appTextUtf8(), c.shown) << c.keys << "\n" << dump();
+  }
+}
+
+// The lone Ctrl switch follows the setting: 1 the left Ctrl, 2 the right one.
+TEST_F(Fixture, TheLoneCtrlSwitchTakesTheCtrlKeyOfTheSetting) {
+  const struct {
+    int setting;
+    bool rightCtrl;
+    bool switches;
+  } cases[] = {{1, false, true}, {1, true, false}, {2, true, true}, {2, false, false}, {0, false, false}};
+  for (const auto& c : cases) {
+    settings.ctrl = c.setting;
+    start();
+    d->userKey(17, 0x1D, false, c.rightCtrl);
+    d->userKey(17, 0x1D, true, c.rightCtrl);
+    EXPECT_EQ(d->activeLayout() == kRu, c.switches) << c.setting << " " << c.rightCtrl;
+  }
+}
+
+// With no layout used before, "!!switch_back" converts the last word to the
+// first other installed layout.
+TEST_F(Fixture, SwitchBackWithoutAPreviousLayoutConvertsToTheNextInstalledOne) {
+  start();
+  type("ghbdtn{Pause}");
+  EXPECT_EQ(d->appTextUtf8(), "привет") << dump();
+  EXPECT_EQ(d->activeLayout(), kRu);
 }
 
 }  // namespace

@@ -97,12 +97,13 @@ bool writeTitle(const Str16& folder, const std::string& utf8) {
   return writeFileAtomically(joinPath(folder, u"title"), bytes.data(), bytes.size());
 }
 
-// The equality file from UTF-8 lines "X Y" (one letter each).
-bool writeEquality(const Io& io, const Str16& folder, const char* source, int32_t codePage) {
+// The equality file from UTF-8 lines "X Y" (one letter each): 0 written,
+// 1 the file could not be written, 2 the source could not be read.
+int writeEquality(const Io& io, const Str16& folder, const char* source, int32_t codePage) {
   FILE* f = openFile(pathArg(source), "rb");
   if (!f) {
     std::fprintf(io.err, "dictool: cannot read %s\n", source);
-    return false;
+    return 2;
   }
   std::string line, bytes;
   while (readLine(f, line)) {
@@ -121,7 +122,9 @@ bool writeEquality(const Io& io, const Str16& folder, const char* source, int32_
     bytes += '\n';
   }
   std::fclose(f);
-  return writeFileAtomically(joinPath(folder, u"equality"), bytes.data(), bytes.size());
+  if (writeFileAtomically(joinPath(folder, u"equality"), bytes.data(), bytes.size())) return 0;
+  std::fprintf(io.err, "dictool: cannot write the files in %s\n", utf16ToUtf8(folder).c_str());
+  return 1;
 }
 
 int cmdBuild(const Io& io, int argc, const char* const* argv) {
@@ -156,13 +159,15 @@ int cmdBuild(const Io& io, int argc, const char* const* argv) {
   if (!isFolder(folder) && !createFolder(folder)) {
     if (list != io.in) std::fclose(list);
     std::fprintf(io.err, "dictool: cannot create the folder %s\n", pos[1]);
-    return 2;
+    return 1;
   }
   Str8 cs = codePageToCharset(codePage);
   bool ok = writeFileAtomically(joinPath(folder, u"charset"), cs.data(), static_cast<size_t>(cs.size()));
-  if (equality && !writeEquality(io, folder, equality, codePage)) {
-    if (list != io.in) std::fclose(list);
-    return 2;
+  if (equality) {
+    if (int rc = writeEquality(io, folder, equality, codePage)) {
+      if (list != io.in) std::fclose(list);
+      return rc;
+    }
   }
   if (title) ok = writeTitle(folder, title) && ok;
 

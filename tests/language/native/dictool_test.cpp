@@ -120,3 +120,28 @@ TEST_F(DicToolTest, ADamagedIndexIsReportedAndReadAsEmpty) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// A target that cannot be written exits with 1, whatever part of it fails.
+TEST_F(DicToolTest, AnUnwritableTargetExitsWithOne) {
+  writeBytes(dir.file("words.txt"), "hello\n");
+  writeBytes(dir.file("eq.txt"), "a b\n");
+  writeBytes(dir.file("file"), "");
+  dir.folder("charset_is_a_folder/charset");
+  dir.folder("equality_is_a_folder/equality");
+  const std::vector<std::vector<std::string>> runs = {
+      {"build", path("words.txt"), path("file/x")},  // a folder below a file
+      {"build", path("words.txt"), path("charset_is_a_folder")},
+      {"build", "--equality", path("eq.txt"), path("words.txt"), path("equality_is_a_folder")},
+  };
+  for (const auto& args : runs) {
+    ToolRun r = dictool(args);
+    EXPECT_EQ(r.rc, 1) << args.back() << "\n" << r.err;
+    EXPECT_NE(r.err.find("cannot"), std::string::npos) << r.err;
+  }
+}
+
+}  // namespace
+}  // namespace orv

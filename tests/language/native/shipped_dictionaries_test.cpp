@@ -10,6 +10,7 @@
 #include "language/Dictionary.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "support/ShippedDictionaries.h"
 
 namespace orv {
 namespace {
@@ -38,6 +39,7 @@ std::vector<std::string> unknownForms(const Shipped& s, const std::vector<const 
 }
 
 TEST(ShippedDictionaries, RussianNounsAndVerbsInAllForms) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   std::vector<const char*> forms = {
       // книга: six cases, singular and plural
       "книга", "книги", "книге", "книгу", "книгой", "книгою", "книг", "книгам", "книгами", "книгах",
@@ -56,6 +58,7 @@ TEST(ShippedDictionaries, RussianNounsAndVerbsInAllForms) {
 }
 
 TEST(ShippedDictionaries, UkrainianNounsAndVerbsInAllForms) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   std::vector<const char*> forms = {
       "книга", "книги", "книзі", "книгу", "книгою", "книг", "книгам", "книгами", "книгах",
       "стіл", "столу", "столові", "столом", "столі", "столи", "столів", "столам", "столами", "столах",
@@ -68,6 +71,7 @@ TEST(ShippedDictionaries, UkrainianNounsAndVerbsInAllForms) {
 }
 
 TEST(ShippedDictionaries, EnglishPluralsPastParticiplesAndPossessives) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   std::vector<const char*> forms = {
       "cat", "cats", "cat's", "box", "boxes", "city", "cities", "child", "children", "children's",
       "walk", "walks", "walked", "walking", "run", "runs", "running", "ran", "try", "tries", "tried",
@@ -77,6 +81,7 @@ TEST(ShippedDictionaries, EnglishPluralsPastParticiplesAndPossessives) {
 }
 
 TEST(ShippedDictionaries, UnknownAndMiscapitalisedWords) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   Dictionary en(utf8ToUtf16(std::string(ORV_SOURCE_DIR) + "/dist/Orvanta/dic/en_US"), 0);
   EXPECT_FALSE(en.isWord(str8("runnning")));
   EXPECT_FALSE(en.isWord(str8("paris")));

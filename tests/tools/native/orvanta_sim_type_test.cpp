@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/ShippedDictionaries.h"
 #include "tools/orvanta-sim/SimCommands.h"
 
 namespace orv::simtool {
@@ -30,6 +31,7 @@ SimRunResult type(const std::string& script, std::vector<std::string> extra = {}
 }
 
 TEST(OrvantaSimType, MistypedWordIsSwitchedAndPauseUndoesRedoesOrConvertsTheLastWord) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   SimRunResult r = type("ghbdtn ");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "text: привет \nlayout: ru\nclipboard: keep\nsounds: snd_KEY snd_KEY snd_NOT_FOUND snd_NOT_FOUND "
@@ -43,6 +45,7 @@ TEST(OrvantaSimType, MistypedWordIsSwitchedAndPauseUndoesRedoesOrConvertsTheLast
 }
 
 TEST(OrvantaSimType, SetOverridesForTheRunAndSoundsCanBeSilenced) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   SimRunResult off = type("ghbdtn ", {"--set", "common.autosw_use=0", "--set", "common.sound_on=0"});
   ASSERT_EQ(off.status, 0) << off.err;
   EXPECT_EQ(off.out, "text: ghbdtn \nlayout: us\nclipboard: keep\nsounds: -\n");
@@ -63,6 +66,7 @@ TEST(OrvantaSimType, BadArgumentsExitWithTwo) {
 }
 
 TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   std::string path = ::testing::TempDir() + "orv_eval_corpus.txt";
   {
     std::ofstream f(path);
@@ -80,6 +84,7 @@ TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
 }
 
 TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   std::string path = ::testing::TempDir() + "orv_eval_inner.txt";
   std::string misses = ::testing::TempDir() + "orv_eval_misses.txt";
   {
