@@ -206,5 +206,14 @@ TEST(RoundTrip, EveryOrderedPairOfLayoutsExceptTheNamedKeys) {
   EXPECT_EQ(std::u16string(view(back)), u">");
 }
 
+TEST(ConvertToNextLayout, TextEveryLayoutTypesIsReadInTheEarliestOfThem) {
+  Desk d({kUs, kRu, kDe});
+  Str16 wide;
+  Str8 narrow;
+  // US and German both type "hallo": US comes first, so the target is Russian.
+  ASSERT_TRUE(d.state.convertToNextLayout(str16(u"hallo"), wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u"рфддщ");
+}
+
 }  // namespace
 }  // namespace orv

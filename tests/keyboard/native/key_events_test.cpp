@@ -337,5 +337,21 @@ TEST_F(KeyEvents, AKeyOfALayoutWithoutABufferEmptiesTheText) {
   EXPECT_EQ(state.current, nullptr);
 }
 
+TEST_F(KeyEvents, EveryFunctionKeyAndShiftInsertEndTheWordButF13AndInsertDoNot) {
+  struct Case {
+    uint32_t vk, scan;
+    bool shifted, ends;
+  } cases[] = {{112, 0x3B, false, true}, {123, 0x58, false, true}, {45, 0x52, true, true},
+               {124, 0x64, false, false}, {45, 0x52, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.vk);
+    tap(13, 0x1C);
+    tap('A', 0x1E);
+    if (c.shifted) tapShifted(c.vk, c.scan);
+    else tap(c.vk, c.scan);
+    EXPECT_EQ(state.typedKeys.size() == 0, c.ends);
+  }
+}
+
 }  // namespace
 }  // namespace orv
