@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "core/Trace.h"
 #include "language/Locale.h"
 
 namespace orv {
@@ -40,12 +39,6 @@ TEST(Charsets, CodePagesToNames) {
   EXPECT_EQ(view(codePageToCharset(50222)), "iso-2022-jp");
   EXPECT_EQ(view(codePageToCharset(51932)), "euc-jp");
   EXPECT_EQ(view(codePageToCharset(1201)), "unicodefffe");
-}
-
-TEST(Charsets, LookupWritesTheTraceLine) {
-  TraceCapture capture;
-  charsetToCodePage("Windows-1252");
-  EXPECT_EQ(capture.text(), "'Windows-1252'\n");
 }
 
 }  // namespace
