@@ -70,7 +70,9 @@ struct SbcsTable {
 };
 
 SynchObject g_tablesLock;
-ArrT<SbcsTable*> g_tables;  // never freed: they live as long as the process
+// Never freed: the tables live as long as the process. The list itself is
+// never destroyed either, so they stay reachable (no leak report at exit).
+ArrT<SbcsTable*>& g_tables = *new ArrT<SbcsTable*>;
 
 char16_t convertOneByte(iconv_t cd, unsigned char b) {
   char in[1] = {static_cast<char>(b)};

@@ -23,7 +23,6 @@ TEST(KeyboardConfig, SettingsComeFromTheIniFileHeldToTheirRanges) {
   EXPECT_EQ(s.switchLayoutCtrl(), 2);
   EXPECT_EQ(s.workStartSymbolCount(), 4);
   EXPECT_EQ(s.autoswSpaceOnly(), 0);
-  EXPECT_EQ(s.autoswUse(), 1);
   EXPECT_EQ(s.hklOrder(), "04190419 04090409");
 }
 

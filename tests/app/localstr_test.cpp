@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/LocalStr.h"
-#include "core/Trace.h"
 #include "platform/FileSys.h"
 #include "support/TempFolder.h"
 
@@ -77,7 +76,10 @@ TEST(LanguageFile, MissingKeysAreCollectedAndSavedInKeyOrder) {
   const char16_t* first = t.text(u"a_new");
   EXPECT_EQ(std::u16string(first), u"?a_new");  // not in English either
   EXPECT_EQ(text(t, u"z_key"), u"Z");             // shown in English, kept for the translator
-  for (int i = 0; i < 300; ++i) t.text(utf8ToUtf16("k" + std::to_string(i)).data());
+  for (int i = 0; i < 300; ++i) {
+    std::string key(1, 'k');  // not "k" + std::string: a false -Wrestrict of GCC 12 at -O3
+    t.text(utf8ToUtf16(key += std::to_string(i)).data());
+  }
   EXPECT_EQ(std::u16string(first), u"?a_new");  // texts handed out stay valid
   EXPECT_TRUE(t.changed());
   EXPECT_EQ(view(t.savePath()), view(dir.lng(u"xx")));
@@ -111,20 +113,13 @@ TEST(LanguageFile, FileChoiceAndTheEnglishFallback) {
   EXPECT_EQ(view(byCulture.savePath()), view(dir.lng(u"pt-BR")));
 
   // Neither the setting's language nor the user's has a file.
-  std::string trace;
   {
-    TraceCapture capture;
     LocalStr english([&] { return dir.sources("fr", "de", "de-DE"); });
     EXPECT_EQ(text(english, u"apply"), u"Apply");
     EXPECT_TRUE(english.savePath().empty());
     EXPECT_EQ(text(english, u"brand_new"), u"?brand_new");
     english.saveChanges();  // nowhere to save: the English file stays as shipped
-    trace = capture.text();
   }
-  EXPECT_NE(trace.find("LocalStr::load 1 ["), std::string::npos);
-  EXPECT_NE(trace.find("de.lng]"), std::string::npos);
-  EXPECT_NE(trace.find("LocalStr::load 2 ["), std::string::npos);
-  EXPECT_NE(trace.find("LocalStr::load 3 ["), std::string::npos);
   EXPECT_EQ(readBytes(dir.lng(u"en")), "apply=Apply\n");
   EXPECT_TRUE(fileExists(dir.lng(u"de")));
   EXPECT_EQ(readBytes(dir.lng(u"de")), "");

@@ -17,19 +17,19 @@ struct PolicyFolder : test::AppFolder {
   ~PolicyFolder() { forgetPolicies(); }
 };
 
-TEST(Policies, DefaultsOfAFreshFile) {
+TEST(Policies, AFeatureNeedsTheWorkBitAndEveryBitAskedFor) {
   PolicyFolder dir;
-  EXPECT_EQ(policyFlags("putty.exe"), 0);
-  for (int32_t mask : {kPolicyWork, kPolicyCompletion, kPolicyAutoSwitch, kPolicyClipboardMenu})
-    EXPECT_FALSE(policyAllows("putty.exe", mask));
-  EXPECT_EQ(policyFlags("opera.exe"), 61);
-  EXPECT_FALSE(policyAllows("opera.exe", kPolicyCaret));
-  EXPECT_TRUE(policyAllows("opera.exe", kPolicySpelling | kPolicyCompletion));
-  EXPECT_EQ(policyFlags("EXPLORER.EXE"), 63);
+  EXPECT_FALSE(policyAllows("putty.exe", kPolicyWork));  // a terminal: excluded by default
+  EXPECT_EQ(readBytes(dir.ini()), "");  // defaults live in memory until something is written
+  setPolicy("App.exe", kPolicyWork | kPolicySpelling);
+  EXPECT_EQ(policyFlags("APP.EXE"), kPolicyWork | kPolicySpelling);
+  EXPECT_TRUE(policyAllows("app.exe", kPolicySpelling));
+  EXPECT_FALSE(policyAllows("app.exe", kPolicySpelling | kPolicyCaret));
+  setPolicy("app.exe", kPolicySpelling);
+  EXPECT_FALSE(policyAllows("app.exe", kPolicySpelling));
   EXPECT_EQ(policyFlags(""), 0);
   EXPECT_EQ(policyFlags(nullptr), 0);
   EXPECT_FALSE(policyAllows("", kPolicyWork));
-  EXPECT_EQ(readBytes(dir.ini()), "");  // defaults live in memory until something is written
 }
 
 TEST(Policies, UnknownApplicationsGetEverythingAndBecomeCandidates) {
@@ -65,7 +65,7 @@ TEST(Policies, TheProgramItselfAlwaysGetsEverything) {
 TEST(Policies, AnsweringTheMenuWritesTheWholeSectionInKeyOrder) {
   PolicyFolder dir;
   setPolicy("New.EXE", kPolicyAsked);
-  EXPECT_EQ(policyFlags("new.exe"), 35);
+  EXPECT_EQ(policyFlags("new.exe"), kPolicyAsked);
   EXPECT_TRUE(policyAllows("new.exe", kPolicyClipboardMenu | kPolicyCaret));
   EXPECT_FALSE(policyAllows("new.exe", kPolicyAutoSwitch));
   EXPECT_EQ(readBytes(dir.ini()),

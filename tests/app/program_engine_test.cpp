@@ -1,5 +1,5 @@
 // The engine as the program runs it: what the receiver learns of each key
-// (hotkeys, the on/off command, the password rule), the program's
+// (hotkeys and the on/off command), the program's
 // never-tracked classes, and the settings read from the INI file.
 #include <gtest/gtest.h>
 
@@ -41,14 +41,14 @@ struct ProgramEngineTest : ::testing::Test {
   EngineKeyReceiver receiver{state, engine};
   ProgramEngineTest() { engine.attach(state); }
 
-  KeyOutcome key(uint32_t vk, uint32_t modifiers, bool password = false) {
+  KeyOutcome key(uint32_t vk, uint32_t modifiers) {
     KeyEventRecord r{};
     r.vk = vk;
     r.keyFlags = 1u | (0x20u << 16);
     r.modifiers = modifiers;
     r.action = 1;
     r.thread = 7;
-    return receiver.onKey(r, password, shared);
+    return receiver.onKey(r, false, shared);
   }
 };
 
@@ -66,16 +66,6 @@ TEST_F(ProgramEngineTest, OnOffHotkeyIsReportedEachTimeItSwitches) {
   EXPECT_FALSE(engine.switchedOff());
 }
 
-TEST_F(ProgramEngineTest, PasswordFieldDropsKeysButKeepsHotkeys) {
-  KeyOutcome typed = key('Q', 0, true);
-  EXPECT_EQ(typed.kind, KeyOutcome::Password);
-  EXPECT_EQ(typed.result, 0);
-  KeyOutcome hot = key('D', kCtrlAlt, true);
-  EXPECT_EQ(hot.kind, KeyOutcome::Hotkey);
-  EXPECT_EQ(hot.command, ProgramCommand::OnOff);
-  EXPECT_TRUE(engine.switchedOff());
-}
-
 TEST_F(ProgramEngineTest, PauseAndExitGoThroughTheTable) {
   KeyOutcome pause = key(0x13, 0);  // nothing typed: the selection is converted
   EXPECT_EQ(pause.kind, KeyOutcome::Hotkey);
@@ -84,16 +74,6 @@ TEST_F(ProgramEngineTest, PauseAndExitGoThroughTheTable) {
   KeyOutcome exit = key(0x79, kCtrlAlt);
   EXPECT_EQ(exit.kind, KeyOutcome::Hotkey);
   EXPECT_EQ(host.exits, 1);
-}
-
-TEST_F(ProgramEngineTest, HotkeyCodesFromTheIniReplaceTheDefaults) {
-  test::writeBytes(dir.ini(), "[hotkey]\r\n!!!onoff=0\r\n!!exit=1604\r\n");  // exit on Ctrl+Alt+D
-  engine.loadHotkeys();
-  KeyOutcome k = key('D', kCtrlAlt);
-  EXPECT_EQ(k.command, ProgramCommand::None);
-  EXPECT_FALSE(engine.switchedOff());
-  EXPECT_EQ(host.exits, 1);
-  EXPECT_EQ(key(0x79, kCtrlAlt).kind, KeyOutcome::Tracked);
 }
 
 TEST_F(ProgramEngineTest, ControlsWithoutTextAreNeverTracked) {

@@ -180,7 +180,8 @@ TEST_F(DictionaryTest, WordListCharListAndCompletions) {
   EXPECT_EQ(d.getCompletions(str8("cat"), 2).size(), 2);
 }
 
-TEST_F(DictionaryTest, SuggestionsOneEditAway) {
+// Which edits give candidates is suggest_test's; here, what the dictionary adds.
+TEST_F(DictionaryTest, SuggestionsComeFromBothIndexesOnceEachWithTheirCapitals) {
   Dictionary d(folder("en_US", "windows-1252"), 0);
   d.addWord(str8("the"));
   d.addWord(str8("Paris"));
@@ -189,17 +190,9 @@ TEST_F(DictionaryTest, SuggestionsOneEditAway) {
     ASSERT_EQ(s.size(), 1) << typed;
     EXPECT_EQ(view(s.at(0)), expected) << typed;
   };
-  only("teh", "the");   // exchange
-  only("thw", "the");   // substitution
-  only("th", "the");    // insertion
-  only("thee", "the");  // deletion
   only("thex", "the");  // exchange with the end and deletion: kept once
   only("pariss", "Paris");
   EXPECT_EQ(d.getSuggestions(str8("xyz")).size(), 0);
-  EXPECT_EQ(d.getSuggestions(str8("thex")).size(), 1);
-  std::string longWord(99, 't');
-  longWord += "h";
-  EXPECT_EQ(d.getSuggestions(Str8(longWord.c_str(), 100)).size(), 0);
 }
 
 }  // namespace

@@ -177,21 +177,10 @@ TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharList) {
   EXPECT_EQ(readBytes(chPath), "\xE0" "abz");
   EXPECT_FALSE(pathExists(dir.file("x.ldic.tmp")));
 
-  TraceCapture trace;
   DubIndex again(path, kPlainNodeWidth);
   EXPECT_EQ(bytesOf(again), saved);
   EXPECT_EQ(again.getCharList().size(), 4);
-  EXPECT_NE(trace.text().find("DubIndex::class() "), std::string::npos);
-  EXPECT_NE(trace.text().find("charlist size: 4\n"), std::string::npos);
   EXPECT_FALSE(again.isDamaged());
-}
-
-TEST_F(IndexTest, TraceLinesOfInsertion) {
-  TraceCapture trace;
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
-  d.addWord(str8("ab"));
-  EXPECT_NE(trace.text().find("============================ in empty dic\n"), std::string::npos);
-  EXPECT_NE(trace.text().find("realloc allocatedSize=100008 4\n"), std::string::npos);
 }
 
 TEST_F(IndexTest, TrailingBytesOfAPartialNodeAreIgnored) {

@@ -226,7 +226,12 @@ class ScriptTyper {
     }
     std::string name = "?";
     if (const SimLayout* l = findSimLayout(b->layout)) name = l->shortName;
-    err = "'" + utf16ToUtf8(std::u16string_view(&c, 1)) + "' cannot be typed in layout " + name + "\n";
+    err.clear();  // piece by piece: "'" + std::string&& gets a false -Wrestrict from GCC 12 at -O3
+    err.push_back('\'');
+    err += utf16ToUtf8(std::u16string_view(&c, 1));
+    err += "' cannot be typed in layout ";
+    err += name;
+    err += '\n';
     return false;
   }
 
@@ -311,7 +316,7 @@ int cmdRender(const std::vector<std::string>& a, std::string& out, std::string& 
   }
   if (keys) {
     out += "keys:";
-    for (uint32_t e : d.state.typedKeys) out += " " + hex8(e);
+    for (uint32_t e : d.state.typedKeys) out += ' ' + hex8(e);
     out += "\n";
   }
   return 0;

@@ -93,13 +93,16 @@ TEST(ConvertToNextLayout, FailsOnACharacterNoLayoutTypes) {
   EXPECT_EQ(std::u16string(view(wide)), u"keep");
 }
 
-TEST(ConvertToNextLayout, FromTheLastLayoutTheTargetIsTheFirst) {
+TEST(ConvertToNextLayout, TheEarliestLayoutTypingTheTextIsTheSourceAndTheLastWrapsToTheFirst) {
   Desk d({kUs, kRu, kDe});
   Str16 wide;
   Str8 narrow;
   // ö and ä are German only: the source is the third layout, the target the first.
   ASSERT_TRUE(d.state.convertToNextLayout(str16(u"\u00F6\u00E4"), wide, narrow));
   EXPECT_EQ(std::u16string(view(wide)), u";'");
+  // US and German both type "hallo": the earlier, US, is the source.
+  ASSERT_TRUE(d.state.convertToNextLayout(str16(u"hallo"), wide, narrow));
+  EXPECT_EQ(std::u16string(view(wide)), u"рфддщ");
   // The program's order puts the named layouts first.
   struct Ordered : KeyboardSettings {
     std::string hklOrder() const override { return "04070407 04090409"; }

@@ -168,8 +168,6 @@ TEST_F(KeyEvents, WordBreakingKeysResetAndEnterSounds) {
   tap('B', 0x30);
   EXPECT_EQ(text(kUs), "b");
   EXPECT_NE(std::find(seams.sounds.begin(), seams.sounds.end(), kSndKey), seams.sounds.end());
-  tap(37, 0x4B);  // Left
-  EXPECT_EQ(state.typedKeys.size(), 0);
 }
 
 TEST_F(KeyEvents, DeadKeyThatDoesNotCombineStoresItsOwnCharacter) {
@@ -390,6 +388,22 @@ TEST_F(KeyEvents, TextsKeptKeyByKeyEqualAFullRenderingOfTheTypedKeys) {
     state.renderTexts();
     expectFullRendering(step);
     if (HasFatalFailure()) return;
+  }
+}
+
+TEST_F(KeyEvents, FunctionKeysArrowsAndShiftInsertEndTheWordButF13AndInsertDoNot) {
+  struct Case {
+    uint32_t vk, scan;
+    bool shifted, ends;
+  } cases[] = {{112, 0x3B, false, true}, {123, 0x58, false, true}, {37, 0x4B, false, true},
+               {45, 0x52, true, true},   {124, 0x64, false, false}, {45, 0x52, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.vk);
+    tap(13, 0x1C);
+    tap('A', 0x1E);
+    if (c.shifted) tapShifted(c.vk, c.scan);
+    else tap(c.vk, c.scan);
+    EXPECT_EQ(state.typedKeys.size() == 0, c.ends);
   }
 }
 
