@@ -107,21 +107,22 @@ TEST(ProfilePort, BufferSizeRules) {
   TempFolder dir;
   Str16 ini = dir.file(u"hand.ini");
   writeBytes(ini, kHandWritten);
-
-  Read r = get(ini, u"common", u"key1", u"", 6);
-  EXPECT_EQ(r.ret, 5u);
-  EXPECT_EQ(r.text, u"value");
-  r = get(ini, u"common", u"key1", u"", 17);
-  EXPECT_EQ(r.ret, 16u);
-  r = get(ini, u"common", u"key1", u"", 18);
-  EXPECT_EQ(r.ret, 17u);
-  EXPECT_EQ(r.text, u"value with spaces");
-  r = get(ini, u"common", u"single", u"", 3);
-  EXPECT_EQ(r.ret, 1u);
-  EXPECT_EQ(r.text, u"x");
-  r = get(ini, u"common", u"missing", u"default", 4);
-  EXPECT_EQ(r.ret, 3u);
-  EXPECT_EQ(r.text, u"def");
+  const struct {
+    const char16_t *key, *def;
+    uint32_t size, ret;
+    const char16_t* text;  // null: not checked
+  } cases[] = {
+      {u"key1", u"", 6, 5, u"value"},
+      {u"key1", u"", 17, 16, nullptr},
+      {u"key1", u"", 18, 17, u"value with spaces"},
+      {u"single", u"", 3, 1, u"x"},
+      {u"missing", u"default", 4, 3, u"def"},
+  };
+  for (const auto& c : cases) {
+    Read r = get(ini, u"common", c.key, c.def, c.size);
+    EXPECT_EQ(r.ret, c.ret) << c.size;
+    if (c.text) { EXPECT_EQ(r.text, c.text) << c.size; }
+  }
 }
 
 TEST(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
