@@ -264,12 +264,6 @@ TEST_F(IndexTest, TooDeepTreesAreDamaged) {
   EXPECT_TRUE(ok.hasWord(Str8(std::string(99, 'a').c_str(), 99)));
 }
 
-}  // namespace
-}  // namespace orv
-
-namespace orv {
-namespace {
-
 // Insertion never leaves the look-up tables describing nodes it has moved,
 // even when its own prefix search is the look-up that builds them.
 TEST_F(IndexTest, LookupsStayRightAfterAnInsertionThatBuiltTheJumpTables) {
