@@ -184,18 +184,16 @@ TEST_F(Fixture, OneLetterWordsAndTooLongWordsNeverSwitch) {
   EXPECT_EQ(d->activeLayout(), kUs);
 }
 
+// What runs while switched off is hotkeys_test's; here, that the keys of a
+// hotkey still never reach the application.
 TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
   start();
-  type("{Ctrl+T}");
-  EXPECT_EQ(d->transliterations, 1);
   type("{Ctrl+Alt+D}");
-  EXPECT_TRUE(d->engine.switchedOff());
+  ASSERT_TRUE(d->engine.switchedOff());
   size_t before = d->appKeys().size();
   type("{Ctrl+T}");
-  EXPECT_EQ(d->transliterations, 1);
+  EXPECT_EQ(d->transliterations, 0);
   for (size_t k = before; k < d->appKeys().size(); ++k) EXPECT_EQ(d->appKeys()[k].find(" 54"), std::string::npos);
-  type("{Ctrl+Alt+D}");
-  EXPECT_FALSE(d->engine.switchedOff());
 }
 
 TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
