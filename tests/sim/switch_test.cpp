@@ -46,21 +46,9 @@ struct Fixture : ::testing::Test {
   }
 };
 
-TEST_F(Fixture, SixLetterWordIsRetypedWithEraseCountSeven) {
+TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
   words.add(1251, {"привет"});
   words.add(1252, {"hello"});
-  start();
-  d->clipboardPort.putText(u"keep", 4);
-  type("ghbdtn ");
-  EXPECT_EQ(d->appTextUtf8(), "привет ") << dump();
-  EXPECT_EQ(d->activeLayout(), kRu);
-  EXPECT_EQ(d->shared.eraseCount, 7u);
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
-  EXPECT_NE(std::find(d->sounds.begin(), d->sounds.end(), kSndSwitch), d->sounds.end());
-}
-
-TEST_F(Fixture, PasteSequenceAndEchoChainReachTheApplicationAndRestoreTheClipboardLater) {
-  words.add(1251, {"привет"});
   start();
   d->clipboardPort.putText(u"keep", 4);
   type("ghbdtn ", false);
@@ -69,7 +57,10 @@ TEST_F(Fixture, PasteSequenceAndEchoChainReachTheApplicationAndRestoreTheClipboa
   int backspaces = 0;
   for (auto& k : d->appKeys()) backspaces += k == "down 8";
   EXPECT_EQ(backspaces, 8);
-  EXPECT_EQ(d->appTextUtf8(), "привет ");
+  EXPECT_EQ(d->shared.eraseCount, 7u);
+  EXPECT_EQ(d->appTextUtf8(), "привет ") << dump();
+  EXPECT_EQ(d->activeLayout(), kRu);
+  EXPECT_NE(std::find(d->sounds.begin(), d->sounds.end(), kSndSwitch), d->sounds.end());
   EXPECT_EQ(d->shared.sequenceActive, 0u);
   EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "привет ");  // still pasted text
   d->advance(332);
