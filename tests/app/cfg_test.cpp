@@ -133,20 +133,25 @@ TEST(Settings, DevelIsReadOnceAndOnlyOneMeansOn) {
 }
 
 TEST(Settings, LeadingNumbers) {
-  int32_t v = 0;
-  EXPECT_TRUE(parseLeadingInt(u"  -12x", v));
-  EXPECT_EQ(v, -12);
-  EXPECT_TRUE(parseLeadingInt(u"+7", v));
-  EXPECT_EQ(v, 7);
-  EXPECT_TRUE(parseLeadingInt(u"99999999999", v));
-  EXPECT_EQ(v, INT32_MAX);
-  EXPECT_TRUE(parseLeadingInt(u"18446744073709551617", v));  // 2^64 + 1: would wrap in 64 bits
-  EXPECT_EQ(v, INT32_MAX);
-  EXPECT_TRUE(parseLeadingInt(u"-18446744073709551617", v));
-  EXPECT_EQ(v, INT32_MIN);
-  EXPECT_FALSE(parseLeadingInt(u"x1", v));
-  EXPECT_FALSE(parseLeadingInt(u"-", v));
-  EXPECT_FALSE(parseLeadingInt(u"", v));
+  const struct {
+    const char16_t* text;
+    bool ok;
+    int32_t value;
+  } cases[] = {
+      {u"  -12x", true, -12},
+      {u"+7", true, 7},
+      {u"99999999999", true, INT32_MAX},
+      {u"18446744073709551617", true, INT32_MAX},  // 2^64 + 1: would wrap in 64 bits
+      {u"-18446744073709551617", true, INT32_MIN},
+      {u"x1", false, 0},
+      {u"-", false, 0},
+      {u"", false, 0},
+  };
+  for (const auto& c : cases) {
+    int32_t v = 0;
+    EXPECT_EQ(parseLeadingInt(c.text, v), c.ok) << utf16ToUtf8(c.text);
+    if (c.ok) { EXPECT_EQ(v, c.value) << utf16ToUtf8(c.text); }
+  }
 }
 
 TEST(IniSections, ReadAndWrittenWholeThroughTheGrowingBuffer) {

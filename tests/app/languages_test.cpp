@@ -19,7 +19,7 @@ std::string cultures(const ArrT<MyNLS>& list) {
 }
 
 TEST(InstalledLanguages, SortedFileNamesUpToTheFirstThatNamesNoLocale) {
-  test::TempFolder dir;
+  test::ScratchFolder dir;
   for (const char16_t* f : {u"ru.lng", u"EN.lng", u"en-US.lng", u"uk.LNG", u"notes.txt"}) test::writeBytes(dir.file(f), "");
   createFolder(dir.file(u"de.lng"));  // a folder is no language file
   EXPECT_EQ(cultures(installedLanguages(dir.path())), "en en-US ru uk");

@@ -5,16 +5,16 @@
 
 #include "app/LocalStr.h"
 #include "platform/FileSys.h"
-#include "support/TempFolder.h"
+#include "support/ScratchFolder.h"
 
 namespace orv {
 namespace {
 
 using test::readBytes;
-using test::TempFolder;
+using test::ScratchFolder;
 using test::writeBytes;
 
-struct LangFolder : TempFolder {
+struct LangFolder : ScratchFolder {
   LangFolder() { createFolder(lang()); }
   Str16 lang() const { return file(u"lang"); }
   Str16 lng(std::u16string_view name) const {

@@ -109,12 +109,6 @@ TEST(Policies, NeverTrackedWindowClasses) {
   EXPECT_FALSE(isNeverTrackedClass(std::u16string_view(u"\u0411utton")));
 }
 
-}  // namespace
-}  // namespace orv
-
-namespace orv {
-namespace {
-
 // Removing every policy in the options window is kept, also at the next
 // start; only a section that was never written brings the defaults.
 TEST(Policies, AUserCanClearEveryPolicy) {

@@ -119,12 +119,6 @@ TEST(HotkeyText, NamesPrefixesAndUnnamedKeys) {
   EXPECT_EQ(hotkeyText(109), str16(u"Substract"));
 }
 
-}  // namespace
-}  // namespace orv
-
-namespace orv {
-namespace {
-
 // An event without a key code (vk 0) must not run the hotkeys that have no
 // key: "!!switch" is unbound by default, and a code of modifiers only is no
 // hotkey either.

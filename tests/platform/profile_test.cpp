@@ -6,13 +6,13 @@
 #include <string>
 
 #include "platform/Profile.h"
-#include "support/TempFolder.h"
+#include "support/ScratchFolder.h"
 
 namespace orv {
 namespace {
 
 using test::readBytes;
-using test::TempFolder;
+using test::ScratchFolder;
 using test::writeBytes;
 
 struct Read {
@@ -43,7 +43,7 @@ std::string u16le(std::u16string_view s) {
 }
 
 TEST(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
-  TempFolder dir;
+  ScratchFolder dir;
   Str16 ini = dir.file(u"Orvanta.ini");
   EXPECT_EQ(get(ini, u"common", u"oc_use", u"7").text, u"7");
   EXPECT_EQ(readBytes(ini), "");  // reading creates nothing
@@ -86,7 +86,7 @@ const char kHandWritten[] =
     "k=v";
 
 TEST(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
-  TempFolder dir;
+  ScratchFolder dir;
   Str16 ini = dir.file(u"hand.ini");
   writeBytes(ini, kHandWritten);
 
@@ -104,28 +104,29 @@ TEST(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
 }
 
 TEST(ProfilePort, BufferSizeRules) {
-  TempFolder dir;
+  ScratchFolder dir;
   Str16 ini = dir.file(u"hand.ini");
   writeBytes(ini, kHandWritten);
-
-  Read r = get(ini, u"common", u"key1", u"", 6);
-  EXPECT_EQ(r.ret, 5u);
-  EXPECT_EQ(r.text, u"value");
-  r = get(ini, u"common", u"key1", u"", 17);
-  EXPECT_EQ(r.ret, 16u);
-  r = get(ini, u"common", u"key1", u"", 18);
-  EXPECT_EQ(r.ret, 17u);
-  EXPECT_EQ(r.text, u"value with spaces");
-  r = get(ini, u"common", u"single", u"", 3);
-  EXPECT_EQ(r.ret, 1u);
-  EXPECT_EQ(r.text, u"x");
-  r = get(ini, u"common", u"missing", u"default", 4);
-  EXPECT_EQ(r.ret, 3u);
-  EXPECT_EQ(r.text, u"def");
+  const struct {
+    const char16_t *key, *def;
+    uint32_t size, ret;
+    const char16_t* text;  // null: not checked
+  } cases[] = {
+      {u"key1", u"", 6, 5, u"value"},
+      {u"key1", u"", 17, 16, nullptr},
+      {u"key1", u"", 18, 17, u"value with spaces"},
+      {u"single", u"", 3, 1, u"x"},
+      {u"missing", u"default", 4, 3, u"def"},
+  };
+  for (const auto& c : cases) {
+    Read r = get(ini, u"common", c.key, c.def, c.size);
+    EXPECT_EQ(r.ret, c.ret) << c.size;
+    if (c.text) { EXPECT_EQ(r.text, c.text) << c.size; }
+  }
 }
 
 TEST(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
-  TempFolder dir;
+  ScratchFolder dir;
   Str16 ini = dir.file(u"hand.ini");
   writeBytes(ini, kHandWritten);
   ASSERT_TRUE(writeProfileString(u"common", u"KEY1", u"new", ini));
@@ -146,7 +147,7 @@ TEST(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
 }
 
 TEST(ProfilePort, AnsiUtf8AndUtf16Files) {
-  TempFolder dir;
+  ScratchFolder dir;
   Str16 ansi = dir.file(u"ansi.ini");
   writeBytes(ansi, "[common]\r\nname=caf\xE9\r\n");
   EXPECT_EQ(get(ansi, u"common", u"name").text, u"caf\u00E9");
@@ -168,7 +169,7 @@ TEST(ProfilePort, AnsiUtf8AndUtf16Files) {
 }
 
 TEST(ProfilePort, SectionsAreReadAndReplacedWhole) {
-  TempFolder dir;
+  ScratchFolder dir;
   Str16 ini = dir.file(u"s.ini");
   Str8 ini8 = dir.file8("s.ini");
   writeBytes(ini,
@@ -216,7 +217,7 @@ TEST(ProfilePort, SectionsAreReadAndReplacedWhole) {
 }
 
 TEST(ProfilePort, MissingFileSectionWriteCreatesIt) {
-  TempFolder dir;
+  ScratchFolder dir;
   ASSERT_TRUE(writeProfileSectionA("exe_mark", "hl.exe=0\0explorer.exe=63\0\0", dir.file8("new.ini")));
   EXPECT_EQ(readBytes(dir.file(u"new.ini")), "[exe_mark]\r\nhl.exe=0\r\nexplorer.exe=63\r\n");
 }

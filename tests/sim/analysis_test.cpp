@@ -46,6 +46,8 @@ TEST_F(Analysis, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
     EXPECT_EQ(d->engine.wide().wordTerminated, c.terminated);
     EXPECT_EQ(d->engine.wide().allOdd, c.allOdd);
   }
+  type("{Enter}hello. ");
+  EXPECT_EQ(std::string(view(d->engine.analizer(d->state.buffer(kUs))->shape)), "ps");
 }
 
 TEST_F(Analysis, AOneLetterWordIsNeverLookedUp) {

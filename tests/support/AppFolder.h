@@ -2,11 +2,11 @@
 // A fresh module folder for one test: the program's paths and every setting
 // object point into a new temporary folder while the object lives, and back
 // to the previous folder (settings unread again) afterwards.
-#include "support/TempFolder.h"
+#include "support/ScratchFolder.h"
 
 namespace orv::test {
 
-class AppFolder : public TempFolder {
+class AppFolder : public ScratchFolder {
  public:
   AppFolder();
   ~AppFolder();

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace orv::test {
 
@@ -35,6 +36,15 @@ Str16 ScratchFolder::file(std::string_view relative) const {
   out.append(rel);
   return out;
 }
+
+Str16 ScratchFolder::file(std::u16string_view name) const {
+  Str16 p = myPath;
+  p.append(u'\\');
+  appendText(p, name);
+  return p;
+}
+
+Str8 ScratchFolder::file8(std::string_view name) const { return toNarrow(file(view(utf8ToUtf16(name))), kCpAnsi); }
 
 Str16 ScratchFolder::folder(std::string_view relative) const {
   Str16 full = file(relative);

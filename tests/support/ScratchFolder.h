@@ -1,7 +1,8 @@
 #pragma once
 // A fresh folder under the user's temporary folder for one test, removed
 // with everything in it when the test ends. Works on both builds (under Wine
-// the temporary folder is a Windows path).
+// the temporary folder is a Windows path; the Linux file port reads "\" as
+// "/", so "\" paths are valid on both).
 
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ class ScratchFolder {
   const Str16& path() const { return myPath; }
   // path + separator + relative path (UTF-8, '/' separated).
   Str16 file(std::string_view relative) const;
+  // path + "\" + name (name may hold further "\"), as the program builds paths.
+  Str16 file(std::u16string_view name) const;
+  Str8 file8(std::string_view name) const;  // file(name) in the ANSI code page
   // Creates a sub-folder (and its parents).
   Str16 folder(std::string_view relative) const;
 

@@ -18,10 +18,11 @@ constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kDe = 0x04070407;
 
 struct Desk {
   sim::SimKeyboard kb;
-  KeyboardSettings settings;
+  KeyboardSettings plain;
   KeyboardSeams seams;
-  KeyboardState state{kb, settings, seams};
-  explicit Desk(std::initializer_list<Hkl> layouts) {
+  KeyboardState state;
+  explicit Desk(std::initializer_list<Hkl> layouts, KeyboardSettings* settings = nullptr)
+      : state(kb, settings ? *settings : plain, seams) {
     ArrT<Hkl> list;
     for (Hkl h : layouts) list.append(h);
     kb.setInstalled(list.data(), list.size());
@@ -107,15 +108,10 @@ TEST(ConvertToNextLayout, TheEarliestLayoutTypingTheTextIsTheSourceAndTheLastWra
   struct Ordered : KeyboardSettings {
     std::string hklOrder() const override { return "04070407 04090409"; }
   } ordered;
-  sim::SimKeyboard kb;
-  Hkl list[] = {kUs, kRu, kDe};
-  kb.setInstalled(list, 3);
-  KeyboardSeams seams;
-  KeyboardState state(kb, ordered, seams);
-  state.syncLayouts();
-  ASSERT_EQ(state.analysisOrder.size(), 3);
-  EXPECT_EQ(state.analysisOrder[0]->layout, kDe);
-  ASSERT_TRUE(state.convertToNextLayout(str16(u"\u00F6\u00E4"), wide, narrow));
+  Desk o({kUs, kRu, kDe}, &ordered);
+  ASSERT_EQ(o.state.analysisOrder.size(), 3);
+  EXPECT_EQ(o.state.analysisOrder[0]->layout, kDe);
+  ASSERT_TRUE(o.state.convertToNextLayout(str16(u"\u00F6\u00E4"), wide, narrow));
   EXPECT_EQ(std::u16string(view(wide)), u";'");  // de -> us, the next in the program's order
 }
 
@@ -149,14 +145,12 @@ std::u16string twoKeyChars(const LayoutCharMap& m) {
 }
 
 TEST(RoundTrip, EveryOrderedPairOfLayoutsExceptTheNamedKeys) {
+  Desk d({});
   ArrT<Hkl> all;
   for (int32_t i = 0; i < simLayoutCount(); ++i) all.append(simLayoutAt(i).hkl);
-  sim::SimKeyboard kb;
-  kb.setInstalled(all.data(), all.size());
-  KeyboardSettings settings;
-  KeyboardSeams seams;
-  KeyboardState state(kb, settings, seams);
-  ASSERT_TRUE(state.syncLayouts());
+  d.kb.setInstalled(all.data(), all.size());
+  ASSERT_TRUE(d.state.syncLayouts());
+  KeyboardState& state = d.state;
 
   // The named exceptions are exactly what the maps hold.
   for (const Exceptions& e : kExceptions) {

@@ -60,8 +60,8 @@ TEST_F(DicToolTest, BuildThenCheck) {
   EXPECT_EQ(b.out,
             "read 7 words: 4 plain, 1 cased; skipped 1 the code page cannot hold, 1 of 100 bytes or more\n");
 
-  ToolRun c = dictool({"check", path("ru_RU"), "привет", "при", "Москва", "москва", "елка", "ёлка", "ЕЛКА", "ЁЛКА", "hello",
-                   "xyz", "çava"});
+  // What the answers mean is the dictionary tests'; here, that the options reach it.
+  ToolRun c = dictool({"check", path("ru_RU"), "привет", "при", "Москва", "москва", "елка", "ЁЛКА", "xyz"});
   ASSERT_EQ(c.rc, 0) << c.err;
   EXPECT_EQ(c.out,
             "привет\t1\t1\n"
@@ -69,12 +69,8 @@ TEST_F(DicToolTest, BuildThenCheck) {
             "Москва\t1\t1\n"
             "москва\t0\t0\n"
             "елка\t1\t1\n"
-            "ёлка\t1\t1\n"
-            "ЕЛКА\t1\t1\n"
             "ЁЛКА\t0\t0\n"  // the equality file maps only the small letter
-            "hello\t1\t1\n"
-            "xyz\t0\t0\n"
-            "çava\t0\t0\n");
+            "xyz\t0\t0\n");
 
   ToolRun s = dictool({"check", path("ru_RU"), "-"}, "кот\nкоты\n");
   EXPECT_EQ(s.out, "кот\t1\t1\nкоты\t0\t0\n");
@@ -117,12 +113,6 @@ TEST_F(DicToolTest, ADamagedIndexIsReportedAndReadAsEmpty) {
   EXPECT_EQ(c.out, "a\t0\t0\n");
   EXPECT_NE(c.err.find("is not a valid index"), std::string::npos);
 }
-
-}  // namespace
-}  // namespace orv
-
-namespace orv {
-namespace {
 
 // A target that cannot be written exits with 1, whatever part of it fails.
 TEST_F(DicToolTest, AnUnwritableTargetExitsWithOne) {

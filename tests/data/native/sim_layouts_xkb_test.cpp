@@ -10,7 +10,7 @@
 
 #include "platform/SimLayouts.h"
 #include "platform/Text.h"
-#include "support/XkbSymbols.h"
+#include "data/native/XkbSymbols.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/XkbSymbols.h"
+#include "data/native/XkbSymbols.h"
 
 #include <fstream>
 #include <regex>
