@@ -58,12 +58,12 @@ void BM_TypeWordInItsLayout(benchmark::State& st) {
 }
 BENCHMARK(BM_TypeWordInItsLayout);
 
-// The same keys with the US layout active: analysis, decision, and the
-// whole retype (clipboard, paste sequence, echo chain, restore).
-void BM_TypeWordWrongLayoutAndSwitch(benchmark::State& st) {
+// A Russian word typed with the US layout active: analysis, decision, and
+// the whole retype (clipboard, paste sequence, echo chain, restore).
+void typeWordInTheWrongLayout(benchmark::State& st, const char* text) {
   Typing& t = typing();
   if (!t.ok) return st.SkipWithError("the shipped dictionaries are missing (scripts/dictionaries)");
-  Str16 word = utf8ToUtf16("выход ");  // "ы" keeps Ukrainian out of the tie;
+  Str16 word = utf8ToUtf16(text);
   const SimLayout& ru = *findSimLayout("ru");
   for (auto _ : st) {
     t.fresh("us");
@@ -73,23 +73,11 @@ void BM_TypeWordWrongLayoutAndSwitch(benchmark::State& st) {
   }
   st.SetItemsProcessed(st.iterations() * word.size());
 }
+// "ы" keeps Ukrainian out: one candidate layout.
+void BM_TypeWordWrongLayoutAndSwitch(benchmark::State& st) { typeWordInTheWrongLayout(st, "выход "); }
 BENCHMARK(BM_TypeWordWrongLayoutAndSwitch);
-
-// A word both Cyrillic layouts render alike: the switch goes through the
-// per-language tie resolution.
-void BM_TypeWordWrongLayoutSameInTwoLayouts(benchmark::State& st) {
-  Typing& t = typing();
-  if (!t.ok) return st.SkipWithError("the shipped dictionaries are missing (scripts/dictionaries)");
-  Str16 word = utf8ToUtf16("привет ");
-  const SimLayout& ru = *findSimLayout("ru");
-  for (auto _ : st) {
-    t.fresh("us");
-    simtool::DesktopTyper typer(*t.desk);
-    for (char16_t c : word) typer.typeCharAs(c, ru);
-    t.desk->idle();
-  }
-  st.SetItemsProcessed(st.iterations() * word.size());
-}
+// Both Cyrillic layouts render it alike: the per-language tie resolution.
+void BM_TypeWordWrongLayoutSameInTwoLayouts(benchmark::State& st) { typeWordInTheWrongLayout(st, "привет "); }
 BENCHMARK(BM_TypeWordWrongLayoutSameInTwoLayouts);
 
 // The per-key time of onKeyEvent over a run of keys, as counters.
