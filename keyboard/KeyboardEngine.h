@@ -111,6 +111,12 @@ class KeyboardEngine : public KeyboardSeams {
   void carryOutSwitch(KeyboardState&, KeybBuffer* target) override;
   void playSound(int index) override { myHost.playSound(index); }
   void textReset() override { ++myShared.resetCount; }
+  void notifyMenuKeyUp() override { myHost.requestClipboardCheck(); }
+  // The middle button's menu and copy by mouse join with the clipboard menu.
+  uint32_t offerMouseToClipboard(KeyboardState&, const MouseEventRecord&) override {
+    myHost.requestClipboardCheck();
+    return 0;
+  }
   void bufferCreated(KeybBuffer& buffer) override;
   void bufferDestroyed(KeybBuffer& buffer) override;
 

@@ -32,6 +32,10 @@ class KeyboardHost {
   // KeyboardEngine::restoreClipboard(loan) with the keyboard lock held.
   virtual void postRestoreClipboard(uint32_t loan) = 0;
 
+  // Message 1136 to the popup menu thread: look at the clipboard for the
+  // history (after each key-up and mouse button event where the program works).
+  virtual void requestClipboardCheck() {}
+
   // IsWindow and ClientToScreen of (0, 0).
   virtual bool isWindow(uint32_t /*hwnd*/) { return false; }
   virtual void clientOrigin(uint32_t /*hwnd*/, int32_t& x, int32_t& y) { x = y = 0; }

@@ -1,9 +1,8 @@
 // The receiver: a message-only window on a thread of its own that the hook
 // library calls synchronously for every key (1124) and mouse event (1125),
 // that takes the library's echoes (1126) and layout notices (1127), reset
-// requests (1123), its own timer (9753) and the clipboard restores (1137,
-// timer 1137). Keys, mouse button events and echoes go to the keyboard
-// engine. It answers each event quickly; work that needs the application to
+// requests (1123) and its own timer (9753). Keys, mouse button events and
+// echoes go to the keyboard engine. It answers each event quickly; work that needs the application to
 // act is posted back to it.
 
 #include <cstring>
@@ -23,7 +22,6 @@ HWND g_receiver = nullptr;
 DWORD g_receiverThread = 0;
 FrameKeyReceiver g_frameKeys;
 KeyReceiver* g_keys = &g_frameKeys;
-uint32_t g_restoreLoan = 0;
 
 const char* kindText(const KeyOutcome& o) {
   switch (o.kind) {
@@ -108,12 +106,6 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       keyboardEcho(static_cast<uint32_t>(lp));
       return 0;
     }
-    case kMsgRestoreClipboard:
-      // Stands in for the popup menu thread until it exists: a newer loan
-      // replaces the pending one (the engine restores only the latest).
-      g_restoreLoan = static_cast<uint32_t>(wp);
-      SetTimer(w, kRestoreClipboardTimerId, kRestoreClipboardDelayMs, nullptr);
-      return 0;
     case hook::kMsgLayoutActivated:
       updateTrayIconForLayout(static_cast<uintptr_t>(lp));
       return 0;
@@ -121,10 +113,6 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       if (wp == hook::kReceiverTimerId) {
         SynchObject::Guard guard(keyboardLock());
         g_keys->syncLayouts();
-      } else if (wp == kRestoreClipboardTimerId) {
-        KillTimer(w, kRestoreClipboardTimerId);
-        SynchObject::Guard guard(keyboardLock());
-        if (keyboardRestoreClipboard(g_restoreLoan)) trace("clipboard restored\n");
       }
       return 0;
     default:

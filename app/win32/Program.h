@@ -32,9 +32,12 @@ constexpr UINT kMsgTraySetIcon = WM_USER + kTrayBase + 4;// 1361
 // Posted by the receiver when the on/off hotkey was pressed (wParam: 1 when
 // the program is now off).
 constexpr UINT kMsgToggleOnOff = WM_APP + 1;
-// To the receiver's window: restore the borrowed clipboard 333 ms from now
-// (wParam: the loan number).
+// To the popup menu thread's window (MenuThread.cpp): check the clipboard
+// for the history; restore the borrowed clipboard 333 ms from now (wParam:
+// the loan number); have the hook library copy in a thread (lParam).
+constexpr UINT kMsgCheckClipboard = WM_USER + 112;    // 1136
 constexpr UINT kMsgRestoreClipboard = WM_USER + 113;  // 1137
+constexpr UINT kMsgCopyByMouse = WM_USER + 114;       // 1138
 constexpr UINT kRestoreClipboardTimerId = 1137;
 constexpr UINT kRestoreClipboardDelayMs = 333;
 
@@ -113,6 +116,17 @@ HWND receiverWindow();
 // The keyboard lock: the keyboard state's own once it exists, held around
 // everything the receiver hands to the keyboard engine.
 SynchObject& keyboardLock();
+
+// The popup menu thread (MenuThread.cpp): started once; posting to its
+// window is safe from any thread (nothing happens before it exists).
+bool startMenuThread();
+HWND menuThreadWindow();
+void postToMenuThread(UINT message, WPARAM wp, LPARAM lp);
+
+// The clipboard history and the notes (ProgramStores.cpp): loaded once at
+// start-up; the capture runs on the menu thread (message 1136).
+void loadProgramStores();
+void checkProgramClipboard();
 
 // Tray (TrayIcon.cpp).
 bool attachTrayHandler(HWND mainWindow);

@@ -53,11 +53,8 @@ class ProgramHost final : public KeyboardHost {
   void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override {
     PostThreadMessageW(thread, hook::kThreadCommand, command, lParam);
   }
-  // The popup menu thread does not exist yet: the receiver's own window
-  // takes message 1137 and restores 333 ms later (DllReceiver.cpp).
-  void postRestoreClipboard(uint32_t loan) override {
-    PostMessageW(receiverWindow(), kMsgRestoreClipboard, loan, 0);
-  }
+  void postRestoreClipboard(uint32_t loan) override { postToMenuThread(kMsgRestoreClipboard, loan, 0); }
+  void requestClipboardCheck() override { postToMenuThread(kMsgCheckClipboard, 0, 0); }
   bool isWindow(uint32_t hwnd) override { return hwnd != 0 && IsWindow(toWindow(hwnd)); }
   void clientOrigin(uint32_t hwnd, int32_t& x, int32_t& y) override {
     POINT p = {0, 0};

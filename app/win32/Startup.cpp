@@ -175,8 +175,10 @@ int runProgram(HINSTANCE instance) {
   // parts.
   KeyReceiver* keys = startKeyboard();                                // 19.2, 19.4, 19.6, 19.7
   loadSounds();                                                       // 19.8
-  // 19.9 to 19.11: clipboard history and notes, popup menu. 19.12: the
-  // hotkey table with its default codes is built with the engine.
+  loadProgramStores();                                                // 19.9
+  // 19.10: the menu window class joins with the popup menu.
+  if (!startMenuThread()) trace("menu thread failed\n");             // 19.11
+  // 19.12: the hotkey table with its default codes is built with the engine.
   if (!startReceiver(keys)) return 1;                                 // 19.13
   while (g_program.shared->receiver == 0) Sleep(1);                   // 19.14
   loadKeyboardHotkeys();                                              // 19.15
