@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clipboard/History.h"
+
+namespace orv {
+namespace {
+
+std::vector<std::u16string> listOf(const ClipboardHistory& h) {
+  std::vector<std::u16string> out;
+  for (const Str16& e : h.entries()) out.emplace_back(view(e));
+  return out;
+}
+
+// What a run of clipboard checks leaves: each step offers the text found on
+// the clipboard ("\x01" opens the menu, "\x02" closes it) and counts the
+// saves the caller makes for the changes reported.
+struct CaptureCase {
+  const char* name;
+  int32_t capacity;
+  std::vector<std::u16string> clipboard;
+  std::vector<std::u16string> history;
+  int saves;
+};
+
+TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
+  const std::vector<CaptureCase> cases = {
+      {"a b a moves a back to the top", 30, {u"a", u"b", u"a"}, {u"a", u"b"}, 3},
+      {"the same text twice is taken once", 30, {u"a", u"a"}, {u"a"}, 1},
+      {"an empty text adds nothing but is seen", 30, {u"a", u"", u"b", u""}, {u"b", u"a"}, 2},
+      {"seen again after an empty clipboard, already on top", 30, {u"a", u"", u"a"}, {u"a"}, 1},
+      {"case matters", 30, {u"Ab", u"ab"}, {u"ab", u"Ab"}, 2},
+      {"the oldest falls out", 2, {u"a", u"b", u"c"}, {u"c", u"b"}, 3},
+      {"copies while the menu is open wait for the next check", 30, {u"a", u"\x01", u"b", u"\x02", u"b"}, {u"b", u"a"}, 2},
+  };
+  for (const CaptureCase& c : cases) {
+    ClipboardHistory h(c.capacity);
+    int saves = 0;
+    for (const std::u16string& t : c.clipboard) {
+      if (t == u"\x01" || t == u"\x02") {
+        h.setMenuOpen(t == u"\x01");
+        continue;
+      }
+      if (h.offerCapture(str16(t))) ++saves;
+    }
+    EXPECT_EQ(listOf(h), c.history) << c.name;
+    EXPECT_EQ(saves, c.saves) << c.name;
+  }
+}
+
+TEST(ClipboardHistory, TheThirtyFirstTextDropsTheOldest) {
+  ClipboardHistory h(10 + 20);
+  for (int i = 1; i <= 31; ++i) EXPECT_TRUE(h.add(utf8ToUtf16("text " + std::to_string(i))));
+  ASSERT_EQ(h.size(), 30);
+  EXPECT_EQ(view(h.at(0)), u"text 31");
+  EXPECT_EQ(view(h.at(29)), u"text 2");
+  EXPECT_EQ(h.find(str16(u"text 1")), -1);
+}
+
+TEST(ClipboardHistory, ATextTooLongForTheFileIsNeverStored) {
+  ClipboardHistory h;
+  Str16 longest, tooLong;
+  longest.fill(u'x', ClipboardHistory::kMaxEntryUnits);
+  tooLong.fill(u'y', ClipboardHistory::kMaxEntryUnits + 1);
+  EXPECT_FALSE(h.add(tooLong));
+  EXPECT_FALSE(h.offerCapture(tooLong));
+  EXPECT_EQ(h.size(), 0);
+  EXPECT_TRUE(h.add(longest));
+  EXPECT_EQ(h.size(), 1);
+}
+
+TEST(ClipboardHistory, RemoveClearAndLoweredCapacity) {
+  ClipboardHistory h(5);
+  for (const char16_t* t : {u"a", u"b", u"c", u"d"}) h.add(str16(t));
+  EXPECT_FALSE(h.remove(4));
+  EXPECT_FALSE(h.remove(-1));
+  EXPECT_TRUE(h.remove(1));  // "c"
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"d", u"b", u"a"}));
+  h.setCapacity(2);
+  EXPECT_TRUE(h.add(str16(u"d")));  // already on top, but the list is cut to the new capacity
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"d", u"b"}));
+  EXPECT_TRUE(h.clear());
+  EXPECT_FALSE(h.clear());
+}
+
+TEST(ClipboardHistory, LoadedTextsAreAppendedOnceUpToTheLimit) {
+  ClipboardHistory h;
+  h.add(str16(u"b"));
+  ArrT<Str16> loaded;
+  for (const char16_t* t : {u"a", u"", u"b", u"a", u"c", u"d"}) loaded.append(str16(t));
+  h.appendLoaded(loaded, 3);
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"b", u"a", u"c"}));
+}
+
+}  // namespace
+}  // namespace orv
