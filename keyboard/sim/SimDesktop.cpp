@@ -244,7 +244,7 @@ void SimDesktop::appKey(uint32_t vk, bool up) {
     } else if (vk == 'C' && lo != hi) {
       Str16 t;
       for (int32_t k = lo; k < hi; ++k) t.append(myText[k]);
-      clipboard.setClipboardData(true, t);
+      clipboardPort.userCopy(t.data(), t.size());  // a user's copy: no private marks
     } else if (vk == 'A') {
       myAnchor = 0;
       myCaret = myText.size();

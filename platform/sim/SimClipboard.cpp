@@ -1,9 +1,14 @@
 #include "platform/sim/SimClipboard.h"
 
-#include <cstring>
+#include "core/Str.h"
+#include "platform/Text.h"
 
 namespace orv {
 namespace sim {
+
+namespace {
+constexpr unsigned kFirstRegistered = 0xC000;
+}
 
 bool SimClipboard::open() {
   ++myOpenCalls;
@@ -20,12 +25,41 @@ bool SimClipboard::empty() {
   return true;
 }
 
-bool SimClipboard::isFormatAvailable(unsigned format) { return myFormats.contains(format); }
+ArrT<char>* SimClipboard::find(unsigned format) {
+  for (auto& f : myFormats)
+    if (f.first == format) return &f.second;
+  return nullptr;
+}
+
+bool SimClipboard::isFormatAvailable(unsigned format) { return find(format) != nullptr; }
+
+unsigned SimClipboard::enumFormats(unsigned format) {
+  if (!myOpen) return 0;
+  size_t k = 0;
+  if (format != 0) {
+    while (k < myFormats.size() && myFormats[k].first != format) ++k;
+    ++k;
+  }
+  return k < myFormats.size() ? myFormats[k].first : 0;
+}
+
+unsigned SimClipboard::registerFormat(const char16_t* name) {
+  if (!name || !*name) return 0;
+  std::u16string n(name);
+  for (size_t k = 0; k < myRegistered.size(); ++k)
+    if (myRegistered[k] == n) return kFirstRegistered + static_cast<unsigned>(k);
+  myRegistered.push_back(n);
+  return kFirstRegistered + static_cast<unsigned>(myRegistered.size() - 1);
+}
+
+int64_t SimClipboard::dataSize(unsigned format) {
+  const ArrT<char>* b = myOpen ? find(format) : nullptr;
+  return b ? b->size() : -1;
+}
 
 bool SimClipboard::getData(unsigned format, ArrT<char>& block) {
   block.clear();
-  if (!myOpen) return false;
-  const ArrT<char>* b = myFormats.get(format);
+  const ArrT<char>* b = myOpen ? find(format) : nullptr;
   if (!b) return false;
   block = *b;
   return true;
@@ -34,7 +68,8 @@ bool SimClipboard::getData(unsigned format, ArrT<char>& block) {
 bool SimClipboard::setData(unsigned format, const void* bytes, int32_t size) {
   if (!myOpen || size < 0) return false;
   ArrT<char> b(static_cast<const char*>(bytes), size);
-  myFormats.put(format, b);
+  if (ArrT<char>* old = find(format)) *old = b;
+  else myFormats.emplace_back(format, b);
   return true;
 }
 
@@ -42,7 +77,19 @@ void SimClipboard::putText(const char16_t* text, int32_t len) {
   myFormats.clear();
   ArrT<char> b(reinterpret_cast<const char*>(text), len * 2);
   b.append("\0\0", 2);
-  myFormats.put(kCfUnicodeText, b);
+  myFormats.emplace_back(kCfUnicodeText, b);
+}
+
+bool SimClipboard::userCopy(const char16_t* text, int32_t len) {
+  if (!open()) return false;
+  empty();
+  Str16 t(text, len);
+  Str8 ansi = toNarrow(t, kCpAnsi);
+  t.append(u'\0');
+  setData(kCfUnicodeText, t.data(), t.size() * 2);
+  setData(kCfText, ansi.data(), ansi.size() + 1);
+  close();
+  return true;
 }
 
 void SimClipboard::reset() {

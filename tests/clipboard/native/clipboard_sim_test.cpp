@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "clipboard/Clipboard.h"
 #include "core/DebugLog.h"
 #include "platform/sim/SimClipboard.h"
@@ -99,6 +102,134 @@ TEST_F(ClipboardSim, AddAnsiTextKeepsTheUnicodeText) {
   EXPECT_TRUE(cb.getData(kCfUnicodeText, uni));
   cb.close();
   EXPECT_EQ(std::string(ansi.data()), "na\xEFve");
+}
+
+// A clipboard another program filled with these formats (bytes as given).
+void fill(sim::SimClipboard& cb, std::initializer_list<std::pair<unsigned, std::string>> formats) {
+  ASSERT_TRUE(cb.open());
+  cb.empty();
+  for (auto& [id, bytes] : formats) cb.setData(id, bytes.data(), static_cast<int32_t>(bytes.size()));
+  cb.close();
+}
+
+std::string bytesOf(sim::SimClipboard& cb, unsigned format) {
+  ArrT<char> b;
+  EXPECT_TRUE(cb.open());
+  bool there = cb.getData(format, b);
+  cb.close();
+  return there ? std::string(b.data(), b.size()) : std::string("(absent)");
+}
+
+std::string dword(uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+
+std::string utf16Block(const std::u16string& s) {
+  return std::string(reinterpret_cast<const char*>(s.c_str()), (s.size() + 1) * 2);
+}
+
+TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
+  unsigned custom = cb.registerFormat(u"Orvanta test format");
+  const std::string dib("\x28\0\0\0\x02\0\0\0\xff\x00\x7f", 11), drop("\x14\0\0\0files\0\0", 13);
+  fill(cb, {{kCfUnicodeText, utf16Block(u"caf\u00E9")},
+            {kCfText, std::string("caf\xE9\0", 5)},
+            {2, "hbitmap"},  // handle-only formats cannot be copied as bytes
+            {8, dib},
+            {15, drop},
+            {0x2A0, "private handle"},
+            {custom, std::string("\0\x01\x02", 3)}});
+  ASSERT_TRUE(clip.saveClipboard(true));
+  EXPECT_TRUE(cb.formats().empty());
+  ASSERT_TRUE(clip.setClipboardData(true, str16(u"borrowed")));
+  clip.restoreClipboard();
+  std::vector<unsigned> ids;
+  for (auto& f : cb.formats()) ids.push_back(f.first);
+  EXPECT_EQ(ids, (std::vector<unsigned>{kCfUnicodeText, kCfText, 8, 15, custom}));  // no marks either
+  EXPECT_EQ(bytesOf(cb, 8), dib);
+  EXPECT_EQ(bytesOf(cb, 15), drop);
+  EXPECT_EQ(bytesOf(cb, custom), std::string("\0\x01\x02", 3));
+  EXPECT_EQ(bytesOf(cb, kCfText), std::string("caf\xE9\0", 5));
+}
+
+TEST_F(ClipboardSim, PastedTextIsMarkedPrivateButAnAddedAnsiTextIsNot) {
+  for (bool open : {true, false}) {
+    cb.reset();
+    if (!open) {
+      ASSERT_TRUE(cb.open());
+      cb.empty();
+    }
+    ASSERT_TRUE(clip.setClipboardData(open, str16(u"paste")));
+    if (!open) cb.close();
+    EXPECT_NE(bytesOf(cb, cb.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing")), "(absent)");
+    EXPECT_EQ(bytesOf(cb, cb.registerFormat(u"CanIncludeInClipboardHistory")), dword(0));
+    EXPECT_EQ(bytesOf(cb, cb.registerFormat(u"CanUploadToCloudClipboard")), dword(0));
+  }
+  cb.putText(u"copied", 6);
+  clip.addAnsiText();
+  EXPECT_EQ(cb.formats().size(), 2u);
+}
+
+TEST_F(ClipboardSim, CaptureTakesOnlyPublicTextWithinTheLimit) {
+  unsigned exclude = cb.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing");
+  unsigned ignore = cb.registerFormat(u"Clipboard Viewer Ignore");
+  unsigned history = cb.registerFormat(u"CanIncludeInClipboardHistory");
+  const std::string secret = utf16Block(u"secret");
+  struct Case {
+    const char* what;
+    std::function<void()> setUp;
+    CaptureResult result;
+    size_t length;
+  } cases[] = {
+      {"empty clipboard", [&] { fill(cb, {}); }, CaptureResult::Nothing, 0},
+      {"empty text", [&] { fill(cb, {{kCfUnicodeText, utf16Block(u"")}}); }, CaptureResult::Nothing, 0},
+      {"only ANSI text", [&] { fill(cb, {{kCfText, "abc"}}); }, CaptureResult::Nothing, 0},
+      {"4999 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(4999, u'a'))}}); },
+       CaptureResult::Text, 4999},
+      {"5000 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(5000, u'a'))}}); },
+       CaptureResult::TooLarge, 0},
+      {"exclusion mark", [&] { fill(cb, {{kCfUnicodeText, secret}, {exclude, ""}}); }, CaptureResult::Private, 0},
+      {"viewer ignore", [&] { fill(cb, {{kCfUnicodeText, secret}, {ignore, "x"}}); }, CaptureResult::Private, 0},
+      {"history 0", [&] { fill(cb, {{history, dword(0)}, {kCfUnicodeText, secret}}); }, CaptureResult::Private, 0},
+      {"history 1", [&] { fill(cb, {{history, dword(1)}, {kCfUnicodeText, secret}}); }, CaptureResult::Text, 6},
+      {"history too short", [&] { fill(cb, {{history, "\1"}, {kCfUnicodeText, secret}}); },
+       CaptureResult::Private, 0},
+      {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, CaptureResult::Private, 0},
+      {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, CaptureResult::NotOpened, 0},
+  };
+  for (auto& c : cases) {
+    cb.reset();
+    c.setUp();
+    Str16 text = str16(u"stale");
+    int32_t opens = cb.openCalls();
+    EXPECT_EQ(clip.captureText(text), c.result) << c.what;
+    EXPECT_EQ(static_cast<size_t>(text.size()), c.length) << c.what;
+    EXPECT_EQ(cb.openCalls() - opens, 1) << c.what;  // no retry
+    EXPECT_FALSE(cb.isOpen()) << c.what;
+  }
+}
+
+// A clipboard too large to keep, or one that stays busy, is never borrowed:
+// it is left as it is rather than lost.
+TEST_F(ClipboardSim, AClipboardThatCannotBeKeptIsNotBorrowed) {
+  struct HugeClipboard : sim::SimClipboard {
+    int64_t dataSize(unsigned format) override {
+      return format == 8 ? Clipboard::kSaveLimit : SimClipboard::dataSize(format);
+    }
+  };
+  HugeClipboard huge;
+  Clipboard hugeClip{huge};
+  fill(huge, {{kCfUnicodeText, utf16Block(u"a")}, {8, "a huge image"}});
+  fill(cb, {{8, "image"}});
+  cb.holdOpenUntil(cb.tickCount() + 5000);
+  std::pair<sim::SimClipboard*, Clipboard*> users[] = {{&huge, &hugeClip}, {&cb, &clip}};
+  for (auto [c, clipboard] : users) {
+    Clipboard& user = *clipboard;
+    auto before = c->formats();
+    EXPECT_FALSE(user.saveClipboard(true));
+    c->holdOpenUntil(0);
+    EXPECT_FALSE(user.setClipboardData(true, str16(u"paste")));
+    user.restoreClipboard();
+    EXPECT_EQ(c->formats(), before);
+    EXPECT_TRUE(user.setClipboardData(true, str16(u"paste")));  // the refusal ends with the restore
+  }
 }
 
 }  // namespace

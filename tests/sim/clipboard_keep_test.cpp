@@ -1,0 +1,55 @@
+// A retype borrows the clipboard: whatever the user had there, an image or a
+// list of copied files as well as a text, is back afterwards byte for byte,
+// and the pasted word itself is marked private meanwhile.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "support/WordSet.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+
+namespace orv {
+namespace {
+
+constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+
+TEST(ClipboardKept, AnAutoSwitchLeavesAnImageOrAFileListOnTheClipboard) {
+  struct Content {
+    const char* what;
+    unsigned format;
+    std::string bytes;
+  } contents[] = {
+      {"image", 8, std::string("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00", 24)},
+      {"file list", 15, std::string("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0C\0:\0\\\0a\0\0\0\0\0", 34)},
+  };
+  for (auto& c : contents) {
+    KeyboardSettings settings;
+    test::WordSet words;
+    words.add(1251, {"привет"});
+    auto d = std::make_unique<sim::SimDesktop>(std::vector<Hkl>{kUs, kRu}, settings);
+    d->dictionary = [&words](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    ASSERT_TRUE(d->clipboardPort.open());
+    d->clipboardPort.empty();
+    d->clipboardPort.setData(c.format, c.bytes.data(), static_cast<int32_t>(c.bytes.size()));
+    d->clipboardPort.close();
+    auto before = d->clipboardPort.formats();
+
+    simtool::DesktopTyper typer(*d);
+    typer.settle = false;
+    std::string err;
+    ASSERT_TRUE(typer.runScript("ghbdtn ", err)) << err;
+    d->pump();
+    EXPECT_EQ(d->appTextUtf8(), "привет ") << c.what;
+    EXPECT_TRUE(d->clipboardPort.isFormatAvailable(
+        d->clipboardPort.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing")))
+        << c.what;
+    d->advance(333);
+    EXPECT_EQ(d->clipboardRestores, 1) << c.what;
+    EXPECT_EQ(d->clipboardPort.formats(), before) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace orv
