@@ -22,6 +22,8 @@
 
 namespace orv {
 
+class NotesStore;
+
 // The last replacement, to be replayed by "!!switch_back".
 struct SwitchRecord {
   Str16 text;
@@ -86,6 +88,11 @@ class KeyboardEngine : public KeyboardSeams {
   const SwitchRecord& redoRecord() const { return myRedo; }
   // The application's keyboard state after the last sequence.
   const uint8_t* keyStateAfterSequence() const { return myKeyStateAfter; }
+
+  // --- notes (NoteShortcut.cpp) ---
+  // The notes whose shortcuts expand (not owned; none by default).
+  void bindNotes(NotesStore* notes) { myNotes = notes; }
+  bool expandNoteShortcut(KeyboardState& state, const KeyEventRecord& record) override;
 
   // --- hotkeys (Hotkeys.cpp) ---
   // The table in its order with the default codes.
@@ -152,6 +159,7 @@ class KeyboardEngine : public KeyboardSeams {
   uint8_t myKeyStateAfter[256] = {};
   ArrT<AHotKey> myHotkeys;
   bool mySwitchedOff = false;
+  NotesStore* myNotes = nullptr;
   bool myBorrowed = false;
   uint32_t myLoan = 0;
   uint32_t myLoanTick = 0;  // when the latest text was lent

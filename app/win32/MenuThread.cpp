@@ -12,6 +12,7 @@
 // responsive; a newer loan replaces the pending one (the engine restores
 // only the latest anyway).
 
+#include "app/ProgramStores.h"
 #include "app/win32/Program.h"
 #include "hook/HookLogic.h"
 
@@ -28,7 +29,7 @@ uint32_t g_restoreLoan = 0;
 LRESULT CALLBACK menuThreadProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   switch (m) {
     case kMsgCheckClipboard:
-      checkProgramClipboard();
+      checkProgramClipboard(theClipboard());
       return 0;
     case kMsgRestoreClipboard:
       g_restoreLoan = static_cast<uint32_t>(wp);

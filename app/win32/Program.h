@@ -123,11 +123,6 @@ bool startMenuThread();
 HWND menuThreadWindow();
 void postToMenuThread(UINT message, WPARAM wp, LPARAM lp);
 
-// The clipboard history and the notes (ProgramStores.cpp): loaded once at
-// start-up; the capture runs on the menu thread (message 1136).
-void loadProgramStores();
-void checkProgramClipboard();
-
 // Tray (TrayIcon.cpp).
 bool attachTrayHandler(HWND mainWindow);
 bool attachAppHandler(HWND mainWindow);

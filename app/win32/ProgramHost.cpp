@@ -10,6 +10,7 @@
 #include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
+#include "clipboard/Notes.h"
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
 
@@ -85,6 +86,7 @@ struct Keyboard {
       : engine(shared, theClipboard(), host), state(keyboardPort(), settings, engine), receiver(state, engine) {
     engine.attach(state);
     engine.bindWords(&host.words());
+    engine.bindNotes(&theNotes());
   }
 };
 

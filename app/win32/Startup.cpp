@@ -9,6 +9,7 @@
 #include "app/win32/Program.h"
 #include "app/AppPaths.h"
 #include "app/LocalStr.h"
+#include "app/ProgramStores.h"
 #include "app/Settings.h"
 #include "app/Sounds.h"
 #include "app/UserLanguage.h"

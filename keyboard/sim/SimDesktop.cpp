@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "clipboard/Capture.h"
 #include "hook/HookLogic.h"
 #include "keyboard/MouseEvents.h"
 #include "platform/SimLayouts.h"
@@ -28,6 +29,7 @@ const char* const kSoundKeys[4] = {"snd_KEY", "snd_WORD_FOUND", "snd_NOT_FOUND",
 SimDesktop::SimDesktop(const std::vector<Hkl>& layouts, KeyboardSettings& settings)
     : state(keyboard, settings, engine), myInput(keyboard) {
   engine.attach(state);
+  engine.bindNotes(&notes);
   keyboard.setInstalled(layouts.data(), int32_t(layouts.size()));
   if (!layouts.empty()) keyboard.activateLayout(layouts[0]);
   shared.receiver = 0x4001;  // the receiver window exists: the hooks report
@@ -98,6 +100,7 @@ void SimDesktop::userClick(int32_t caret, uint32_t window) {
     note(std::string("mouse ") + hex(message) + (r.reset ? " reset" : "") + (r.result & 1 ? " swallowed" : ""));
     if (message == 513 && !(r.result & 1) && m.window == myInput.app().focus) select(caret, caret);
   }
+  pump();
 }
 
 bool SimDesktop::userSwitchLayout(Hkl layout) {
@@ -164,6 +167,13 @@ void SimDesktop::runItem(const Item& item) {
       break;
     }
     case Item::LayoutReport: note("layout activated " + hex(item.a)); break;
+    case Item::ClipboardCheck:
+      if (checkClipboard(clipboard, history)) {
+        note("history takes the clipboard");
+        ++historyChanges;
+        if (storesChanged) storesChanged();
+      }
+      break;
   }
 }
 

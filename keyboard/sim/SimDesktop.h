@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "clipboard/Clipboard.h"
+#include "clipboard/History.h"
+#include "clipboard/Notes.h"
 #include "keyboard/KeyboardEngine.h"
 #include "keyboard/KeyboardState.h"
 #include "platform/sim/SimClipboard.h"
@@ -82,6 +84,12 @@ class SimDesktop : public KeyboardHost {
   // is closing), so no echo chain completes.
   bool echoesLost = false;
   int32_t clipboardRestores = 0;
+  // The menu thread's clipboard check (after key-ups and clicks) feeds the
+  // history; each change calls storesChanged (the program saves there).
+  ClipboardHistory history;
+  NotesStore notes;
+  std::function<void()> storesChanged;
+  int32_t historyChanges = 0;
   int32_t selectionConversions = 0;
   int32_t transliterations = 0;
   Str16 clipboardText();
@@ -100,6 +108,7 @@ class SimDesktop : public KeyboardHost {
   }
   void postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) override;
   void postRestoreClipboard(uint32_t loan) override;
+  void requestClipboardCheck() override { myQueue.push_back(Item{Item::ClipboardCheck}); }
   bool isWindow(uint32_t hwnd) override { return hwnd != 0 && hwnd == myInput.app().focus; }
   void clientOrigin(uint32_t, int32_t& x, int32_t& y) override { x = 100, y = 200; }
   bool policyAllows(const char* exe, int32_t mask) override {
@@ -114,7 +123,7 @@ class SimDesktop : public KeyboardHost {
 
  private:
   struct Item {
-    enum Kind { Key, ThreadCommand, Echo, LayoutReport } kind;
+    enum Kind { Key, ThreadCommand, Echo, LayoutReport, ClipboardCheck } kind;
     uint32_t a = 0, b = 0;   // Key: vk, scan | ThreadCommand: command, lParam | Echo: code
     bool up = false, extended = false;
   };

@@ -15,6 +15,7 @@
 #include "language/Dictionary.h"
 #include "language/Locale.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
+#include "tools/orvanta-sim/RunStores.h"
 
 namespace orv::simtool {
 
@@ -153,11 +154,13 @@ std::unique_ptr<sim::SimDesktop> makeDesktop(const std::vector<const SimLayout*>
 
 int cmdType(const std::vector<std::string>& a, std::string& out, std::string& err) {
   const char* usage =
-      "usage: orvanta-sim type --layouts L1,L2[,L3] --active L [--dic DIR]... [--set section.key=value]...\n"
-      "                        [--clipboard TEXT] [--app NAME.exe] [--trace] SCRIPT\n";
-  std::string layouts, activeName, script, clip, app = "notepad.exe";
-  std::vector<std::string> dics;
-  bool haveScript = false, haveClip = false, trace = false;
+      "usage: orvanta-sim type [--layouts L1,L2[,L3]] [--active L] [--dic DIR]... [--set section.key=value]...\n"
+      "                        [--clipboard TEXT] [--app NAME.exe] [--trace]\n"
+      "                        [--history-file F] [--notes-file F] [--note SHORTCUT=TEXT]... [--history] [--notes]\n"
+      "                        SCRIPT\n";
+  std::string layouts = "us,ru", activeName, script, clip, app = "notepad.exe", historyFile, notesFile;
+  std::vector<std::string> dics, notes;
+  bool haveScript = false, haveClip = false, trace = false, showHistory = false, showNotes = false;
   RunSettings settings;
   for (size_t i = 1; i < a.size(); ++i) {
     auto value = [&](std::string& dst) {
@@ -176,6 +179,17 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
     } else if (a[i] == "--clipboard") ok = value(clip), haveClip = true;
     else if (a[i] == "--app") ok = value(app);
     else if (a[i] == "--trace") trace = true;
+    else if (a[i] == "--history-file") ok = value(historyFile);
+    else if (a[i] == "--notes-file") ok = value(notesFile);
+    else if (a[i] == "--note") {
+      ok = value(v);
+      if (ok && v.find('=') == std::string::npos) {
+        err = "--note needs SHORTCUT=TEXT\n";
+        return 2;
+      }
+      notes.push_back(v);
+    } else if (a[i] == "--history") showHistory = true;
+    else if (a[i] == "--notes") showNotes = true;
     else if (!haveScript && (a[i].empty() || a[i][0] != '-')) script = a[i], haveScript = true;
     else {
       err = "unexpected argument '" + a[i] + "'\n" + usage;
@@ -186,8 +200,8 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
       return 2;
     }
   }
-  if (layouts.empty() || activeName.empty() || !haveScript) {
-    err = std::string("type needs --layouts, --active and a SCRIPT\n") + usage;
+  if (!haveScript) {
+    err = std::string("type needs a SCRIPT\n") + usage;
     return 2;
   }
   if (app.empty() || app.size() >= 128) {
@@ -200,6 +214,7 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
     err = "--layouts needs at least two layouts\n";
     return 2;
   }
+  if (activeName.empty()) activeName = list[0]->shortName;
   const SimLayout* active = findSimLayout(activeName.c_str());
   if (!active || std::find(list.begin(), list.end(), active) == list.end()) {
     err = "--active layout '" + activeName + "' is not among --layouts\n";
@@ -239,9 +254,11 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
     Str16 t = utf8ToUtf16(clip);
     d->clipboardPort.putText(t.data(), t.size());
   }
+  if (!loadRunStores(*d, historyFile, notesFile, notes, err)) return 2;
   DesktopTyper typer(*d);
   if (!typer.run(steps, err)) return 2;
   d->idle();
+  if (!saveRunStores(*d, historyFile, notesFile, err)) return 2;
   for (const std::string& line : d->trace) out += "trace: " + line + "\n";
   const SimLayout* now = findSimLayout(d->activeLayout());
   rmdir(folder);  // nothing is written there; a failure leaves it
@@ -251,6 +268,8 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
   std::string sounds;
   for (int s : d->sounds) sounds += (sounds.empty() ? "" : " ") + std::string(kSoundKeys[s]);
   out += "sounds: " + (sounds.empty() ? std::string("-") : sounds) + "\n";
+  if (showHistory) out += historyLines(*d);
+  if (showNotes) out += notesLines(*d);
   return 0;
 }
 
