@@ -26,6 +26,12 @@ TEST(ClipboardOnWindows, SetReadSaveRestore) {
   EXPECT_EQ(view(text), u"user text \u00E9");
 }
 
+// The bytes of a literal, zeros included, without its terminator.
+template <size_t N>
+std::string raw(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
+
 std::string bytesOf(unsigned format) {
   ArrT<char> b;
   if (!systemClipboard().getData(format, b)) return "(absent)";
@@ -39,8 +45,8 @@ TEST(ClipboardOnWindows, SaveRestoreKeepsTextCustomFormatAndFileListAndPastesAre
   ASSERT_GE(custom, 0xC000u);
   EXPECT_EQ(port.registerFormat(u"Orvanta test format"), custom);
   // DROPFILES (offset 20, wide names) and one file name, double-terminated.
-  const std::string drop("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0C\0:\0\\\0a\0\0\0\0\0", 34);
-  const std::string text("u\0s\0e\0r\0\0\0", 10), customBytes("\0\x01\x02\x03", 4);
+  const std::string drop = raw("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0C\0:\0\\\0a\0\0\0\0\0");
+  const std::string text = raw("u\0s\0e\0r\0\0\0"), customBytes = raw("\0\x01\x02\x03");
   ASSERT_TRUE(port.open());
   port.empty();
   ASSERT_TRUE(port.setData(kCfUnicodeText, text.data(), 10));
