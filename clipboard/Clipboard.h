@@ -51,7 +51,8 @@ class Clipboard {
   // Keeps every format of the user's clipboard that is a memory block
   // (emptying the clipboard when asked). False, with nothing kept and nothing
   // emptied, when the clipboard cannot be opened or its blocks exceed
-  // kSaveLimit; the clipboard then stays the user's until restoreClipboard.
+  // kSaveLimit; setClipboardData then refuses to borrow it until
+  // restoreClipboard or the next save.
   bool saveClipboard(bool emptyIt);
   // Puts back exactly what was kept, once; does nothing when nothing was kept.
   void restoreClipboard();

@@ -15,14 +15,20 @@ namespace {
 
 constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
 
+// The bytes of a literal, zeros included, without its terminator.
+template <size_t N>
+std::string raw(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
+
 TEST(ClipboardKept, AnAutoSwitchLeavesAnImageOrAFileListOnTheClipboard) {
   struct Content {
     const char* what;
     unsigned format;
     std::string bytes;
   } contents[] = {
-      {"image", 8, std::string("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00", 24)},
-      {"file list", 15, std::string("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0C\0:\0\\\0a\0\0\0\0\0", 34)},
+      {"image", 8, raw("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00")},
+      {"file list", 15, raw("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0C\0:\0\\\0a\0\0\0\0\0")},
   };
   for (auto& c : contents) {
     KeyboardSettings settings;

@@ -104,6 +104,12 @@ TEST_F(ClipboardSim, AddAnsiTextKeepsTheUnicodeText) {
   EXPECT_EQ(std::string(ansi.data()), "na\xEFve");
 }
 
+// The bytes of a literal, zeros included, without its terminator.
+template <size_t N>
+std::string raw(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
+
 // A clipboard another program filled with these formats (bytes as given).
 void fill(sim::SimClipboard& cb, std::initializer_list<std::pair<unsigned, std::string>> formats) {
   ASSERT_TRUE(cb.open());
@@ -128,14 +134,14 @@ std::string utf16Block(const std::u16string& s) {
 
 TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
   unsigned custom = cb.registerFormat(u"Orvanta test format");
-  const std::string dib("\x28\0\0\0\x02\0\0\0\xff\x00\x7f", 11), drop("\x14\0\0\0files\0\0", 13);
+  const std::string dib = raw("\x28\0\0\0\x02\0\0\0\xff\x00\x7f"), drop = raw("\x14\0\0\0files\0\0");
   fill(cb, {{kCfUnicodeText, utf16Block(u"caf\u00E9")},
-            {kCfText, std::string("caf\xE9\0", 5)},
+            {kCfText, raw("caf\xE9\0")},
             {2, "hbitmap"},  // handle-only formats cannot be copied as bytes
             {8, dib},
             {15, drop},
             {0x2A0, "private handle"},
-            {custom, std::string("\0\x01\x02", 3)}});
+            {custom, raw("\0\x01\x02")}});
   ASSERT_TRUE(clip.saveClipboard(true));
   EXPECT_TRUE(cb.formats().empty());
   ASSERT_TRUE(clip.setClipboardData(true, str16(u"borrowed")));
@@ -145,8 +151,8 @@ TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
   EXPECT_EQ(ids, (std::vector<unsigned>{kCfUnicodeText, kCfText, 8, 15, custom}));  // no marks either
   EXPECT_EQ(bytesOf(cb, 8), dib);
   EXPECT_EQ(bytesOf(cb, 15), drop);
-  EXPECT_EQ(bytesOf(cb, custom), std::string("\0\x01\x02", 3));
-  EXPECT_EQ(bytesOf(cb, kCfText), std::string("caf\xE9\0", 5));
+  EXPECT_EQ(bytesOf(cb, custom), raw("\0\x01\x02"));
+  EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9\0"));
 }
 
 TEST_F(ClipboardSim, PastedTextIsMarkedPrivateButAnAddedAnsiTextIsNot) {
@@ -192,6 +198,7 @@ TEST_F(ClipboardSim, CaptureTakesOnlyPublicTextWithinTheLimit) {
       {"history too short", [&] { fill(cb, {{history, "\1"}, {kCfUnicodeText, secret}}); },
        CaptureResult::Private, 0},
       {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, CaptureResult::Private, 0},
+      {"edit control's copy", [&] { cb.userCopy(u"copied", 6); }, CaptureResult::Text, 6},
       {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, CaptureResult::NotOpened, 0},
   };
   for (auto& c : cases) {
