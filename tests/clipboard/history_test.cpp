@@ -61,9 +61,8 @@ TEST(ClipboardHistory, TheThirtyFirstTextDropsTheOldest) {
 
 TEST(ClipboardHistory, ATextTooLongForTheFileIsNeverStored) {
   ClipboardHistory h;
-  Str16 longest, tooLong;
-  longest.fill(u'x', ClipboardHistory::kMaxEntryUnits);
-  tooLong.fill(u'y', ClipboardHistory::kMaxEntryUnits + 1);
+  const Str16 longest = str16(std::u16string(ClipboardHistory::kMaxEntryUnits, u'x'));
+  const Str16 tooLong = str16(std::u16string(ClipboardHistory::kMaxEntryUnits + 1, u'y'));
   EXPECT_FALSE(h.add(tooLong));
   EXPECT_FALSE(h.offerCapture(tooLong));
   EXPECT_EQ(h.size(), 0);
