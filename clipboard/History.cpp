@@ -103,7 +103,7 @@ int32_t ClipboardHistory::find(const Str16& text) const {
   return findLocked(text);
 }
 
-void ClipboardHistory::appendLoaded(const ArrT<Str16>& list, int32_t limit) {
+void ClipboardHistory::appendLoaded(ArrT<Str16> list, int32_t limit) {
   SynchObject::Guard g(myLock);
   ArrT<uint64_t> hashes;
   for (const Str16& e : myEntries) hashes.append(textHash(e));
@@ -111,7 +111,7 @@ void ClipboardHistory::appendLoaded(const ArrT<Str16>& list, int32_t limit) {
     if (!storable(list[i])) continue;
     uint64_t h = textHash(list[i]);
     if (findByHash(myEntries, hashes, list[i], h) >= 0) continue;
-    myEntries.append(list[i]);
+    myEntries.insert(myEntries.size())->swap(list[i]);
     hashes.append(h);
   }
 }

@@ -1,6 +1,8 @@
 #include "clipboard/StoreFiles.h"
 
+#include <bit>
 #include <cstring>
+#include <utility>
 
 #include "clipboard/TextHash.h"
 #include "platform/AtomicFile.h"
@@ -55,8 +57,13 @@ class Reader {
     if ((myLen - myPos) / 2 < n) return false;
     if (n == 0) return true;
     char16_t* p = out.insert(0, static_cast<int32_t>(n));
-    for (uint32_t i = 0; i < n; ++i, myPos += 2)
-      p[i] = static_cast<char16_t>(myBytes[myPos] | (myBytes[myPos + 1] << 8));
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(p, myBytes + myPos, 2 * size_t(n));
+      myPos += 2 * size_t(n);
+    } else {
+      for (uint32_t i = 0; i < n; ++i, myPos += 2)
+        p[i] = static_cast<char16_t>(myBytes[myPos] | (myBytes[myPos + 1] << 8));
+    }
     return true;
   }
   // A length field followed by that many code units.
@@ -113,7 +120,7 @@ void decodeHistory(const char* bytes, size_t len, int32_t limit, ArrT<Str16>& ou
     if (entry.empty()) continue;
     uint64_t h = textHash(entry);
     if (findByHash(out, hashes, entry, h) >= 0) continue;
-    out.append(entry);
+    out.insert(out.size())->swap(entry);
     hashes.append(h);
   }
 }
@@ -127,7 +134,7 @@ void decodeNotes(const char* bytes, size_t len, int32_t limit, ArrT<TxtNote>& ou
     note.shortcut = trimWhiteSpace(view(note.shortcut));
     note.title = trimWhiteSpace(view(note.title));
     note.id = newNoteId();
-    out.append(note);
+    std::swap(*out.insert(out.size()), note);
   }
 }
 
@@ -136,7 +143,7 @@ void loadHistoryFile(const Str16& path, int32_t limit, ClipboardHistory& history
   if (!readFileBytes(path, bytes)) return;
   ArrT<Str16> list;
   decodeHistory(bytes.data(), static_cast<size_t>(bytes.size()), limit, list);
-  history.appendLoaded(list, limit);
+  history.appendLoaded(std::move(list), limit);
 }
 
 void loadNotesFile(const Str16& path, int32_t limit, NotesStore& notes) {
@@ -144,7 +151,7 @@ void loadNotesFile(const Str16& path, int32_t limit, NotesStore& notes) {
   if (!readFileBytes(path, bytes)) return;
   ArrT<TxtNote> list;
   decodeNotes(bytes.data(), static_cast<size_t>(bytes.size()), limit, list);
-  notes.appendLoaded(list, limit);
+  notes.appendLoaded(std::move(list), limit);
 }
 
 bool saveHistoryFile(const Str16& path, const ClipboardHistory& history) {
