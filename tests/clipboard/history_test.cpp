@@ -15,8 +15,9 @@ std::vector<std::u16string> listOf(const ClipboardHistory& h) {
 }
 
 // What a run of clipboard checks leaves: each step offers the text found on
-// the clipboard ("\x01" opens the menu, "\x02" closes it) and counts the
-// saves the caller makes for the changes reported.
+// the clipboard ("\x01" opens the menu, "\x02" closes it, "+x" is a paste of
+// "x" from the menu that puts the user's clipboard back afterwards) and
+// counts the saves the caller makes for the changes the checks report.
 struct CaptureCase {
   const char* name;
   int32_t capacity;
@@ -33,6 +34,7 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
       {"seen again after an empty clipboard, already on top", 30, {u"a", u"", u"a"}, {u"a"}, 1},
       {"case matters", 30, {u"Ab", u"ab"}, {u"ab", u"Ab"}, 2},
       {"the oldest falls out", 2, {u"a", u"b", u"c"}, {u"c", u"b"}, 3},
+      {"the text seen last stays below a paste from the menu", 30, {u"a", u"+x", u"a"}, {u"x", u"a"}, 1},
       {"copies while the menu is open wait for the next check", 30, {u"a", u"\x01", u"b", u"\x02", u"b"}, {u"b", u"a"}, 2},
   };
   for (const CaptureCase& c : cases) {
@@ -41,6 +43,10 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
     for (const std::u16string& t : c.clipboard) {
       if (t == u"\x01" || t == u"\x02") {
         h.setMenuOpen(t == u"\x01");
+        continue;
+      }
+      if (t[0] == u'+') {
+        h.add(str16(t.substr(1)));
         continue;
       }
       if (h.offerCapture(str16(t))) ++saves;

@@ -67,6 +67,8 @@ TEST(StoreFiles, HistoryLoadRules) {
   } cases[] = {
       {"two entries", ab, 30, {u"a", u"bc"}},
       {"exactly six bytes", kHistoryMagic + len16(0), 30, {}},
+      {"shorter than the magic", kHistoryMagic.substr(0, 3), 30, {}},
+      {"empty", "", 30, {}},
       {"another magic", std::string("cd\0\2", 4) + entry(u"a"), 30, {}},
       {"the notes' magic", kNotesMagic + entry(u"a"), 30, {}},
       {"a last entry cut short", ab + len16(3) + units(u"de"), 30, {u"a", u"bc"}},
