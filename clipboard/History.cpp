@@ -30,8 +30,15 @@ bool ClipboardHistory::addLocked(const Str16& text) {
   if (!storable(text)) return false;
   int32_t found = findLocked(text);
   if (found == 0 && myEntries.size() <= myCapacity) return false;
-  if (found > 0) myEntries.remove(found);
-  if (found != 0) myEntries.insertAt(0, text);
+  if (found > 0) {
+    // Moved, not copied: `text` may be that very entry (the menu pasting it).
+    Str16 moved;
+    moved.swap(myEntries[found]);
+    myEntries.remove(found);
+    myEntries.insert(0)->swap(moved);
+  } else if (found < 0) {
+    myEntries.insertAt(0, text);
+  }
   if (myEntries.size() > myCapacity) myEntries.remove(myCapacity, myEntries.size() - myCapacity);
   return true;
 }

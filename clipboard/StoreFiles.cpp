@@ -1,12 +1,12 @@
 #include "clipboard/StoreFiles.h"
 
 #include <bit>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
 #include "clipboard/TextHash.h"
 #include "platform/AtomicFile.h"
-#include "platform/FileSys.h"
 #include "platform/FileSystem.h"
 
 namespace orv {
@@ -78,6 +78,32 @@ class Reader {
   size_t myPos = 0;
 };
 
+// The most a file written by this program holds for `limit` records of at
+// most `recordBytes` each. Reading stops there, so a huge foreign file costs
+// no more than a full one (and never more memory than an array holds).
+size_t readCap(int32_t limit, size_t recordBytes) {
+  constexpr size_t kMaxRead = size_t(1) << 28;
+  size_t records = limit < 0 ? 0 : static_cast<size_t>(limit);
+  return records > (kMaxRead - 4) / recordBytes ? kMaxRead : 4 + records * recordBytes;
+}
+
+// The file's first `maxBytes` bytes; false when it cannot be opened.
+bool readHead(const Str16& path, size_t maxBytes, Str8& out) {
+  out.clear();
+  if (!isPlainFile(path)) return false;
+  FILE* f = openFile(path, "rb");
+  if (!f) return false;
+  char chunk[65536];
+  while (static_cast<size_t>(out.size()) < maxBytes) {
+    size_t want = maxBytes - static_cast<size_t>(out.size());
+    size_t n = std::fread(chunk, 1, want < sizeof chunk ? want : sizeof chunk, f);
+    if (n == 0) break;
+    out.append(chunk, static_cast<int32_t>(n));
+  }
+  std::fclose(f);
+  return true;
+}
+
 bool writeImage(const Str16& path, const Str8& image) {
   return writeFileAtomically(path, image.data(), static_cast<size_t>(image.size()));
 }
@@ -140,7 +166,7 @@ void decodeNotes(const char* bytes, size_t len, int32_t limit, ArrT<TxtNote>& ou
 
 void loadHistoryFile(const Str16& path, int32_t limit, ClipboardHistory& history) {
   Str8 bytes;
-  if (!readFileBytes(path, bytes)) return;
+  if (!readHead(path, readCap(limit, 2 + 2 * ClipboardHistory::kMaxEntryUnits), bytes)) return;
   ArrT<Str16> list;
   decodeHistory(bytes.data(), static_cast<size_t>(bytes.size()), limit, list);
   history.appendLoaded(std::move(list), limit);
@@ -148,7 +174,9 @@ void loadHistoryFile(const Str16& path, int32_t limit, ClipboardHistory& history
 
 void loadNotesFile(const Str16& path, int32_t limit, NotesStore& notes) {
   Str8 bytes;
-  if (!readFileBytes(path, bytes)) return;
+  constexpr size_t kMaxNote = 1 + 2 * NotesStore::kMaxShortcutUnits + 2 + 2 * NotesStore::kMaxTitleUnits + 2 +
+                              2 * NotesStore::kMaxTextUnits;
+  if (!readHead(path, readCap(limit, kMaxNote), bytes)) return;
   ArrT<TxtNote> list;
   decodeNotes(bytes.data(), static_cast<size_t>(bytes.size()), limit, list);
   notes.appendLoaded(std::move(list), limit);

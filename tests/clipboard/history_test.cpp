@@ -82,10 +82,14 @@ TEST(ClipboardHistory, RemoveClearAndLoweredCapacity) {
   EXPECT_FALSE(h.remove(4));
   EXPECT_FALSE(h.remove(-1));
   EXPECT_TRUE(h.remove(1));  // "c"
-  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"d", u"b", u"a"}));
+  {
+    SynchObject::Guard g(h.lock());
+    EXPECT_TRUE(h.add(h.entriesLocked()[2]));  // the menu pastes an entry of the list itself
+  }
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"a", u"d", u"b"}));
   h.setCapacity(2);
-  EXPECT_TRUE(h.add(str16(u"d")));  // already on top, but the list is cut to the new capacity
-  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"d", u"b"}));
+  EXPECT_TRUE(h.add(str16(u"a")));  // already on top, but the list is cut to the new capacity
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"a", u"d"}));
   EXPECT_TRUE(h.clear());
   EXPECT_FALSE(h.clear());
 }
