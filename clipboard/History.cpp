@@ -30,8 +30,15 @@ bool ClipboardHistory::addLocked(const Str16& text) {
   if (!storable(text)) return false;
   int32_t found = findLocked(text);
   if (found == 0 && myEntries.size() <= myCapacity) return false;
-  if (found > 0) myEntries.remove(found);
-  if (found != 0) myEntries.insertAt(0, text);
+  if (found > 0) {
+    // Moved, not copied: `text` may be that very entry (the menu pasting it).
+    Str16 moved;
+    moved.swap(myEntries[found]);
+    myEntries.remove(found);
+    myEntries.insert(0)->swap(moved);
+  } else if (found < 0) {
+    myEntries.insertAt(0, text);
+  }
   if (myEntries.size() > myCapacity) myEntries.remove(myCapacity, myEntries.size() - myCapacity);
   return true;
 }
@@ -103,7 +110,7 @@ int32_t ClipboardHistory::find(const Str16& text) const {
   return findLocked(text);
 }
 
-void ClipboardHistory::appendLoaded(const ArrT<Str16>& list, int32_t limit) {
+void ClipboardHistory::appendLoaded(ArrT<Str16> list, int32_t limit) {
   SynchObject::Guard g(myLock);
   ArrT<uint64_t> hashes;
   for (const Str16& e : myEntries) hashes.append(textHash(e));
@@ -111,7 +118,7 @@ void ClipboardHistory::appendLoaded(const ArrT<Str16>& list, int32_t limit) {
     if (!storable(list[i])) continue;
     uint64_t h = textHash(list[i]);
     if (findByHash(myEntries, hashes, list[i], h) >= 0) continue;
-    myEntries.append(list[i]);
+    myEntries.insert(myEntries.size())->swap(list[i]);
     hashes.append(h);
   }
 }

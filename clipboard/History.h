@@ -72,8 +72,9 @@ class ClipboardHistory {
   int32_t find(const Str16& text) const;
 
   // Appends loaded texts in order, skipping empty, over-long and repeated
-  // ones, until the list holds `limit` entries.
-  void appendLoaded(const ArrT<Str16>& list, int32_t limit);
+  // ones, until the list holds `limit` entries. The texts are moved out of
+  // `list` (pass std::move of the loader's list).
+  void appendLoaded(ArrT<Str16> list, int32_t limit);
 
   // The lock every member takes, and the list itself for a caller holding it.
   SynchObject& lock() const { return myLock; }

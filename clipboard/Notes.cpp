@@ -165,12 +165,12 @@ ArrT<TxtNote> NotesStore::notes() const {
   return myNotes;
 }
 
-void NotesStore::appendLoaded(const ArrT<TxtNote>& list, int32_t limit) {
+void NotesStore::appendLoaded(ArrT<TxtNote> list, int32_t limit) {
   SynchObject::Guard g(myLock);
   for (int32_t i = 0; i < list.size() && myNotes.size() < limit; ++i) {
-    const TxtNote& n = list[i];
+    TxtNote& n = list[i];
     if (n.text.empty() || checkFields(n.text, n.title, n.shortcut) != NoteResult::Ok) continue;
-    myNotes.append(n);
+    std::swap(*myNotes.insert(myNotes.size()), n);
   }
 }
 

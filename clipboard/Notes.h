@@ -96,8 +96,8 @@ class NotesStore {
 
   // Appends loaded notes in order (the loader has given them ids) until the
   // list holds `limit` notes; notes that break a rule of the store (an empty
-  // or over-long field) are skipped.
-  void appendLoaded(const ArrT<TxtNote>& list, int32_t limit);
+  // or over-long field) are skipped. The notes are moved out of `list`.
+  void appendLoaded(ArrT<TxtNote> list, int32_t limit);
   void clear();
 
   // The lock every member takes, and the list itself for a caller holding it.

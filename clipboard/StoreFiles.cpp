@@ -1,10 +1,12 @@
 #include "clipboard/StoreFiles.h"
 
+#include <bit>
+#include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "clipboard/TextHash.h"
 #include "platform/AtomicFile.h"
-#include "platform/FileSys.h"
 #include "platform/FileSystem.h"
 
 namespace orv {
@@ -55,8 +57,13 @@ class Reader {
     if ((myLen - myPos) / 2 < n) return false;
     if (n == 0) return true;
     char16_t* p = out.insert(0, static_cast<int32_t>(n));
-    for (uint32_t i = 0; i < n; ++i, myPos += 2)
-      p[i] = static_cast<char16_t>(myBytes[myPos] | (myBytes[myPos + 1] << 8));
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(p, myBytes + myPos, 2 * size_t(n));
+      myPos += 2 * size_t(n);
+    } else {
+      for (uint32_t i = 0; i < n; ++i, myPos += 2)
+        p[i] = static_cast<char16_t>(myBytes[myPos] | (myBytes[myPos + 1] << 8));
+    }
     return true;
   }
   // A length field followed by that many code units.
@@ -70,6 +77,32 @@ class Reader {
   size_t myLen;
   size_t myPos = 0;
 };
+
+// The most a file written by this program holds for `limit` records of at
+// most `recordBytes` each. Reading stops there, so a huge foreign file costs
+// no more than a full one (and never more memory than an array holds).
+size_t readCap(int32_t limit, size_t recordBytes) {
+  constexpr size_t kMaxRead = size_t(1) << 28;
+  size_t records = limit < 0 ? 0 : static_cast<size_t>(limit);
+  return records > (kMaxRead - 4) / recordBytes ? kMaxRead : 4 + records * recordBytes;
+}
+
+// The file's first `maxBytes` bytes; false when it cannot be opened.
+bool readHead(const Str16& path, size_t maxBytes, Str8& out) {
+  out.clear();
+  if (!isPlainFile(path)) return false;
+  FILE* f = openFile(path, "rb");
+  if (!f) return false;
+  char chunk[65536];
+  while (static_cast<size_t>(out.size()) < maxBytes) {
+    size_t want = maxBytes - static_cast<size_t>(out.size());
+    size_t n = std::fread(chunk, 1, want < sizeof chunk ? want : sizeof chunk, f);
+    if (n == 0) break;
+    out.append(chunk, static_cast<int32_t>(n));
+  }
+  std::fclose(f);
+  return true;
+}
 
 bool writeImage(const Str16& path, const Str8& image) {
   return writeFileAtomically(path, image.data(), static_cast<size_t>(image.size()));
@@ -113,7 +146,7 @@ void decodeHistory(const char* bytes, size_t len, int32_t limit, ArrT<Str16>& ou
     if (entry.empty()) continue;
     uint64_t h = textHash(entry);
     if (findByHash(out, hashes, entry, h) >= 0) continue;
-    out.append(entry);
+    out.insert(out.size())->swap(entry);
     hashes.append(h);
   }
 }
@@ -127,24 +160,26 @@ void decodeNotes(const char* bytes, size_t len, int32_t limit, ArrT<TxtNote>& ou
     note.shortcut = trimWhiteSpace(view(note.shortcut));
     note.title = trimWhiteSpace(view(note.title));
     note.id = newNoteId();
-    out.append(note);
+    std::swap(*out.insert(out.size()), note);
   }
 }
 
 void loadHistoryFile(const Str16& path, int32_t limit, ClipboardHistory& history) {
   Str8 bytes;
-  if (!readFileBytes(path, bytes)) return;
+  if (!readHead(path, readCap(limit, 2 + 2 * ClipboardHistory::kMaxEntryUnits), bytes)) return;
   ArrT<Str16> list;
   decodeHistory(bytes.data(), static_cast<size_t>(bytes.size()), limit, list);
-  history.appendLoaded(list, limit);
+  history.appendLoaded(std::move(list), limit);
 }
 
 void loadNotesFile(const Str16& path, int32_t limit, NotesStore& notes) {
   Str8 bytes;
-  if (!readFileBytes(path, bytes)) return;
+  constexpr size_t kMaxNote = 1 + 2 * NotesStore::kMaxShortcutUnits + 2 + 2 * NotesStore::kMaxTitleUnits + 2 +
+                              2 * NotesStore::kMaxTextUnits;
+  if (!readHead(path, readCap(limit, kMaxNote), bytes)) return;
   ArrT<TxtNote> list;
   decodeNotes(bytes.data(), static_cast<size_t>(bytes.size()), limit, list);
-  notes.appendLoaded(list, limit);
+  notes.appendLoaded(std::move(list), limit);
 }
 
 bool saveHistoryFile(const Str16& path, const ClipboardHistory& history) {

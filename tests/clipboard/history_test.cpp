@@ -15,8 +15,9 @@ std::vector<std::u16string> listOf(const ClipboardHistory& h) {
 }
 
 // What a run of clipboard checks leaves: each step offers the text found on
-// the clipboard ("\x01" opens the menu, "\x02" closes it) and counts the
-// saves the caller makes for the changes reported.
+// the clipboard ("\x01" opens the menu, "\x02" closes it, "+x" is a paste of
+// "x" from the menu that puts the user's clipboard back afterwards) and
+// counts the saves the caller makes for the changes the checks report.
 struct CaptureCase {
   const char* name;
   int32_t capacity;
@@ -33,6 +34,7 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
       {"seen again after an empty clipboard, already on top", 30, {u"a", u"", u"a"}, {u"a"}, 1},
       {"case matters", 30, {u"Ab", u"ab"}, {u"ab", u"Ab"}, 2},
       {"the oldest falls out", 2, {u"a", u"b", u"c"}, {u"c", u"b"}, 3},
+      {"the text seen last stays below a paste from the menu", 30, {u"a", u"+x", u"a"}, {u"x", u"a"}, 1},
       {"copies while the menu is open wait for the next check", 30, {u"a", u"\x01", u"b", u"\x02", u"b"}, {u"b", u"a"}, 2},
   };
   for (const CaptureCase& c : cases) {
@@ -41,6 +43,10 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
     for (const std::u16string& t : c.clipboard) {
       if (t == u"\x01" || t == u"\x02") {
         h.setMenuOpen(t == u"\x01");
+        continue;
+      }
+      if (t[0] == u'+') {
+        h.add(str16(t.substr(1)));
         continue;
       }
       if (h.offerCapture(str16(t))) ++saves;
@@ -61,9 +67,8 @@ TEST(ClipboardHistory, TheThirtyFirstTextDropsTheOldest) {
 
 TEST(ClipboardHistory, ATextTooLongForTheFileIsNeverStored) {
   ClipboardHistory h;
-  Str16 longest, tooLong;
-  longest.fill(u'x', ClipboardHistory::kMaxEntryUnits);
-  tooLong.fill(u'y', ClipboardHistory::kMaxEntryUnits + 1);
+  const Str16 longest = str16(std::u16string(ClipboardHistory::kMaxEntryUnits, u'x'));
+  const Str16 tooLong = str16(std::u16string(ClipboardHistory::kMaxEntryUnits + 1, u'y'));
   EXPECT_FALSE(h.add(tooLong));
   EXPECT_FALSE(h.offerCapture(tooLong));
   EXPECT_EQ(h.size(), 0);
@@ -77,10 +82,14 @@ TEST(ClipboardHistory, RemoveClearAndLoweredCapacity) {
   EXPECT_FALSE(h.remove(4));
   EXPECT_FALSE(h.remove(-1));
   EXPECT_TRUE(h.remove(1));  // "c"
-  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"d", u"b", u"a"}));
+  {
+    SynchObject::Guard g(h.lock());
+    EXPECT_TRUE(h.add(h.entriesLocked()[2]));  // the menu pastes an entry of the list itself
+  }
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"a", u"d", u"b"}));
   h.setCapacity(2);
-  EXPECT_TRUE(h.add(str16(u"d")));  // already on top, but the list is cut to the new capacity
-  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"d", u"b"}));
+  EXPECT_TRUE(h.add(str16(u"a")));  // already on top, but the list is cut to the new capacity
+  EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"a", u"d"}));
   EXPECT_TRUE(h.clear());
   EXPECT_FALSE(h.clear());
 }

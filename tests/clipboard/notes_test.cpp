@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clipboard/Notes.h"
+
+namespace orv {
+namespace {
+
+// Adds notes so that the list holds them in the order given.
+void fill(NotesStore& s, const std::vector<std::pair<std::u16string, std::u16string>>& shortcutAndText) {
+  for (auto it = shortcutAndText.rbegin(); it != shortcutAndText.rend(); ++it) {
+    TxtNote n;
+    n.shortcut = str16(it->first);
+    n.text = str16(it->second);
+    ASSERT_EQ(s.addNote(n), NoteResult::Ok);
+  }
+}
+
+std::vector<std::u16string> texts(const NotesStore& s) {
+  std::vector<std::u16string> out;
+  for (const TxtNote& n : s.notes()) out.emplace_back(view(n.text));
+  return out;
+}
+
+TEST(NotesStore, TheFirstShortcutInListOrderThatEndsTheTypedTextWins) {
+  NotesStore s;
+  fill(s, {{u"", u"no shortcut"}, {u"ab", u"AB note"}, {u"Ab", u"capital"}, {u"b", u"B note"}});
+  struct Case {
+    std::u16string typed;
+    const char16_t* expanded;  // null: no note
+  } cases[] = {
+      {u"xab", u"AB note"}, {u"ab", u"AB note"}, {u"b", u"B note"}, {u"xAb", u"capital"},
+      {u"aB", nullptr},     {u"a", nullptr},     {u"", nullptr},    {u"abx", nullptr},
+  };
+  for (const Case& c : cases) {
+    TxtNote found;
+    bool hit = s.findShortcut(c.typed, found);
+    EXPECT_EQ(hit, c.expanded != nullptr) << std::string(c.typed.begin(), c.typed.end());
+    if (hit && c.expanded) {
+      EXPECT_EQ(view(found.text), c.expanded);
+    }
+  }
+}
+
+TEST(NotesStore, AddAndUpdateTrimAndRefuseWhatTheFileCannotHold) {
+  const Str16 tooLong = str16(std::u16string(NotesStore::kMaxTextUnits + 1, u'x'));
+  const Str16 longShortcut = str16(std::u16string(NotesStore::kMaxShortcutUnits + 1, u's'));
+  const Str16 maxShortcut = str16(std::u16string(NotesStore::kMaxShortcutUnits, u's'));
+  Str16 padded = str16(u"  \t");
+  padded.append(maxShortcut);
+  appendText(padded, u" \u00A0\r\n");
+
+  NotesStore s;
+  TxtNote n{str16(u"text"), str16(u" \u3000mfg\t"), str16(u"  Title words  "), 0};
+  uint32_t id = 0;
+  ASSERT_EQ(s.addNote(n, &id), NoteResult::Ok);
+  TxtNote stored;
+  ASSERT_TRUE(s.at(0, stored));
+  EXPECT_EQ(stored.id, id);
+  EXPECT_EQ(view(stored.title), u"Title words");
+  EXPECT_EQ(view(stored.shortcut), u"mfg");
+
+  struct Case {
+    const char* name;
+    Str16 text, title, shortcut;
+    NoteResult add, update;
+  } cases[] = {
+      {"too long a text", tooLong, Str16(), Str16(), NoteResult::TextTooLong, NoteResult::TextTooLong},
+      {"too long a title", str16(u"t"), tooLong, Str16(), NoteResult::TitleTooLong, NoteResult::TitleTooLong},
+      {"too long a shortcut", str16(u"t"), Str16(), longShortcut, NoteResult::ShortcutTooLong,
+       NoteResult::ShortcutTooLong},
+      {"white space around the longest shortcut", str16(u"t"), Str16(), padded, NoteResult::Ok, NoteResult::Ok},
+      {"an empty text", Str16(), Str16(), Str16(), NoteResult::EmptyText, NoteResult::Ok},
+  };
+  for (const Case& c : cases) {
+    NotesStore fresh;
+    EXPECT_EQ(fresh.addNote(TxtNote{c.text, c.shortcut, c.title, 0}), c.add) << c.name;
+    EXPECT_EQ(fresh.size(), c.add == NoteResult::Ok ? 1 : 0) << c.name;
+    NotesStore one;
+    fill(one, {{u"k", u"kept"}});
+    TxtNote before;
+    one.at(0, before);
+    EXPECT_EQ(one.updateNote(before.id, c.text, c.title, c.shortcut), c.update) << c.name;
+    TxtNote after;
+    one.at(0, after);
+    if (c.update == NoteResult::Ok) {
+      EXPECT_EQ(after.text, c.text) << c.name;
+      EXPECT_LE(after.shortcut.size(), NotesStore::kMaxShortcutUnits) << c.name;
+    } else {
+      EXPECT_EQ(view(after.text), u"kept") << c.name;
+      EXPECT_EQ(view(after.shortcut), u"k") << c.name;
+    }
+  }
+  EXPECT_EQ(s.updateNote(id + 1000000, str16(u"x"), Str16(), Str16()), NoteResult::NotFound);
+}
+
+TEST(NotesStore, ANoteEmptiedInTheEditorIsRemovedWithoutForce) {
+  NotesStore s;
+  fill(s, {{u"", u"one"}, {u"", u"two"}});
+  TxtNote first, second;
+  s.at(0, first);
+  s.at(1, second);
+  EXPECT_FALSE(s.deleteNote(first.id, false));
+  ASSERT_EQ(s.updateNote(first.id, Str16(), str16(u"title"), Str16()), NoteResult::Ok);
+  EXPECT_TRUE(s.deleteNote(first.id, false));
+  EXPECT_FALSE(s.deleteNote(first.id, true));
+  EXPECT_TRUE(s.deleteNote(second.id, true));
+  EXPECT_EQ(s.size(), 0);
+}
+
+TEST(NotesStore, IdsAreNewForEveryNoteAndKeptByMoves) {
+  NotesStore s;
+  fill(s, {{u"", u"a"}, {u"", u"b"}});
+  TxtNote a, b;
+  s.at(0, a);
+  s.at(1, b);
+  EXPECT_NE(a.id, 0u);
+  EXPECT_GT(a.id, b.id);  // "b" was added first
+  EXPECT_TRUE(s.moveNote(0, true));
+  EXPECT_EQ(s.indexOf(a.id), 1);
+  EXPECT_EQ(s.indexOf(b.id), 0);
+}
+
+TEST(NotesStore, MoveRemoveAndReorder) {
+  const std::vector<std::u16string> five = {u"0", u"1", u"2", u"3", u"4"};
+  struct Case {
+    const char* name;
+    int op;  // 0 move up, 1 move down, 2 remove, 3 reorder
+    std::vector<int32_t> indices;
+    std::vector<std::u16string> result;
+  } cases[] = {
+      {"up", 0, {2}, {u"0", u"2", u"1", u"3", u"4"}},
+      {"down", 1, {2}, {u"0", u"1", u"3", u"2", u"4"}},
+      {"up at the top", 0, {0}, five},
+      {"down at the end", 1, {4}, five},
+      {"out of range", 1, {7}, five},
+      {"remove a set in any order", 2, {1, 4, 3, 1, 9, -1}, {u"0", u"2"}},
+      {"reorder", 3, {3, 1}, {u"3", u"1", u"0", u"2", u"4"}},
+      {"reorder skips repeats and strangers", 3, {4, 4, -2, 8, 0}, {u"4", u"0", u"1", u"2", u"3"}},
+  };
+  for (const Case& c : cases) {
+    NotesStore s;
+    std::vector<std::pair<std::u16string, std::u16string>> init;
+    for (const auto& t : five) init.push_back({u"", t});
+    fill(s, init);
+    ArrT<int32_t> idx;
+    for (int32_t i : c.indices) idx.append(i);
+    if (c.op <= 1) s.moveNote(idx[0], c.op == 1);
+    if (c.op == 2) {
+      EXPECT_EQ(s.removeNotes(idx), 3) << c.name;
+    }
+    if (c.op == 3) s.reorderNotes(idx);
+    EXPECT_EQ(texts(s), c.result) << c.name;
+  }
+}
+
+TEST(NotesStore, FindNoteByTextIsExact) {
+  NotesStore s;
+  fill(s, {{u"", u"Hello"}, {u"", u"hello"}, {u"", u"hello"}});
+  EXPECT_EQ(s.findNoteByText(str16(u"hello")), 1);
+  EXPECT_EQ(s.findNoteByText(str16(u"Hello")), 0);
+  EXPECT_EQ(s.findNoteByText(str16(u"hell")), -1);
+}
+
+}  // namespace
+}  // namespace orv
