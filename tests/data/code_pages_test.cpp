@@ -1,6 +1,6 @@
-// The code-page tables, byte for byte. Run on both builds: natively against
-// the simulated tables, under Wine against the real Win32 functions; both
-// must give these answers.
+// The code-page tables, byte for byte, and the character tables. Run on
+// both builds: natively against the simulated tables, under Wine against the
+// real Win32 functions; both must give these answers.
 #include <gtest/gtest.h>
 
 #include "core/Str.h"
@@ -60,6 +60,40 @@ TEST(CodePageTables, Utf8AndDoubleBytePages) {
   EXPECT_EQ(view(wide(932, "\x93\xFA\x96\x7B")), u"\u65E5\u672C");
   EXPECT_EQ(view(wide(949, "\xC7\xD1")), u"\uD55C");
   EXPECT_EQ(view(wide(950, "\xA4\xA4")), u"\u4E2D");
+}
+
+TEST(CodePageTables, TheSupportedPages) {
+  for (unsigned cp : {0u, 1u, 866u, 1250u, 1251u, 1252u, 1253u, 1254u, 1255u, 1256u, 1257u, 1258u, 20866u,
+                      21866u, 28591u, 28592u, 28595u, 28605u, 65001u, 932u, 936u, 949u, 950u})
+    EXPECT_TRUE(isCodePageValid(cp)) << cp;
+}
+
+TEST(CharacterTables, CaseMapping) {
+  EXPECT_EQ(charLowerW(u'A'), u'a');
+  EXPECT_EQ(charUpperW(u'z'), u'Z');
+  EXPECT_EQ(charLowerW(u'\u0416'), u'\u0436');  // Ж ж
+  EXPECT_EQ(charUpperW(u'\u0451'), u'\u0401');  // ё Ё
+  EXPECT_EQ(charUpperW(u'\u0457'), u'\u0407');  // ї Ї
+  EXPECT_EQ(charUpperW(u'\u0491'), u'\u0490');  // ґ Ґ
+  EXPECT_EQ(charUpperW(u'\u00E9'), u'\u00C9');
+  EXPECT_EQ(charUpperW(u'\u00DF'), u'\u00DF');  // ß has no one-letter capital
+  EXPECT_EQ(charLowerW(u'1'), u'1');
+  EXPECT_EQ(charUpperW(u'\u03C3'), u'\u03A3');
+  Str16 s = str16(u"\u041F\u0440\u0418\u0432\u0415\u0442 World");
+  charLowerBuffW(s.data(), s.size());
+  EXPECT_EQ(view(s), u"\u043F\u0440\u0438\u0432\u0435\u0442 world");
+}
+
+TEST(CharacterTables, LetterClasses) {
+  for (char16_t c : {u'a', u'Z', u'\u0436', u'\u0401', u'\u0457', u'\u00E9', u'\u03A9', u'\u4E2D'})
+    EXPECT_TRUE(isCharAlphaW(c)) << int(c);
+  for (char16_t c : {u'1', u' ', u'.', u'\'', u'-', u'\u00AB', u'\u2014', u'\0'})
+    EXPECT_FALSE(isCharAlphaW(c)) << int(c);
+  EXPECT_TRUE(isCharUpperW(u'A'));
+  EXPECT_TRUE(isCharUpperW(u'\u0416'));
+  EXPECT_FALSE(isCharUpperW(u'a'));
+  EXPECT_FALSE(isCharUpperW(u'1'));
+  EXPECT_TRUE(isCharLowerW(u'\u0436'));
 }
 
 }  // namespace

@@ -64,5 +64,21 @@ TEST(LocaleTable, TellingRows) {
   EXPECT_STREQ(localeRecord(0x04190419).culture, "ru-RU");
 }
 
+// The charset table (language/Locale.cpp): a name that two rows give after
+// lower-casing keeps the later row; a code page answers with its first name.
+TEST(CharsetTable, TellingRows) {
+  EXPECT_EQ(charsetToCodePage("koi8-r"), 20866);
+  EXPECT_EQ(charsetToCodePage("KOI8-U"), 21866);
+  EXPECT_EQ(charsetToCodePage("utf-8"), 65001);
+  EXPECT_EQ(charsetToCodePage("iso-2022-jp"), 50222);  // the later row wins
+  EXPECT_EQ(charsetToCodePage("EUC-JP"), 51932);       // collides with euc-jp after lower-casing
+  EXPECT_EQ(view(codePageToCharset(20866)), "koi8-r");
+  EXPECT_EQ(view(codePageToCharset(50220)), "unknown-charset");
+  EXPECT_EQ(view(codePageToCharset(20932)), "unknown-charset");
+  EXPECT_EQ(view(codePageToCharset(50222)), "iso-2022-jp");
+  EXPECT_EQ(view(codePageToCharset(51932)), "euc-jp");
+  EXPECT_EQ(view(codePageToCharset(1201)), "unicodefffe");
+}
+
 }  // namespace
 }  // namespace orv

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "core/Trace.h"
@@ -87,15 +88,11 @@ TEST_F(IndexTest, FindTAndEntryPoints) {
   EXPECT_EQ(d.findT(str8("abc")), DubIndex::kNone);
   EXPECT_EQ(d.findT("b", 1, 1, 1), 1);  // searching only the children of a
   EXPECT_EQ(d.findEntryPoint("ab", 2).pos, DubIndex::kNone);
-  DubIndex::EntryPoint e = d.findEntryPoint("abz", 3);
-  EXPECT_EQ(e.pos, 2);
-  EXPECT_EQ(e.missing, 1);
-  e = d.findEntryPoint("aa", 2);
-  EXPECT_EQ(e.pos, 1);
-  EXPECT_EQ(e.missing, 1);
-  e = d.findEntryPoint("c", 1);
-  EXPECT_EQ(e.pos, 3);
-  EXPECT_EQ(e.missing, 1);
+  for (auto [word, pos] : {std::pair{"abz", 2}, {"aa", 1}, {"c", 3}}) {
+    DubIndex::EntryPoint e = d.findEntryPoint(word, int32_t(std::strlen(word)));
+    EXPECT_EQ(e.pos, pos) << word;
+    EXPECT_EQ(e.missing, 1) << word;
+  }
 }
 
 TEST_F(IndexTest, OrderedWalkAndCollection) {

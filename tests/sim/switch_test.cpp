@@ -129,16 +129,6 @@ TEST_F(Fixture, SpaceOnlyBothWays) {
   EXPECT_EQ(d->activeLayout(), kRu);
 }
 
-TEST_F(Fixture, WordsGluedToQuotesOrDigitsAreNeverSwitched) {
-  words.add(1251, {"привет"});
-  start();
-  type("\"ghbdtn ");
-  EXPECT_EQ(d->activeLayout(), kUs);
-  type("{Enter}1ghbdtn {Enter}ghbdtn1 ");
-  EXPECT_EQ(d->activeLayout(), kUs);
-  EXPECT_EQ(d->appTextUtf8(), "\"ghbdtn \n1ghbdtn \nghbdtn1 ");
-}
-
 TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
   words.add(1252, {"hello"});
   start();
@@ -146,16 +136,6 @@ TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
   ASSERT_EQ(d->lastTyped.size(), 1u);
   EXPECT_EQ(d->lastTyped[0], "hello");
   EXPECT_EQ(d->sounds.back(), kSndWordFound);
-}
-
-TEST_F(Fixture, TooLongWordsNeverSwitchEvenWhenKnown) {
-  std::string known;
-  for (int i = 0; i < 99; ++i) known += "а";
-  words.add(1251, {known.c_str()});
-  start();
-  std::string longWord(99, 'f');  // "а" ninety-nine times
-  type(longWord + " ");
-  EXPECT_EQ(d->activeLayout(), kUs);
 }
 
 // What runs while switched off is hotkeys_test's; here, that the keys of a
@@ -271,45 +251,44 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
   }
 }
 
-// The word before is retyped with the switched word only with the setting on
-// and only when it is a whole word in the target layout, not when it only
-// begins one ("во" of "вот").
-TEST_F(Fixture, ThePrepositionGoesWithTheWordOnlyWithTheSettingAndWhenItIsAWholeWord) {
+// What the application shows after typing in the US layout. The word before
+// is retyped with the switched word only with the preposition setting on and
+// only when it is a whole word in the target layout, not when it only begins
+// one ("во" of "вот"). A word with a full stop is retyped with it once a
+// space ends it. Words glued to quotes or digits and words too long to be
+// words never switch. With no layout used before, "!!switch_back" converts
+// the last word to the first other installed layout.
+TEST_F(Fixture, WhatTheApplicationShowsAfterTyping) {
+  const std::string tooLong = std::string(99, 'f') + " ";  // "а" ninety-nine times, a known word
   const struct {
     int prepos;
     const char* typed;
     const char* shown;
-    uint32_t eraseCount;
+    Hkl layout;
+    uint32_t eraseCount;  // 0: not checked
   } cases[] = {
-      {1, "d ujhjl ", "в город ", 8},
-      {0, "d ujhjl ", "d город ", 6},
-      {1, "dj ujhjl ", "dj город ", 6},
+      {1, "d ujhjl ", "в город ", kRu, 8},
+      {0, "d ujhjl ", "d город ", kRu, 6},
+      {1, "dj ujhjl ", "dj город ", kRu, 6},
+      {1, "ghbdtn/ ", "привет. ", kRu, 0},  // "/" is the Russian layout's full stop
+      {1, "ghbdtn/", "ghbdtn/", kUs, 0},
+      {1, "\"ghbdtn ", "\"ghbdtn ", kUs, 0},
+      {1, "1ghbdtn ", "1ghbdtn ", kUs, 0},
+      {1, "ghbdtn1 ", "ghbdtn1 ", kUs, 0},
+      {1, "ghbdtn{Pause}", "привет", kRu, 0},
+      {1, tooLong.c_str(), tooLong.c_str(), kUs, 0},
   };
-  words.add(1251, {"в", "вот", "город"});
+  std::string longKnown;
+  for (int i = 0; i < 99; ++i) longKnown += "а";
+  words.add(1251, {"привет", "в", "вот", "город", longKnown.c_str()});
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
     settings.prepos = c.prepos;
     start();
     type(c.typed);
     EXPECT_EQ(d->appTextUtf8(), c.shown) << dump();
-    EXPECT_EQ(d->shared.eraseCount, c.eraseCount) << c.typed;
-  }
-}
-
-// A word with a full stop: retyped with it once a space ends it, kept while
-// the full stop is the last key.
-TEST_F(Fixture, WordsEndingInAFullStop) {
-  const struct {
-    const char* keys;  // typed in the US layout
-    const char* shown;
-  } cases[] = {
-      {"ghbdtn/ ", "привет. "},  // "/" is the Russian layout's full stop
-      {"ghbdtn/", "ghbdtn/"},
-  };
-  words.add(1251, {"привет"});
-  for (const auto& c : cases) {
-    start();
-    type(c.keys);
-    EXPECT_EQ(d->appTextUtf8(), c.shown) << c.keys << "\n" << dump();
+    EXPECT_EQ(d->activeLayout(), c.layout);
+    if (c.eraseCount) { EXPECT_EQ(d->shared.eraseCount, c.eraseCount); }
   }
 }
 
@@ -332,15 +311,6 @@ TEST_F(Fixture, TheLoneCtrlSwitchTakesTheCtrlKeyOfTheSetting) {
   start();
   type("{Ctrl+C}");
   EXPECT_EQ(d->activeLayout(), kUs);
-}
-
-// With no layout used before, "!!switch_back" converts the last word to the
-// first other installed layout.
-TEST_F(Fixture, SwitchBackWithoutAPreviousLayoutConvertsToTheNextInstalledOne) {
-  start();
-  type("ghbdtn{Pause}");
-  EXPECT_EQ(d->appTextUtf8(), "привет") << dump();
-  EXPECT_EQ(d->activeLayout(), kRu);
 }
 
 }  // namespace

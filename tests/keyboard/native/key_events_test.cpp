@@ -77,12 +77,17 @@ struct Fixture : ::testing::Test {
 
 using KeyEvents = Fixture;
 
-TEST_F(KeyEvents, LettersRenderInEveryLayout) {
+TEST_F(KeyEvents, LettersRenderInEveryLayoutAndKeepTheirShiftState) {
   for (auto [vk, scan] : {std::pair{'G', 0x22}, {'H', 0x23}, {'B', 0x30}}) tap(vk, scan);
   EXPECT_EQ(text(kUs), "ghb");
   EXPECT_EQ(text(kRu), "\xEF\xF0\xE8");  // при
   EXPECT_EQ(text(kDe), "ghb");
   EXPECT_EQ(state.typedKeys[0], 0x00670022u);  // scan 0x22, plain, 'g'
+  tapShifted('A', 0x1E);
+  EXPECT_EQ(state.typedKeys.last(), 0x0041011Eu);  // shift state 1
+  tap(20, 0x3A);  // Caps Lock on: shift state 2
+  tap('B', 0x30);
+  EXPECT_EQ(state.typedKeys.last(), 0x00420230u);
 }
 
 TEST_F(KeyEvents, AutoRepeatGoesIntoTheTextButNotTheHistory) {
@@ -111,49 +116,6 @@ TEST_F(KeyEvents, LetterSpaceLetterGivesThreeElements) {
   ASSERT_EQ(state.typedKeys.size(), 3);
   EXPECT_EQ(state.typedKeys[1], kSpaceElement);
   EXPECT_EQ(text(kUs), "a b");
-}
-
-TEST_F(KeyEvents, CtrlCResetsAndShiftAIsAppendedWithShiftState1) {
-  tap('A', 0x1E);
-  send(17, 0x1D, false);
-  tap('C', 0x2E);
-  send(17, 0x1D, true);
-  EXPECT_EQ(state.typedKeys.size(), 0);
-  EXPECT_EQ(state.tracking, 1u);
-  tapShifted('A', 0x1E);
-  ASSERT_EQ(state.typedKeys.size(), 1);
-  EXPECT_EQ(state.typedKeys[0], 0x0041011Eu);
-}
-
-TEST_F(KeyEvents, ModifiersAloneLeaveTheTextAlone) {
-  tap('A', 0x1E);
-  send(17, 0x1D, false);
-  send(16, 0x2A, false);  // a further modifier while Ctrl is held
-  send(16, 0x2A, true);
-  send(17, 0x1D, true);
-  tap(20, 0x3A);  // Caps Lock
-  EXPECT_EQ(text(kUs), "a");
-  tap('B', 0x30);
-  EXPECT_EQ(state.typedKeys.last(), 0x00420230u);  // Caps Lock on: shift state 2, 'B'
-}
-
-TEST_F(KeyEvents, FocusChangeResetsBeforeTheKeyIsHandled) {
-  tap('A', 0x1E);
-  input.app().focus = 0x4444;
-  tap('B', 0x30);
-  EXPECT_EQ(text(kUs), "b");
-}
-
-TEST_F(KeyEvents, UserLayoutChangeResetsButAnExpectedOneKeepsTheText) {
-  tap('A', 0x1E);
-  kb.activateLayout(kRu);
-  state.expectedLayout = kRu;
-  tap('B', 0x30);
-  EXPECT_EQ(text(kUs), "ab");
-  EXPECT_EQ(state.previousLayout, kUs);
-  kb.activateLayout(kUs);  // not asked for
-  tap('C', 0x2E);
-  EXPECT_EQ(text(kUs), "c");
 }
 
 TEST_F(KeyEvents, WordBreakingKeysResetAndEnterSounds) {
@@ -197,39 +159,6 @@ TEST_F(KeyEvents, FirstKeyADeadKeyIsPrintableAndSoundsKey) {
   EXPECT_EQ(state.outcome.textGrew, 0u);
   ASSERT_FALSE(seams.sounds.empty());
   EXPECT_EQ(seams.sounds.back(), kSndKey);
-}
-
-TEST_F(KeyEvents, UnmappedKeysAreAppendedWithoutCharactersButTabEndsTheWord) {
-  tap('A', 0x1E);
-  tap(27, 0x01);  // Escape, menu closed
-  EXPECT_EQ(state.typedKeys.size(), 2);
-  EXPECT_EQ(text(kUs), "a");
-  EXPECT_EQ(text(kRu), "\xF4");
-  tap(9, 0x0F);  // the application shows a Tab that no layout renders
-  EXPECT_EQ(state.typedKeys.size(), 0);
-  EXPECT_EQ(state.tracking, 1u);
-}
-
-TEST_F(KeyEvents, MouseClickResetWithTrackingStartsANewWord) {
-  tap('A', 0x1E);
-  state.resetAndTrack();  // what the mouse handler does for a click
-  EXPECT_EQ(state.outcome.resetDone, 1u);
-  tap('B', 0x30);
-  EXPECT_EQ(text(kUs), "b");
-  EXPECT_GE(seams.resets, 1);
-}
-
-TEST_F(KeyEvents, DisabledApplicationsAndLayoutZeroEmptyTheText) {
-  tap('A', 0x1E);
-  seams.disabled = true;
-  tap('B', 0x30);
-  EXPECT_EQ(state.typedKeys.size(), 0);
-  seams.disabled = false;
-  tap('C', 0x2E);
-  KeyEventRecord r = input.key('D', 0x20, false);
-  r.layout = 0;
-  EXPECT_EQ(state.onKeyEvent(r), 0u);
-  EXPECT_EQ(state.typedKeys.size(), 0);
 }
 
 TEST_F(KeyEvents, HotkeysAreSwallowedAndTheHotkeyFieldIgnored) {
@@ -328,16 +257,6 @@ TEST_F(KeyEvents, SyncLayoutsFollowsInstallsAndRemovals) {
   EXPECT_EQ(state.analysisOrder[1]->layout, kRu);
 }
 
-TEST_F(KeyEvents, AKeyOfALayoutWithoutABufferEmptiesTheText) {
-  tap('A', 0x1E);
-  kb.install(0x040C040C);
-  kb.activateLayout(0x040C040C);
-  state.expectedLayout = 0x040C040C;
-  tap('B', 0x30);
-  EXPECT_EQ(state.typedKeys.size(), 0);
-  EXPECT_EQ(state.current, nullptr);
-}
-
 // The layout texts are kept up to date key by key; after every key they must
 // be byte for byte what rendering all the typed keys again gives, in every
 // simulated layout, through dead keys, Shift, Caps Lock, Backspace, resets
@@ -391,20 +310,72 @@ TEST_F(KeyEvents, TextsKeptKeyByKeyEqualAFullRenderingOfTheTypedKeys) {
   }
 }
 
-TEST_F(KeyEvents, FunctionKeysArrowsAndShiftInsertEndTheWordButF13AndInsertDoNot) {
+// After "a", each event either starts a new text or leaves the word going;
+// then "b" is typed (US layout unless the event changed it).
+TEST_F(KeyEvents, WhatEndsTheWordAndWhatLeavesItGoing) {
+  constexpr Hkl kFr = 0x040C040C;
   struct Case {
-    uint32_t vk, scan;
-    bool shifted, ends;
-  } cases[] = {{112, 0x3B, false, true}, {123, 0x58, false, true}, {37, 0x4B, false, true},
-               {45, 0x52, true, true},   {124, 0x64, false, false}, {45, 0x52, false, false}};
+    const char* what;
+    void (*event)(Fixture&);
+    const char* text;  // of the US layout afterwards
+    int keys;          // typed-key elements afterwards
+  } cases[] = {
+      {"F1", [](Fixture& f) { f.tap(112, 0x3B); }, "b", 1},
+      {"F12", [](Fixture& f) { f.tap(123, 0x58); }, "b", 1},
+      {"Left arrow", [](Fixture& f) { f.tap(37, 0x4B); }, "b", 1},
+      {"Shift+Insert", [](Fixture& f) { f.tapShifted(45, 0x52); }, "b", 1},
+      {"Tab, which no layout renders", [](Fixture& f) { f.tap(9, 0x0F); }, "b", 1},
+      {"Ctrl+C", [](Fixture& f) {
+         f.send(17, 0x1D, false);
+         f.tap('C', 0x2E);
+         f.send(17, 0x1D, true);
+       }, "b", 1},
+      {"focus change", [](Fixture& f) { f.input.app().focus = 0x4444; }, "b", 1},
+      {"layout the user chose", [](Fixture& f) { f.kb.activateLayout(kRu); }, "b", 1},
+      {"a click", [](Fixture& f) {
+         f.state.resetAndTrack();
+         EXPECT_EQ(f.state.outcome.resetDone, 1u);
+         EXPECT_GE(f.seams.resets, 1);
+       }, "b", 1},
+      {"a key in layout 0", [](Fixture& f) {
+         KeyEventRecord r = f.input.key('D', 0x20, false);
+         r.layout = 0;
+         EXPECT_EQ(f.state.onKeyEvent(r), 0u);
+       }, "b", 1},
+      {"disabled application", [](Fixture& f) { f.seams.disabled = true; }, "", 0},
+      {"F13", [](Fixture& f) { f.tap(124, 0x64); }, "ab", 3},
+      {"Insert", [](Fixture& f) { f.tap(45, 0x52); }, "ab", 3},
+      {"Escape, menu closed: no character", [](Fixture& f) { f.tap(27, 0x01); }, "ab", 3},
+      {"modifiers alone", [](Fixture& f) {
+         f.send(17, 0x1D, false);
+         f.send(16, 0x2A, false);
+         f.send(16, 0x2A, true);
+         f.send(17, 0x1D, true);
+       }, "ab", 2},
+      {"layout without a buffer", [](Fixture& f) {
+         f.kb.install(kFr);
+         f.kb.activateLayout(kFr);
+         f.state.expectedLayout = kFr;
+         f.tap('B', 0x30);
+         EXPECT_EQ(f.state.current, nullptr);
+       }, "", 0},
+      {"layout the program chose", [](Fixture& f) {
+         f.kb.activateLayout(kRu);
+         f.state.expectedLayout = kRu;
+       }, "ab", 2},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.vk);
+    SCOPED_TRACE(c.what);
+    seams.disabled = false;
+    kb.activateLayout(kUs);
     tap(13, 0x1C);
     tap('A', 0x1E);
-    if (c.shifted) tapShifted(c.vk, c.scan);
-    else tap(c.vk, c.scan);
-    EXPECT_EQ(state.typedKeys.size() == 0, c.ends);
+    c.event(*this);
+    tap('B', 0x30);
+    EXPECT_EQ(state.typedKeys.size(), c.keys);
+    if (c.keys) { EXPECT_EQ(text(kUs), c.text); }
   }
+  EXPECT_EQ(state.previousLayout, kUs);  // the last case: the program's own change
 }
 
 }  // namespace

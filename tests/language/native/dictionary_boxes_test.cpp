@@ -81,35 +81,31 @@ TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
   EXPECT_FALSE(ru->isWord(str8("okapi")));
 }
 
-TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhere) {
+// The word list is written with CRLF lines; the box says where, or why not.
+TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
   en->addWord(str8("beta"));
   en->addWord(str8("alpha"));
   en->addWord(str8("Zurich"));
-  set.exportWordList(str16(u"en_US"));
-  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
-  ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
-  ASSERT_EQ(shown.size(), 1);
-  std::u16string expected = u"Dictionary written to text file\r\n";
-  expected += view(dir.file("dic/en_US/list.txt"));
-  EXPECT_EQ(view(shown[0].text), expected);
-  EXPECT_EQ(shown[0].style, kMbOk | kMbIconInformation);
-
-  set.exportWordList(str16(u"de_DE"));
-  shown = sim::shownMessageBoxes();
-  ASSERT_EQ(shown.size(), 2);
-  EXPECT_EQ(view(shown[1].text), u"Dictionary not found");
-  EXPECT_EQ(shown[1].style, kMbOk | kMbIconExclamation);
-}
-
-TEST_F(BoxesTest, ExportFailureNamesThePath) {
   test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
-  set.exportWordList(str16(u"ru_RU"));
-  ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
-  ASSERT_EQ(shown.size(), 1);
-  std::u16string expected = u"Can't write file \n";
-  expected += view(dir.file("dic/ru_RU/list.txt"));
-  EXPECT_EQ(view(shown[0].text), expected);
-  EXPECT_EQ(shown[0].style, kMbOk | kMbIconError);
+  const struct {
+    const char16_t* name;
+    std::u16string text;
+    unsigned style;
+  } cases[] = {
+      {u"en_US", u"Dictionary written to text file\r\n" + std::u16string(view(dir.file("dic/en_US/list.txt"))),
+       kMbOk | kMbIconInformation},
+      {u"de_DE", u"Dictionary not found", kMbOk | kMbIconExclamation},
+      {u"ru_RU", u"Can't write file \n" + std::u16string(view(dir.file("dic/ru_RU/list.txt"))), kMbOk | kMbIconError},
+  };
+  for (const auto& c : cases) {
+    sim::clearMessageBoxes();
+    set.exportWordList(str16(c.name));
+    ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(view(shown[0].text), c.text);
+    EXPECT_EQ(shown[0].style, c.style);
+  }
+  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
 }
 
 // While a box is open another thread (the receiver, analysing a word) must

@@ -1,9 +1,15 @@
-// orvanta-sim's commands, called as the tool's main calls them.
+// orvanta-sim's commands, called as the tool's main calls them. type and eval
+// read the shipped dictionaries (scripts/dictionaries builds them).
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/ShippedDictionaries.h"
 
 #include "tools/orvanta-sim/KeyScript.h"
 #include "tools/orvanta-sim/SimCommands.h"
@@ -37,23 +43,34 @@ TEST(OrvantaSim, ConvertToTheNextLayout) {
   EXPECT_NE(r.err.find("no layout"), std::string::npos);
 }
 
-TEST(OrvantaSim, BadInputExitsWithStatus2) {
-  EXPECT_EQ(run({}).status, 2);
-  EXPECT_EQ(run({"frobnicate"}).status, 2);
-  Outcome r = run({"convert", "--from", "xx", "--to", "ru", "a"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("unknown layout 'xx'"), std::string::npos);
-  EXPECT_EQ(run({"convert", "--from", "us", "ghbdtn"}).status, 2);
-  EXPECT_EQ(run({"convert", "--next", "--layouts", "us", "a"}).status, 2);
-  EXPECT_EQ(run({"convert", "--next", "--layouts", "us,us", "a"}).status, 2);
-  EXPECT_EQ(run({"render", "--layouts", "us,ru", "--active", "de", "a"}).status, 2);
-  r = run({"render", "--layouts", "us,ru", "--active", "us", "a{Nope}"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("{Nope}"), std::string::npos);
-  r = run({"render", "--layouts", "us,ru", "--active", "us", "aж"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("cannot be typed"), std::string::npos);
-  EXPECT_EQ(run({"render", "--layouts", "us,ru", "--active", "us", "a{Layout:de}b"}).status, 2);
+TEST(OrvantaSim, BadInputExitsWithStatus2AndSaysWhy) {
+  const struct {
+    std::vector<std::string> args;
+    const char* why;  // in the error output; null: not checked
+  } cases[] = {
+      {{}, nullptr},
+      {{"frobnicate"}, nullptr},
+      {{"convert", "--from", "xx", "--to", "ru", "a"}, "unknown layout 'xx'"},
+      {{"convert", "--from", "us", "ghbdtn"}, nullptr},
+      {{"convert", "--next", "--layouts", "us", "a"}, nullptr},
+      {{"convert", "--next", "--layouts", "us,us", "a"}, nullptr},
+      {{"render", "--layouts", "us,ru", "--active", "de", "a"}, nullptr},
+      {{"render", "--layouts", "us,ru", "--active", "us", "a{Nope}"}, "{Nope}"},
+      {{"render", "--layouts", "us,ru", "--active", "us", "aÐ¶"}, "cannot be typed"},
+      {{"render", "--layouts", "us,ru", "--active", "us", "a{Layout:de}b"}, nullptr},
+      {{"type", "--layouts", "us,xx", "--active", "us", "x"}, nullptr},
+      {{"type", "--layouts", "us,ru", "--active", "ua", "x"}, nullptr},
+      {{"type", "--layouts", "us,ru", "--active", "us"}, nullptr},
+      {{"type", "--layouts", "us,ru", "--active", "us", "--set", "common.nothing=1", "x"}, nullptr},
+      {{"type", "--layouts", "us,ru", "--active", "us", "--set", "common.autosw_use=yes", "x"}, nullptr},
+      {{"type", "--layouts", "us,ru", "--active", "us", "--dic", "/nonexistent/folder", "x"}, nullptr},
+      {{"type", "--layouts", "us,ru", "--active", "us", "{Nope}"}, nullptr},
+  };
+  for (const auto& c : cases) {
+    Outcome r = run(c.args);
+    EXPECT_EQ(r.status, 2) << ::testing::PrintToString(c.args);
+    if (c.why) { EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err; }
+  }
 }
 
 TEST(OrvantaSim, LayoutsListsHandleLanguageAndCodePage) {
@@ -111,6 +128,80 @@ TEST(KeyScript, ParsesNamedKeysChordsPressesLayoutsAndBraces) {
   EXPECT_FALSE(parseKeyScript("{D}", s, err));  // a bare letter needs no braces
   EXPECT_FALSE(parseKeyScript("\xFF", s, err));
   EXPECT_FALSE(parseKeyScript("\xF0\x9F\x98\x80", s, err));  // outside the BMP
+}
+
+Outcome type(const std::string& script, std::vector<std::string> extra = {}) {
+  std::vector<std::string> a{"type", "--layouts", "us,ru", "--active", "us", "--clipboard", "keep"};
+  a.insert(a.end(), extra.begin(), extra.end());
+  a.push_back(script);
+  return run(a);
+}
+
+// What a switch and Pause do is the simulation tests' (tests/sim); these check
+// the command's options and its report.
+TEST(OrvantaSimType, ReportsTextLayoutClipboardAndSounds) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  Outcome r = type("ghbdtn ");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "text: привет \nlayout: ru\nclipboard: keep\nsounds: snd_KEY snd_KEY snd_NOT_FOUND snd_NOT_FOUND "
+                   "snd_NOT_FOUND snd_NOT_FOUND snd_SWITCH\n");
+}
+
+TEST(OrvantaSimType, SetOverridesForTheRunAndSoundsCanBeSilenced) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  Outcome off = type("ghbdtn ", {"--set", "common.autosw_use=0", "--set", "common.sound_on=0"});
+  ASSERT_EQ(off.status, 0) << off.err;
+  EXPECT_EQ(off.out, "text: ghbdtn \nlayout: us\nclipboard: keep\nsounds: -\n");
+  Outcome hk = type("ghbdtn {Pause}", {"--set", "hotkey.!!switch_back=0"});
+  EXPECT_NE(hk.out.find("text: привет \n"), std::string::npos);  // Pause is no hotkey now
+  Outcome traced = type("ghbdtn ", {"--trace"});
+  EXPECT_NE(traced.out.find("trace: command 23688"), std::string::npos);
+}
+
+TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  std::string path = ::testing::TempDir() + "orv_eval_corpus.txt";
+  {
+    std::ofstream f(path);
+    f << "Привет, мир! Вопрос и ответ.\n";
+  }
+  Outcome r = run({"eval", "--layouts", "us,ru", "--lang", "ru", path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("words tested: 5\n"), std::string::npos) << r.out;
+  size_t last = r.out.rfind("summary: words=5 recall3=100.00% false=0.000% p50=");
+  EXPECT_NE(last, std::string::npos) << r.out;
+  Outcome s = run({"eval", "--layouts", "us,ru", "--lang", "ru", "--sentences", path});
+  EXPECT_NE(s.out.find("summary: words=5 "), std::string::npos) << s.out;
+  std::remove(path.c_str());
+  EXPECT_EQ(run({"eval", "--layouts", "us,ru", "--lang", "de", path}).status, 2);
+}
+
+TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  std::string path = ::testing::TempDir() + "orv_eval_inner.txt";
+  std::string misses = ::testing::TempDir() + "orv_eval_misses.txt";
+  {
+    std::ofstream f(path);
+    f << "Что-то и ответ\n";
+  }
+  Outcome r = run({"eval", "--layouts", "us,ru", "--lang", "ru", "--misses", misses, path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("words tested: 4\n"), std::string::npos) << r.out;
+  std::ifstream m(misses, std::ios::binary);
+  std::string listed((std::istreambuf_iterator<char>(m)), std::istreambuf_iterator<char>());
+  // one and two letters are never switched; the words of 3+ letters are
+  EXPECT_NE(listed.find("miss\tи\t1\n"), std::string::npos) << listed;
+  EXPECT_NE(listed.find("miss\tто\t1\n"), std::string::npos) << listed;
+  EXPECT_EQ(listed.find("ответ"), std::string::npos) << listed;
+
+  Outcome k = run({"eval", "--layouts", "us,ru", "--lang", "ru", "--keep-inner", path});
+  EXPECT_NE(k.out.find("words tested: 3\n"), std::string::npos) << k.out;
+  EXPECT_NE(k.out.find("misses of 3+ letters: Что-то (1)"), std::string::npos) << k.out;
+  EXPECT_EQ(run({"eval", "--layouts", "us,ru", "--lang", "ru", "--set", "common.nothing=1", path}).status, 2);
+  EXPECT_EQ(run({"eval", "--layouts", "us,ru", "--lang", "ru", "--misses", "/nonexistent/dir/m.txt", path}).status,
+            2);
+  std::remove(path.c_str());
+  std::remove(misses.c_str());
 }
 
 }  // namespace
