@@ -26,7 +26,7 @@ std::vector<std::u16string> texts(const NotesStore& s) {
 
 TEST(NotesStore, TheFirstShortcutInListOrderThatEndsTheTypedTextWins) {
   NotesStore s;
-  fill(s, {{u"", u"no shortcut"}, {u"ab", u"AB note"}, {u"Ab", u"capital"}, {u"b", u"B note"}});
+  fill(s, {{u"", u"no shortcut"}, {u"Ab", u"capital"}, {u"ab", u"AB note"}, {u"b", u"B note"}});
   struct Case {
     std::u16string typed;
     const char16_t* expanded;  // null: no note
