@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "clipboard/Notes.h"
@@ -26,7 +27,7 @@ std::vector<std::u16string> texts(const NotesStore& s) {
 
 TEST(NotesStore, TheFirstShortcutInListOrderThatEndsTheTypedTextWins) {
   NotesStore s;
-  fill(s, {{u"", u"no shortcut"}, {u"ab", u"AB note"}, {u"Ab", u"capital"}, {u"b", u"B note"}});
+  fill(s, {{u"", u"no shortcut"}, {u"Ab", u"capital"}, {u"ab", u"AB note"}, {u"b", u"B note"}});
   struct Case {
     std::u16string typed;
     const char16_t* expanded;  // null: no note
@@ -162,6 +163,38 @@ TEST(NotesStore, FindNoteByTextIsExact) {
   EXPECT_EQ(s.findNoteByText(str16(u"hello")), 1);
   EXPECT_EQ(s.findNoteByText(str16(u"Hello")), 0);
   EXPECT_EQ(s.findNoteByText(str16(u"hell")), -1);
+}
+
+// The editor adds and deletes while the key-event thread looks up shortcuts
+// and the menu reorders: every call sees a whole list. (Without the store's
+// lock most runs fail or crash; with it none may.)
+TEST(NotesStore, CallsFromSeveralThreadsSeeWholeLists) {
+  constexpr int kRounds = 20000;
+  NotesStore s;
+  fill(s, {{u"kept", u"always there"}});
+  std::thread editor([&s] {
+    for (int i = 0; i < kRounds; ++i) {
+      uint32_t id = 0;
+      s.addNote(TxtNote{str16(u"temporary"), str16(u"tmp"), Str16(), 0}, &id);
+      s.moveNote(0, true);
+      s.deleteNote(id, true);
+    }
+  });
+  std::thread menu([&s] {
+    ArrT<int32_t> secondFirst;
+    secondFirst.append(1);
+    for (int i = 0; i < kRounds; ++i) s.reorderNotes(secondFirst);
+  });
+  int found = 0;
+  for (int i = 0; i < kRounds; ++i) {
+    TxtNote n;
+    if (s.findShortcut(u"xkept", n) && view(n.text) == u"always there") ++found;
+    for (const TxtNote& each : s.notes()) EXPECT_FALSE(each.text.empty());
+  }
+  editor.join();
+  menu.join();
+  EXPECT_EQ(found, kRounds);
+  EXPECT_EQ(s.size(), 1);
 }
 
 }  // namespace
