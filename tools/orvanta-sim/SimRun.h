@@ -35,6 +35,7 @@ class RunSettings : public KeyboardSettings {
   int acUse() const override { return get("ac_use"); }
   int ocUse() const override { return get("oc_use"); }
   int ocSpaceOnly() const override { return get("oc_space_only"); }
+  // "translit.active" is a text, kept as given ("?" until set).
 
  private:
   std::map<std::string, int> myValues;  // "common" keys set for this run
@@ -60,6 +61,9 @@ class RunDictionaries {
 
 // Where the shipped program folder (with its "dic" folder) is.
 std::string shippedFolder();
+// The shipped transliteration tables: the program folder's "Translit", or
+// their sources in the tree when the program folder has none yet.
+std::string shippedTranslitFolder();
 
 bool parseLayoutList(const std::string& list, std::vector<const SimLayout*>& out, std::string& err);
 
