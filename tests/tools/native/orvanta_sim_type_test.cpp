@@ -107,5 +107,29 @@ TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
   std::remove(misses.c_str());
 }
 
+// The selection keys of the edit control and the selection hotkeys with
+// their tables; what the conversions do is tests/sim/selection_test's.
+TEST(OrvantaSimType, SelectionKeysConversionAndTransliterationTables) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  struct Case {
+    const char* script;
+    std::vector<std::string> extra;
+    const char* text;
+  } cases[] = {
+      {"ghbdtn{SelectAll}{Shift+Pause}", {}, "привет"},
+      {"abc ghbdtn{Shift+Left}{Shift+Left}{Shift+Home}{Shift+Right}{Shift+Pause}", {}, "aис привет"},
+      {"privet{SelectAll}{Ctrl+T}", {}, "привет"},
+      {"privet{SelectAll}{Ctrl+T}", {"--translit", "/"}, "privet"},  // a folder without tables
+      {"privet{SelectAll}{Ctrl+T}", {"--set", "translit.active=*"}, "privet"},
+      {"hello{Shift+Left}{Shift+Left}{Ctrl+X}{Home}{Ctrl+V}", {}, "lohel"},
+  };
+  for (const Case& c : cases) {
+    SimRunResult r = type(c.script, c.extra);
+    ASSERT_EQ(r.status, 0) << c.script << ": " << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), std::string("text: ") + c.text) << c.script;
+  }
+  EXPECT_EQ(type("x", {"--translit", "/nonexistent/folder"}).status, 2);
+}
+
 }  // namespace
 }  // namespace orv::simtool
