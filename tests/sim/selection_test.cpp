@@ -130,5 +130,16 @@ TEST_F(Selection, ACopyThatNeverComesBackReturnsTheClipboardAtTheLoanDeadline) {
   EXPECT_EQ(d->appTextUtf8(), "ghbdtn");
 }
 
+TEST_F(Selection, AConversionRightAfterARetypeKeepsTheUsersClipboardNotTheRetypedText) {
+  start({kUs, kRu}, kUs, "", 0, 0);
+  simtool::DesktopTyper t(*d);
+  t.settle = false;  // the retype's restore is still 333 ms away when the conversion starts
+  std::string err;
+  ASSERT_TRUE(t.runScript("ghbdtn{Pause}{SelectAll}{Shift+Pause}", err)) << err;
+  d->idle();
+  EXPECT_EQ(d->appTextUtf8(), "ghbdtn") << dump();  // retyped as привет, then converted back
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+}
+
 }  // namespace
 }  // namespace orv
