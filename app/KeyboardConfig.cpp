@@ -15,5 +15,7 @@ int CfgKeyboardSettings::switchLayoutCtrl() const { return cfgSwitchLayoutCtrl.g
 int CfgKeyboardSettings::acUse() const { return cfgAcUse.get(); }
 int CfgKeyboardSettings::ocUse() const { return cfgOcUse.get(); }
 int CfgKeyboardSettings::ocSpaceOnly() const { return cfgOcSpaceOnly.get(); }
+std::string CfgKeyboardSettings::translitActive() const { return utf16ToUtf8(cfgTranslitActive.get()); }
+void CfgKeyboardSettings::setTranslitActive(const std::string& value) { cfgTranslitActive.set(utf8ToUtf16(value)); }
 
 }  // namespace orv

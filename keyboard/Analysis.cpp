@@ -85,12 +85,14 @@ Analizer* KeyboardEngine::analizer(const KeybBuffer* buffer) {
 
 void KeyboardEngine::bufferCreated(KeybBuffer& buffer) {
   myAnalizers[&buffer] = std::make_unique<Analizer>(buffer.layout, &buffer, &myHost);
+  translitBufferCreated(buffer);
 }
 
 void KeyboardEngine::bufferDestroyed(KeybBuffer& buffer) {
   if (myWide.current && myWide.current->buffer == &buffer) myWide.current = nullptr;
   if (myPlan.target == &buffer) myPlan = SwitchPlan();
   myAnalizers.erase(&buffer);
+  translitBufferDestroyed(buffer);
 }
 
 int KeyboardEngine::currentWordLength(KeyboardState& state) {

@@ -128,9 +128,9 @@ void KeyboardEngine::runCommand(const Str8& name) {
   if (is("!!switch")) switchToNextLayout();
   else if (is("!!switch_back")) switchBack();
   else if (is("!!tuner")) myHost.openPolicies(exe);
-  else if (is("!!switch_sel")) myHost.convertSelection(r.thread);
+  else if (is("!!switch_sel")) mySelection.convertSelection(r.thread);
   else if (is("!!new_note")) myHost.newNote();
-  else if (is("translit")) myHost.transliterateSelection(r.thread);
+  else if (is("translit")) mySelection.transliterateSelection(r.thread);
   else if (is("!!clipboard_menu")) {
     if (myHost.isWindow(r.focus)) {
       int32_t x = 0, y = 0;

@@ -19,6 +19,8 @@
 #include "keyboard/KeyboardHost.h"
 #include "keyboard/KeyboardSeams.h"
 #include "keyboard/KeyboardState.h"
+#include "keyboard/SelectionConverter.h"
+#include "language/Translit.h"
 
 namespace orv {
 
@@ -64,6 +66,8 @@ class KeyboardEngine : public KeyboardSeams {
   KeyboardState& state() { return *myState; }
   HookShared& shared() { return myShared; }
   KeyboardHost& host() { return myHost; }
+  Clipboard& clipboard() { return myClipboard; }
+  SelectionConverter& selection() { return mySelection; }
 
   // --- analysis (Analysis.cpp) ---
   Analizer* analizer(const KeybBuffer* buffer);
@@ -144,9 +148,31 @@ class KeyboardEngine : public KeyboardSeams {
   // calls checkClipboardLoan, which acts only on an overdue loan.
   static constexpr uint32_t kLoanDeadlineMs = 4000;
   void checkClipboardLoan();
+  // The selection operations lend the clipboard to the application's copy:
+  // the user's content is kept (once per loan) and the clipboard emptied, so
+  // that an empty read afterwards means nothing was selected.
+  void borrowClipboardForCopy();
+  // Puts a text of ours on the clipboard, keeping the user's content first
+  // when no loan runs; false (the user's content back) when it cannot be set.
+  bool putOnClipboard(const Str16& text);
+  // Ends the loan now, the user's content back.
+  void returnClipboard() { restoreClipboard(myLoan); }
+
+  // --- transliteration ---
+  // Loads every layout's tables from `folder` (the module folder's
+  // "Translit"), layouts installed later included, and picks the active set
+  // by the "translit" "active" setting, writing the setting back.
+  void loadTranslit(const Str16& folder);
+  // The active set and its layout's buffer; null when none is active.
+  const Translit* activeTranslit(KeybBuffer** buffer = nullptr);
+  const Translit* translit(const KeybBuffer* buffer) const;
+  // Translit::convert with the active set and its layout's letters.
+  bool transliterate(const Str16& text, Str16& wide, Str8& narrow);
 
  private:
-  bool putOnClipboard(const Str16& text);
+  void selectActiveTranslit(bool writeSetting);
+  void translitBufferCreated(KeybBuffer& buffer);
+  void translitBufferDestroyed(KeybBuffer& buffer);
 
   HookShared& myShared;
   Clipboard& myClipboard;
@@ -164,6 +190,15 @@ class KeyboardEngine : public KeyboardSeams {
   uint32_t myLoan = 0;
   uint32_t myLoanTick = 0;  // when the latest text was lent
   Str16 myLent;             // and that text
+  // The clipboard is lent to an application's copy: what it holds is that
+  // copy (or nothing), not a text of the user's.
+  bool myCopyPending = false;
+  SelectionConverter mySelection{*this};
+  std::unordered_map<const KeybBuffer*, std::unique_ptr<Translit>> myTranslits;
+  Str16 myTranslitFolder;
+  bool myTranslitLoaded = false;
+  bool myTranslitReselect = false;
+  const KeybBuffer* myActiveTranslit = nullptr;
 };
 
 // The display text of a hotkey code ("Ctrl + Alt + VK_F10"); empty for keys

@@ -2,10 +2,10 @@
 // What the analyser, the switch and the hotkeys need from the program around
 // them: the dictionary set, posting thread commands into the application
 // (PostThreadMessageW 23685), the window queries for the caret rectangle,
-// the application policies, sounds and the debug log. The operations of
-// later parts of the program (completion, spelling, last-typed words,
-// selection conversion, transliteration, the clipboard menu, the notes
-// editor, the options window, exit) are seams here: by default they do
+// the application policies, sounds, the debug log and sleeping. The
+// operations of later parts of the program (completion, spelling,
+// last-typed words, the clipboard menu, the notes editor, the options
+// window, exit) are seams here: by default they do
 // nothing, and the program or a test overrides the ones it has.
 
 #include <cstdint>
@@ -45,6 +45,9 @@ class KeyboardHost {
 
   virtual void playSound(int /*index*/) {}
   virtual void debugLog(const char* /*line*/) {}
+  // Sleep on the receiver thread (the selection operations' waits for the
+  // application's clipboard work); a simulated host advances its clock.
+  virtual void sleep(uint32_t /*ms*/) {}
 
   // --- seams of later parts ---
   // Last-typed words (a whole word with one trailing character).
@@ -56,12 +59,9 @@ class KeyboardHost {
   // Spelling suggestions while typing, and the check at the word's end.
   virtual void spellingSuggestions(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {}
   virtual void wordEndSpellingCheck(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {}
-  // Selection conversion to the next layout ("!!switch_sel", and
-  // "!!switch_back" with nothing typed) and its later steps (echo codes 4
-  // to 7: the selection conversions, transliteration, the editor's copy).
-  virtual void convertSelection(uint32_t /*thread*/) {}
+  // Echo code 7: the copy of the selection for the notes editor is on the
+  // clipboard.
   virtual void continueEcho(uint32_t /*code*/) {}
-  virtual void transliterateSelection(uint32_t /*thread*/) {}
   virtual void openPolicies(const char* /*exeName*/) {}
   virtual void showClipboardMenu(uint32_t /*thread*/, const char* /*exeName*/, bool /*hasPoint*/, int32_t /*x*/,
                                  int32_t /*y*/) {}

@@ -34,6 +34,13 @@ class KeyboardSettings {
   virtual int acUse() const { return 0; }
   virtual int ocUse() const { return 1; }
   virtual int ocSpaceOnly() const { return 1; }
+  // "translit" "active": "*" no transliteration, "?" the first layout with
+  // tables (the choice is written back), else that language's tables.
+  virtual std::string translitActive() const { return myTranslitActive; }
+  virtual void setTranslitActive(const std::string& value) { myTranslitActive = value; }
+
+ private:
+  std::string myTranslitActive = "?";
 };
 
 }  // namespace orv

@@ -20,8 +20,10 @@ bool KeyboardEngine::worksIn(const char* exeName) { return myHost.policyAllows(e
 
 bool KeyboardEngine::putOnClipboard(const Str16& text) {
   // Somebody copied since the last paste: that is the user's clipboard now.
+  // During a selection copy the change is the application's copy of ours.
   Str16 now;
-  if (myBorrowed && myClipboard.readClipboardText(now) && now != myLent) myBorrowed = false;
+  if (myBorrowed && !myCopyPending && myClipboard.readClipboardText(now) && now != myLent) myBorrowed = false;
+  myCopyPending = false;
   if (!myBorrowed) myClipboard.saveClipboard(false);
   myBorrowed = true;
   ++myLoan;
@@ -36,6 +38,10 @@ bool KeyboardEngine::putOnClipboard(const Str16& text) {
 // the application must find it free.
 void KeyboardEngine::checkClipboardLoan() {
   if (!myBorrowed || myClipboard.tickCount() - myLoanTick < kLoanDeadlineMs) return;
+  if (myCopyPending) {  // the copy never came back: what is there is ours
+    restoreClipboard(myLoan);
+    return;
+  }
   Str16 now;
   if (!myClipboard.readClipboardText(now)) return;  // busy or no text: the next tick decides
   if (now == myLent) restoreClipboard(myLoan);
@@ -46,6 +52,22 @@ void KeyboardEngine::restoreClipboard(uint32_t loan) {
   if (!myBorrowed || loan != myLoan) return;
   myClipboard.restoreClipboard();
   myBorrowed = false;
+  myCopyPending = false;
+}
+
+void KeyboardEngine::borrowClipboardForCopy() {
+  Str16 now;
+  bool ours = myBorrowed && (myCopyPending || (myClipboard.readClipboardText(now) && now == myLent));
+  if (ours) {
+    myClipboard.setClipboardData(true, Str16());  // keeps the user's content kept earlier
+  } else {
+    myClipboard.saveClipboard(true);
+    myBorrowed = true;
+  }
+  ++myLoan;
+  myLoanTick = myClipboard.tickCount();
+  myLent.clear();
+  myCopyPending = true;
 }
 
 void KeyboardEngine::startRetype(uint32_t thread, uint32_t eraseCount, Hkl layout) {
@@ -79,7 +101,10 @@ void KeyboardEngine::onEcho(uint32_t code) {
     case 1: myHost.postThreadCommand(myShared.key.thread, hook::kCmdEcho, 2); break;
     case 2: myHost.postThreadCommand(myShared.key.thread, hook::kCmdEcho, 3); break;
     case 3: myHost.postRestoreClipboard(myLoan); break;
-    case 4: case 5: case 6: case 7: myHost.continueEcho(code); break;
+    case 4: mySelection.exec1(); break;
+    case 5: mySelection.exec2(); break;
+    case 6: mySelection.execTranslit(); break;
+    case 7: myHost.continueEcho(code); break;
     default: break;
   }
 }
@@ -170,7 +195,7 @@ void KeyboardEngine::switchBack() {
   for (int32_t i = 0; i < state.buffers.size(); ++i)
     if (state.buffers.valAt(i)->text.size() > 0) anyText = true;
   if (!anyText) {
-    myHost.convertSelection(myShared.key.thread);
+    mySelection.convertSelection(myShared.key.thread);
     return;
   }
   if (!state.current) return;

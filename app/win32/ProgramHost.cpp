@@ -13,6 +13,7 @@
 #include "clipboard/Notes.h"
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
+#include "platform/FileSystem.h"
 
 namespace orv::win {
 
@@ -66,9 +67,9 @@ class ProgramHost final : public KeyboardHost {
   bool policyAllows(const char* exeName, int32_t mask) override { return orv::policyAllows(exeName, mask); }
   void playSound(int index) override { orv::playSound(index); }
   void debugLog(const char* line) override { orv::debugLog("%s", line); }
-  // Selection conversion belongs to a later part of the program: until it
-  // exists the request is only traced.
-  void convertSelection(uint32_t thread) override { trace("selection conversion requested thread=%u\n", thread); }
+  // The selection operations' waits for the application (on the receiver
+  // thread, within the hook's time-out).
+  void sleep(uint32_t ms) override { Sleep(ms); }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
 
  private:
@@ -99,6 +100,9 @@ KeyReceiver* startKeyboard() {
     g_keyboard = new Keyboard(*g_program.shared);  // lives as long as the process
     g_keyboard->host.loadWords();                  // 19.2, 19.4
     g_keyboard->state.syncLayouts();               // 19.6, 19.7
+    g_keyboard->engine.loadTranslit(joinPath(moduleFolder(), u"Translit"));
+    const Translit* active = g_keyboard->engine.activeTranslit();
+    trace("transliteration %s\n", active ? std::string(view(active->language())).c_str() : "off");
   }
   return &g_keyboard->receiver;
 }

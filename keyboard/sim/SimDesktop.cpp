@@ -56,6 +56,13 @@ void SimDesktop::select(int32_t start, int32_t end) {
   myCaret = std::clamp(end, 0, myText.size());
 }
 
+Str16 SimDesktop::selectedText() const {
+  int32_t lo = std::min(myCaret, myAnchor), hi = std::max(myCaret, myAnchor);
+  Str16 t;
+  t.append(myText.data() + lo, hi - lo);
+  return t;
+}
+
 int SimDesktop::checkInSet(const Str8& word, int32_t codePage) { return dictionary ? dictionary(word, codePage) : 0; }
 
 void SimDesktop::postThreadCommand(uint32_t thread, uint32_t command, uint32_t lParam) {
@@ -245,6 +252,14 @@ void SimDesktop::appKey(uint32_t vk, bool up) {
     myCaret = myAnchor = lo;
     return true;
   };
+  // Cut: the selection is copied as Ctrl+C copies it, then erased.
+  if (ctrl && !alt && vk == 'X') {
+    if (lo != hi) {
+      clipboard.setClipboardData(true, selectedText());
+      eraseSelection();
+    }
+    return;
+  }
   if (ctrl && !alt) {
     if (vk == 'V') {
       Str16 t;
@@ -272,10 +287,17 @@ void SimDesktop::appKey(uint32_t vk, bool up) {
     case 46:
       if (!eraseSelection() && myCaret < myText.size()) myText.remove(myCaret, 1);
       return;
-    case 37: myCaret = myAnchor = std::max(0, lo - (lo == hi ? 1 : 0)); return;
-    case 39: myCaret = myAnchor = std::min(myText.size(), hi + (lo == hi ? 1 : 0)); return;
-    case 36: myCaret = myAnchor = 0; return;
-    case 35: myCaret = myAnchor = myText.size(); return;
+    case 37: case 39: case 36: case 35:
+      if (ks[16] & 0x80) {  // Shift moves the caret and keeps the anchor: the selection grows or shrinks
+        myCaret = vk == 37 ? std::max(0, myCaret - 1)
+                  : vk == 39 ? std::min(myText.size(), myCaret + 1)
+                  : vk == 36 ? 0 : myText.size();
+        return;
+      }
+      if (vk == 37) myCaret = myAnchor = std::max(0, lo - (lo == hi ? 1 : 0));
+      else if (vk == 39) myCaret = myAnchor = std::min(myText.size(), hi + (lo == hi ? 1 : 0));
+      else myCaret = myAnchor = vk == 36 ? 0 : myText.size();
+      return;
     case 32: { char16_t c = u' '; eraseSelection(); insertText(&c, 1); return; }
     case 13: { char16_t c = u'\n'; eraseSelection(); insertText(&c, 1); return; }
     case 9: { char16_t c = u'\t'; eraseSelection(); insertText(&c, 1); return; }

@@ -63,7 +63,8 @@ class SimDesktop : public KeyboardHost {
   const Str16& appText() const { return myText; }
   std::string appTextUtf8() const;
   void setAppText(const Str16& text);  // caret at the end, no selection
-  void select(int32_t start, int32_t end);
+  void select(int32_t start, int32_t end);  // anchor at start, caret at end
+  Str16 selectedText() const;
   Hkl activeLayout() { return keyboard.currentLayout(); }
   SimApp& app() { return myInput.app(); }
   // Keys the application received, as "down 41" / "up 41" (hex vk).
@@ -90,8 +91,6 @@ class SimDesktop : public KeyboardHost {
   NotesStore notes;
   std::function<void()> storesChanged;
   int32_t historyChanges = 0;
-  int32_t selectionConversions = 0;
-  int32_t transliterations = 0;
   Str16 clipboardText();
 
   SimKeyboard keyboard;
@@ -116,10 +115,10 @@ class SimDesktop : public KeyboardHost {
   }
   void playSound(int index) override;
   void debugLog(const char* line) override;
-  void convertSelection(uint32_t) override { ++selectionConversions; }
+  // The receiver's waits pass on the simulated clock.
+  void sleep(uint32_t ms) override { clipboardPort.sleep(ms); }
   void lastTypedWord(Hkl, const Str8& word) override { lastTyped.push_back(std::string(view(word))); }
   std::vector<std::string> lastTyped;  // words handed to the last-typed store (8-bit)
-  void transliterateSelection(uint32_t) override { ++transliterations; }
 
  private:
   struct Item {

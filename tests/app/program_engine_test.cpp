@@ -9,6 +9,7 @@
 #include "app/DictionaryConfig.h"
 #include "app/Policies.h"
 #include "app/ProgramEngine.h"
+#include "hook/HookLogic.h"
 #include "keyboard/KeyboardEngine.h"
 #include "support/AppFolder.h"
 
@@ -19,9 +20,8 @@ namespace {
 
 struct CountingHost : KeyboardHost {
   int exits = 0, selections = 0;
-  void postThreadCommand(uint32_t, uint32_t, uint32_t) override {}
+  void postThreadCommand(uint32_t, uint32_t command, uint32_t) override { selections += command == hook::kCmdCopy; }
   void postRestoreClipboard(uint32_t) override {}
-  void convertSelection(uint32_t) override { ++selections; }
   void exitProgram() override { ++exits; }
 };
 

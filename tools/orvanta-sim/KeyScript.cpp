@@ -50,6 +50,11 @@ bool parseBraced(std::string_view body, ScriptStep& step, std::string& error) {
     return true;
   }
   step.kind = ScriptStep::kKey;
+  if (equalsNoCase(body, "SelectAll")) {  // Ctrl+A, as an edit control selects everything
+    step.vk = 'A';
+    step.modifiers = 2;
+    return true;
+  }
   std::string_view rest = body;
   for (auto [prefix, edge] : {std::pair{std::string_view("Press:"), ScriptStep::kPress},
                               std::pair{std::string_view("Release:"), ScriptStep::kRelease}}) {

@@ -25,7 +25,7 @@ const char* kUsage =
     "       orvanta-sim convert --next --layouts L1,L2[,L3...] TEXT\n"
     "       orvanta-sim render --layouts L1,L2[,...] --active L [--keys] SCRIPT\n"
     "       orvanta-sim type --layouts L1,L2[,L3] --active L [--dic DIR]... [--set section.key=value]...\n"
-    "                        [--clipboard TEXT] [--app NAME.exe] [--trace] SCRIPT\n"
+    "                        [--clipboard TEXT] [--app NAME.exe] [--translit DIR] [--trace] SCRIPT\n"
     "       orvanta-sim eval --layouts L1,L2 --lang en|ru|uk [--dic DIR]... [--sentences] [--keep-inner]\n"
     "                        [--set section.key=value]... [--misses FILE] CORPUS.txt\n"
     "L is a short name (us, ru, ua, de, fr) or a layout handle in hexadecimal.\n";

@@ -63,6 +63,10 @@ bool RunSettings::set(const std::string& a, std::string& err) {
     myHklOrder = value;
     return true;
   }
+  if (section == "translit" && key == "active") {
+    setTranslitActive(value);
+    return true;
+  }
   int32_t n = 0;
   if (!parseLeadingInt(utf8ToUtf16(value).data(), n)) {
     err = "--set " + section + "." + key + ": '" + value + "' is not a number\n";
@@ -117,6 +121,11 @@ std::string shippedFolder() {
   return ORV_DIST_DIR;
 }
 
+std::string shippedTranslitFolder() {
+  std::string folder = shippedFolder() + "/Translit";
+  return isDirectory(folder) ? folder : ORV_TRANSLIT_SOURCE_DIR;
+}
+
 bool parseLayoutList(const std::string& list, std::vector<const SimLayout*>& out, std::string& err) {
   size_t start = 0;
   while (start <= list.size()) {
@@ -155,10 +164,11 @@ std::unique_ptr<sim::SimDesktop> makeDesktop(const std::vector<const SimLayout*>
 int cmdType(const std::vector<std::string>& a, std::string& out, std::string& err) {
   const char* usage =
       "usage: orvanta-sim type [--layouts L1,L2[,L3]] [--active L] [--dic DIR]... [--set section.key=value]...\n"
-      "                        [--clipboard TEXT] [--app NAME.exe] [--trace]\n"
+      "                        [--clipboard TEXT] [--app NAME.exe] [--translit DIR] [--trace]\n"
       "                        [--history-file F] [--notes-file F] [--note SHORTCUT=TEXT]... [--history] [--notes]\n"
       "                        SCRIPT\n";
   std::string layouts = "us,ru", activeName, script, clip, app = "notepad.exe", historyFile, notesFile;
+  std::string translit = shippedTranslitFolder();
   std::vector<std::string> dics, notes;
   bool haveScript = false, haveClip = false, trace = false, showHistory = false, showNotes = false;
   RunSettings settings;
@@ -178,6 +188,13 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
       else if (!settings.set(v, err)) return 2;
     } else if (a[i] == "--clipboard") ok = value(clip), haveClip = true;
     else if (a[i] == "--app") ok = value(app);
+    else if (a[i] == "--translit") {
+      ok = value(translit);
+      if (ok && !isDirectory(translit)) {
+        err = "--translit '" + translit + "' is not a folder\n";
+        return 2;
+      }
+    }
     else if (a[i] == "--trace") trace = true;
     else if (a[i] == "--history-file") ok = value(historyFile);
     else if (a[i] == "--notes-file") ok = value(notesFile);
@@ -238,6 +255,10 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
   setTraceSink(previous);
   if (!loaded) return 2;
   auto d = makeDesktop(list, active, settings, dictionaries);
+  {
+    SynchObject::Guard guard(d->state.lock());
+    d->engine.loadTranslit(utf8ToUtf16(translit));
+  }
   if (trace) d->trace = traced;
   // The application policies as a fresh installation has them (the built-in
   // defaults), read from an empty module folder of this run.

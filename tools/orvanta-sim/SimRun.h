@@ -17,9 +17,10 @@ namespace orv::simtool {
 
 class RunSettings : public KeyboardSettings {
  public:
-  // "section.key=value" for a setting of the INI file ("common", "hkl"), or
-  // "hotkey.NAME=code". False with a message for an unknown key or a value
-  // that is no number; numbers are held to the setting's range.
+  // "section.key=value" for a setting of the INI file ("common", "hkl",
+  // "translit"), or "hotkey.NAME=code". False with a message for an unknown
+  // key or a value that is no number; numbers are held to the setting's
+  // range. "translit.active" is a text, kept through setTranslitActive.
   bool set(const std::string& assignment, std::string& err);
   int get(const char* key) const;
   const std::map<std::string, int>& hotkeys() const { return myHotkeys; }
@@ -60,6 +61,9 @@ class RunDictionaries {
 
 // Where the shipped program folder (with its "dic" folder) is.
 std::string shippedFolder();
+// The shipped transliteration tables: the program folder's "Translit", or
+// their sources in the tree when the program folder has none yet.
+std::string shippedTranslitFolder();
 
 bool parseLayoutList(const std::string& list, std::vector<const SimLayout*>& out, std::string& err);
 

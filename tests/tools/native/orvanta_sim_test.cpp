@@ -65,6 +65,9 @@ TEST(OrvantaSim, BadInputExitsWithStatus2AndSaysWhy) {
       {{"type", "--layouts", "us,ru", "--active", "us", "--set", "common.autosw_use=yes", "x"}, nullptr},
       {{"type", "--layouts", "us,ru", "--active", "us", "--dic", "/nonexistent/folder", "x"}, nullptr},
       {{"type", "--layouts", "us,ru", "--active", "us", "{Nope}"}, nullptr},
+      {{"type", "--note", "mfg", "x"}, "SHORTCUT=TEXT"},
+      {{"type", "--note", "mfg=", "x"}, "empty"},
+      {{"type", "--history-file", "/nonexistent/folder/h.dat", "x"}, "cannot write"},
   };
   for (const auto& c : cases) {
     Outcome r = run(c.args);
@@ -202,6 +205,52 @@ TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
             2);
   std::remove(path.c_str());
   std::remove(misses.c_str());
+}
+
+// The selection keys of the edit control and the selection hotkeys with
+// their tables; what the conversions do is tests/sim/selection_test's.
+TEST(OrvantaSimType, SelectionKeysConversionAndTransliterationTables) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  struct Case {
+    const char* script;
+    std::vector<std::string> extra;
+    const char* text;
+  } cases[] = {
+      {"ghbdtn{SelectAll}{Shift+Pause}", {}, "привет"},
+      {"abc ghbdtn{Shift+Left}{Shift+Left}{Shift+Home}{Shift+Right}{Shift+Pause}", {}, "aис привет"},
+      {"privet{SelectAll}{Ctrl+T}", {}, "привет"},
+      {"privet{SelectAll}{Ctrl+T}", {"--translit", "/"}, "privet"},  // a folder without tables
+      {"privet{SelectAll}{Ctrl+T}", {"--set", "translit.active=*"}, "privet"},
+      {"hello{Shift+Left}{Shift+Left}{Ctrl+X}{Home}{Ctrl+V}", {}, "lohel"},
+  };
+  for (const Case& c : cases) {
+    Outcome r = type(c.script, c.extra);
+    ASSERT_EQ(r.status, 0) << c.script << ": " << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), std::string("text: ") + c.text) << c.script;
+  }
+  EXPECT_EQ(type("x", {"--translit", "/nonexistent/folder"}).status, 2);
+}
+
+// One run's clipboard.dat and notes.dat are the next run's.
+TEST(OrvantaSimType, HistoryAndNotesFilesCarryOverToTheNextRun) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  std::string h = ::testing::TempDir() + "orvanta_sim_h.dat", n = ::testing::TempDir() + "orvanta_sim_n.dat";
+  std::remove(h.c_str());
+  std::remove(n.c_str());
+  std::vector<std::string> files{"--history-file", h, "--notes-file", n};
+  std::vector<std::string> first = files;
+  first.insert(first.end(), {"--note", "ab=two\nlines", "--note", "mfg=Mit freundlichen Grüßen"});
+  EXPECT_EQ(type("x{SelectAll}{Ctrl+C}", first).status, 0);
+  std::vector<std::string> second = files;
+  second.insert(second.end(), {"--history", "--notes"});
+  Outcome r = type("say mfg ", second);
+  // The first check after a start takes the clipboard's text again ("keep"
+  // goes back to the top); the notes keep their order.
+  EXPECT_EQ(r.out.substr(0, r.out.find("layout:")), "text: say Mit freundlichen Grüßen\n");
+  EXPECT_EQ(r.out.substr(r.out.find("history:")),
+            "history: keep\nhistory: x\nnote: ab\ttwo\\nlines\nnote: mfg\tMit freundlichen Grüßen\n");
+  std::remove(h.c_str());
+  std::remove(n.c_str());
 }
 
 }  // namespace

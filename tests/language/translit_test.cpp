@@ -1,0 +1,130 @@
+// Transliteration tables: reading the files, choosing the table by the
+// text, greedy matching, and the choice of the active set.
+#include <gtest/gtest.h>
+
+#include "language/Translit.h"
+#include "platform/FileSys.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+constexpr uint32_t kRussian = 0x419, kUkrainian = 0x422, kEnglish = 0x409;
+
+std::string cp1251(const char* utf8) {
+  Str8 bytes = toNarrow(utf8ToUtf16(utf8), 1251);
+  return std::string(view(bytes));
+}
+
+SetT<unsigned> cyrillicLetters() {
+  SetT<unsigned> s;
+  for (unsigned c = 0x410; c <= 0x44F; ++c) s.add(c);
+  return s;
+}
+
+struct Tables : ::testing::Test {
+  test::ScratchFolder dir;
+  void put(const char* relative, const char* utf8) {
+    dir.folder(std::string(relative).substr(0, std::string(relative).rfind('/')));
+    ASSERT_TRUE(test::writeBytes(dir.file(std::string_view(relative)), cp1251(utf8)));
+  }
+  Translit load(uint32_t language) {
+    Translit t(language);
+    t.load(dir.path());
+    return t;
+  }
+};
+
+TEST_F(Tables, ConvertChoosesTheTableByTheFirstDecidingLetterAndTriesTheLongestKeyFirst) {
+  put("ru/to_eng.txt", "ь '\nьо yo\nа a\nЖ ZH\n");
+  put("ru/from_eng.txt", "a а\ny ы\nya я\n");
+  Translit t = load(kRussian);
+  struct Case {
+    const char* text;
+    const char* expected;  // null: no deciding letter
+  } cases[] = {
+      {"ьо", "yo"},            // the two-letter key, not "ь" and then "о"
+      {"ььоа", "'yoa"},
+      {"жЖ", "жZH"},           // only the capital has a key
+      {"12, yaa", "12, яа"},   // digits and punctuation decide nothing
+      {"12 ьа", "12 'a"},
+      {"a ь", "а ь"},          // from Latin: the Cyrillic letter has no key there
+      {"12 !?", nullptr},
+      {"", nullptr},
+  };
+  for (const Case& c : cases) {
+    Str16 wide = str16(u"untouched");
+    Str8 narrow;
+    bool ok = t.convert(utf8ToUtf16(c.text), cyrillicLetters(), wide, narrow);
+    EXPECT_EQ(ok, c.expected != nullptr) << c.text;
+    if (!c.expected) {
+      EXPECT_EQ(utf16ToUtf8(wide), "untouched") << c.text;
+      continue;
+    }
+    EXPECT_EQ(utf16ToUtf8(wide), c.expected) << c.text;
+    EXPECT_EQ(std::string(view(narrow)), cp1251(c.expected)) << c.text;
+  }
+}
+
+TEST_F(Tables, FilesComeFromTheCultureFolderFirstAndEnglishNeverGetsAny) {
+  put("ru-RU/to_eng.txt", "а culture\n");
+  put("ru/to_eng.txt", "а language\n");
+  put("ru/from_eng.txt", "a а\n");
+  put("en/to_eng.txt", "a b\n");
+  put("en-US/from_eng.txt", "a b\n");
+  Translit ru = load(kRussian);
+  ASSERT_EQ(ru.toLatin().size(), 1);
+  EXPECT_EQ(utf16ToUtf8(ru.toLatin().valAt(0).wide), "culture");
+  EXPECT_EQ(ru.fromLatin().size(), 1);  // not in ru-RU: taken from ru
+  EXPECT_FALSE(load(kEnglish).hasTables());
+  EXPECT_FALSE(load(kUkrainian).hasTables());  // no folder at all
+}
+
+TEST(TranslitFile, LinesOfTwoTokensInPiecesOfNinetyNineBytes) {
+  std::string text = "a b\n";
+  text += "one\n" "c d e\n" "\f f\tg \r\n" "a h\n";  // one or three tokens: ignored; the later "a" wins
+  text += std::string(95, ' ') + "iiii j k\n";  // cut after 99 bytes: "iiii" alone, then "j k"
+  TranslitTable table;
+  int32_t longest = Translit::parseTable(str8(text), 1251, table);
+  struct Entry {
+    const char16_t* key;
+    const char* value;
+  } expected[] = {{u"a", "h"}, {u"f", "g"}, {u"j", "k"}};
+  ASSERT_EQ(table.size(), 3);
+  for (const Entry& e : expected) {
+    const UStrWAPair* v = table.get(str16(e.key));
+    ASSERT_NE(v, nullptr) << utf16ToUtf8(std::u16string_view(e.key));
+    EXPECT_EQ(std::string(view(v->narrow)), e.value);
+  }
+  EXPECT_EQ(longest, 1);
+}
+
+TEST_F(Tables, TheActiveSetFollowsTheSettingAndAutomaticWritesTheChoiceBack) {
+  put("ru/to_eng.txt", "а a\n");
+  put("uk/from_eng.txt", "a а\n");
+  Translit en = load(kEnglish), ru = load(kRussian), uk = load(kUkrainian), bare(0x407);
+  ArrT<const Translit*> sets;
+  for (const Translit* t : {&en, &bare, &ru, &uk}) sets.append(t);
+  struct Case {
+    const char* active;
+    int32_t index;
+    const char* writeBack;
+  } cases[] = {
+      {"*", -1, "*"}, {"?", 2, "ru"}, {"uk", 3, "uk"}, {"de", 1, "de"},  // a named layout without tables is taken
+      {"fr", 2, "ru"},                                                   // no such layout: as "?"
+  };
+  for (const Case& c : cases) {
+    Str8 back;
+    EXPECT_EQ(selectActiveTranslit(sets, str8(c.active), back), c.index) << c.active;
+    EXPECT_EQ(std::string(view(back)), c.writeBack) << c.active;
+  }
+  ArrT<const Translit*> none;
+  none.append(&en);
+  Str8 back;
+  EXPECT_EQ(selectActiveTranslit(none, str8("?"), back), -1);
+  EXPECT_EQ(std::string(view(back)), "?");
+}
+
+}  // namespace
+}  // namespace orv
