@@ -66,6 +66,16 @@ bool Clipboard::readClipboardText(Str16& out) {
   return ok;
 }
 
+Clipboard::Holds Clipboard::holdsOwnText(const Str16& text) {
+  if (!myPort.open()) return Holds::Busy;
+  Str16 now;
+  ArrT<char> block;
+  bool marked = myPort.isFormatAvailable(myPort.registerFormat(kExcludeFormat));
+  if (marked && myPort.getData(kCfUnicodeText, block)) blockToText(block, now);
+  myPort.close();
+  return marked && now == text ? Holds::Ours : Holds::Other;
+}
+
 // Password managers mark their copies; "CanIncludeInClipboardHistory" is a
 // DWORD where 0 forbids keeping the content. A block too short to hold the
 // DWORD is taken as forbidding it too: its writer meant something private.

@@ -56,6 +56,17 @@ class Clipboard {
   bool saveClipboard(bool emptyIt);
   // Puts back exactly what was kept, once; does nothing when nothing was kept.
   void restoreClipboard();
+  // Drops what was kept without putting it back: the user has copied since,
+  // and the clipboard is theirs again.
+  void dropSaved() {
+    forgetSaved();
+    myKept = Kept::Nothing;
+  }
+  // Whether the clipboard still holds the program's own `text` (with the
+  // private marks of setClipboardData). False when anything else is there,
+  // a copy of an image or of files included; Busy when it cannot be opened.
+  enum class Holds { Ours, Other, Busy };
+  Holds holdsOwnText(const Str16& text);
   // Adds the ANSI form of the Unicode text without emptying the clipboard.
   void addAnsiText();
 

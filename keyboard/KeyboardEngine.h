@@ -143,9 +143,10 @@ class KeyboardEngine : public KeyboardSeams {
   // taking posted messages) must not stay open: kLoanDeadlineMs after the
   // last paste the user's clipboard goes back. A loan also ends, with
   // nothing put back, as soon as the clipboard holds something other than
-  // what was lent: somebody copied since, and that is the user's clipboard
-  // now. The next retype looks for such a copy; the receiver's timer tick
-  // calls checkClipboardLoan, which acts only on an overdue loan.
+  // what was lent (a text, an image or files): somebody copied since, and
+  // that is the user's clipboard now. The due restore and the next retype
+  // look for such a copy; the receiver's timer tick calls
+  // checkClipboardLoan, which acts only on an overdue loan.
   static constexpr uint32_t kLoanDeadlineMs = 4000;
   void checkClipboardLoan();
   // The selection operations lend the clipboard to the application's copy:
@@ -156,7 +157,7 @@ class KeyboardEngine : public KeyboardSeams {
   // when no loan runs; false (the user's content back) when it cannot be set.
   bool putOnClipboard(const Str16& text);
   // Ends the loan now, the user's content back.
-  void returnClipboard() { restoreClipboard(myLoan); }
+  void returnClipboard() { giveBackClipboard(); }
 
   // --- transliteration ---
   // Loads every layout's tables from `folder` (the module folder's
@@ -170,6 +171,8 @@ class KeyboardEngine : public KeyboardSeams {
   bool transliterate(const Str16& text, Str16& wide, Str8& narrow);
 
  private:
+  bool userCopiedSince();
+  void giveBackClipboard();
   void selectActiveTranslit(bool writeSetting);
   void translitBufferCreated(KeybBuffer& buffer);
   void translitBufferDestroyed(KeybBuffer& buffer);

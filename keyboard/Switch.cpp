@@ -18,11 +18,18 @@ KeyboardEngine::~KeyboardEngine() = default;
 
 bool KeyboardEngine::worksIn(const char* exeName) { return myHost.policyAllows(exeName, 1); }
 
+// Somebody copied since the last paste (a text, an image or files): that is
+// the user's clipboard now, and what was kept before is stale. During a
+// selection copy the change is the application's copy of ours.
+bool KeyboardEngine::userCopiedSince() {
+  if (!myBorrowed || myCopyPending || myClipboard.holdsOwnText(myLent) != Clipboard::Holds::Other) return false;
+  myClipboard.dropSaved();
+  myBorrowed = false;
+  return true;
+}
+
 bool KeyboardEngine::putOnClipboard(const Str16& text) {
-  // Somebody copied since the last paste: that is the user's clipboard now.
-  // During a selection copy the change is the application's copy of ours.
-  Str16 now;
-  if (myBorrowed && !myCopyPending && myClipboard.readClipboardText(now) && now != myLent) myBorrowed = false;
+  userCopiedSince();
   myCopyPending = false;
   if (!myBorrowed) myClipboard.saveClipboard(false);
   myBorrowed = true;
@@ -30,7 +37,7 @@ bool KeyboardEngine::putOnClipboard(const Str16& text) {
   myLoanTick = myClipboard.tickCount();
   myLent = text;
   if (myClipboard.setClipboardData(true, text)) return true;
-  restoreClipboard(myLoan);
+  giveBackClipboard();
   return false;
 }
 
@@ -42,22 +49,27 @@ void KeyboardEngine::checkClipboardLoan() {
     restoreClipboard(myLoan);
     return;
   }
-  Str16 now;
-  if (!myClipboard.readClipboardText(now)) return;  // busy or no text: the next tick decides
-  if (now == myLent) restoreClipboard(myLoan);
-  else myBorrowed = false;
+  switch (myClipboard.holdsOwnText(myLent)) {
+    case Clipboard::Holds::Ours: giveBackClipboard(); break;
+    case Clipboard::Holds::Other: userCopiedSince(); break;
+    case Clipboard::Holds::Busy: break;  // the next tick decides
+  }
 }
 
 void KeyboardEngine::restoreClipboard(uint32_t loan) {
-  if (!myBorrowed || loan != myLoan) return;
+  if (!myBorrowed || loan != myLoan || userCopiedSince()) return;
+  giveBackClipboard();
+}
+
+void KeyboardEngine::giveBackClipboard() {
+  if (!myBorrowed) return;
   myClipboard.restoreClipboard();
   myBorrowed = false;
   myCopyPending = false;
 }
 
 void KeyboardEngine::borrowClipboardForCopy() {
-  Str16 now;
-  bool ours = myBorrowed && (myCopyPending || (myClipboard.readClipboardText(now) && now == myLent));
+  bool ours = myBorrowed && !userCopiedSince();
   if (ours) {
     myClipboard.setClipboardData(true, Str16());  // keeps the user's content kept earlier
   } else {

@@ -57,5 +57,33 @@ TEST(ClipboardKept, AnAutoSwitchLeavesAnImageOrAFileListOnTheClipboard) {
   }
 }
 
+// Whatever the user copies while the loan runs is theirs: the restore, when
+// it comes due, leaves it there instead of putting the older content back.
+TEST(ClipboardKept, ACopyMadeDuringTheLoanIsNotOverwrittenByTheRestore) {
+  const std::string image = raw("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00");
+  for (bool overdue : {false, true}) {
+    KeyboardSettings settings;
+    test::WordSet words;
+    words.add(1251, {"привет"});
+    auto d = std::make_unique<sim::SimDesktop>(std::vector<Hkl>{kUs, kRu}, settings);
+    d->dictionary = [&words](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d->clipboardPort.putText(u"old", 3);
+    d->echoesLost = overdue;  // then only the loan's deadline ends it
+    simtool::DesktopTyper typer(*d);
+    typer.settle = false;
+    std::string err;
+    ASSERT_TRUE(typer.runScript("ghbdtn ", err)) << err;
+    d->pump();
+    ASSERT_TRUE(d->clipboardPort.open());
+    d->clipboardPort.empty();
+    d->clipboardPort.setData(8, image.data(), static_cast<int32_t>(image.size()));
+    d->clipboardPort.close();
+    auto copied = d->clipboardPort.formats();
+    d->advance(KeyboardEngine::kLoanDeadlineMs + 333);
+    EXPECT_EQ(d->clipboardPort.formats(), copied) << (overdue ? "deadline" : "restore");
+    EXPECT_FALSE(d->engine.clipboardBorrowed());
+  }
+}
+
 }  // namespace
 }  // namespace orv
