@@ -59,9 +59,9 @@ class KeyboardHost {
   // Spelling suggestions while typing, and the check at the word's end.
   virtual void spellingSuggestions(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {}
   virtual void wordEndSpellingCheck(Hkl /*layout*/, const Str8& /*word*/, const int32_t /*rect*/[4], bool /*noCaret*/) {}
-  // Echo code 7: the copy of the selection for the notes editor is on the
-  // clipboard.
-  virtual void continueEcho(uint32_t /*code*/) {}
+  // The selection copied for the notes editor ("Check spelling"): the
+  // editor opens with the text (the user's clipboard is back already).
+  virtual void editCopiedSelection(const Str16& /*text*/) {}
   virtual void openPolicies(const char* /*exeName*/) {}
   virtual void showClipboardMenu(uint32_t /*thread*/, const char* /*exeName*/, bool /*hasPoint*/, int32_t /*x*/,
                                  int32_t /*y*/) {}

@@ -24,8 +24,10 @@ void SelectionConverter::convertSelectionAs(uint32_t thread, Hkl from, Hkl to) {
 
 void SelectionConverter::transliterateSelection(uint32_t thread) { startCopy(thread, kOpTransliterate); }
 
-Str16 SelectionConverter::readCopy() {
-  myEngine.host().sleep(kSettleMs);
+void SelectionConverter::copyForEditor(uint32_t thread) { startCopy(thread, kOpCopyForSpelling); }
+
+Str16 SelectionConverter::readCopy(uint32_t waitMs) {
+  myEngine.host().sleep(waitMs);
   Str16 text;
   myEngine.clipboard().readClipboardText(text);
   int32_t n = 0;
@@ -100,6 +102,12 @@ void SelectionConverter::execTranslit() {
     return;
   }
   paste(wide);
+}
+
+void SelectionConverter::execEditorCopy() {
+  Str16 text = readCopy(kEditorCopyMs);
+  myEngine.returnClipboard();
+  myEngine.host().editCopiedSelection(text);
 }
 
 }  // namespace orv

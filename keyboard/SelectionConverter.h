@@ -40,17 +40,22 @@ class SelectionConverter {
   void convertSelectionAs(uint32_t thread, Hkl from, Hkl to);
   // With the active transliteration tables ("translit").
   void transliterateSelection(uint32_t thread);
+  // Only copied, for the notes editor ("Check spelling").
+  void copyForEditor(uint32_t thread);
 
-  // The second steps, for echo codes 4, 5 and 6.
+  // The second steps, for echo codes 4, 5, 6 and 7. The editor's copy is
+  // read after 100 ms and the user's clipboard given back at once.
   void exec1();
   void exec2();
   void execTranslit();
+  void execEditorCopy();
+  static constexpr uint32_t kEditorCopyMs = 100;
 
  private:
   void startCopy(uint32_t thread, uint32_t operation);
   // Waits for the application's copy and reads it (empty: nothing was
   // selected).
-  Str16 readCopy();
+  Str16 readCopy(uint32_t waitMs = kSettleMs);
   // Ends the run: the user's clipboard back, the line in the debug log and
   // "snd_NOT_FOUND".
   void fail(const char* logLine);

@@ -116,7 +116,7 @@ void KeyboardEngine::onEcho(uint32_t code) {
     case 4: mySelection.exec1(); break;
     case 5: mySelection.exec2(); break;
     case 6: mySelection.execTranslit(); break;
-    case 7: myHost.continueEcho(code); break;
+    case 7: mySelection.execEditorCopy(); break;
     default: break;
   }
 }

@@ -70,6 +70,10 @@ class ProgramHost final : public KeyboardHost {
   // The selection operations' waits for the application (on the receiver
   // thread, within the hook's time-out).
   void sleep(uint32_t ms) override { Sleep(ms); }
+  // The notes editor opens with the text once it exists.
+  void editCopiedSelection(const Str16& text) override {
+    trace("selection for the editor: %d characters\n", static_cast<int>(text.size()));
+  }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
 
  private:

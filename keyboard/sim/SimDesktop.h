@@ -24,6 +24,7 @@
 #include "clipboard/Notes.h"
 #include "keyboard/KeyboardEngine.h"
 #include "keyboard/KeyboardState.h"
+#include "platform/Text.h"
 #include "platform/sim/SimClipboard.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimKeyboard.h"
@@ -119,6 +120,8 @@ class SimDesktop : public KeyboardHost {
   void sleep(uint32_t ms) override { clipboardPort.sleep(ms); }
   void lastTypedWord(Hkl, const Str8& word) override { lastTyped.push_back(std::string(view(word))); }
   std::vector<std::string> lastTyped;  // words handed to the last-typed store (8-bit)
+  void editCopiedSelection(const Str16& text) override { editorTexts.push_back(utf16ToUtf8(text)); }
+  std::vector<std::string> editorTexts;  // selections copied for the notes editor
 
  private:
   struct Item {

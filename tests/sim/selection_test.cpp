@@ -120,6 +120,18 @@ TEST_F(Selection, ConversionBetweenAChosenPairAndItsFailures) {
   }
 }
 
+TEST_F(Selection, TheEditorsCopyHandsTheSelectionOverAndLeavesTheApplicationAlone) {
+  start({kUs, kRu}, kUs, "one two", 4, -1);
+  {
+    SynchObject::Guard guard(d->state.lock());
+    d->engine.selection().copyForEditor(d->app().thread);
+  }
+  d->idle();
+  EXPECT_EQ(d->editorTexts, std::vector<std::string>{"two"});
+  EXPECT_EQ(d->appTextUtf8(), "one two");
+  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+}
+
 TEST_F(Selection, ACopyThatNeverComesBackReturnsTheClipboardAtTheLoanDeadline) {
   start({kUs, kRu}, kUs, "ghbdtn", 0, -1);
   d->echoesLost = true;
