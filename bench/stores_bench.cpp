@@ -41,7 +41,7 @@ struct Files {
     folder = joinPath(tempFolder(), view(utf8ToUtf16("orv-stores-bench-" + std::to_string(getpid()))));
     createFolder(folder);
     ClipboardHistory history(kHistoryEntries);
-    for (int32_t i = 0; i < kHistoryEntries; ++i) history.add(text(kEntryUnits, i));
+    for (int32_t i = 0; i < kHistoryEntries; ++i) history.addToHistory(text(kEntryUnits, i));
     for (int32_t i = 0; i < kNotes; ++i)
       notes.addNote(TxtNote{text(kNoteUnits, i), str16(u"sc"), str16(u"A title"), 0});
     saveStores(folder, history, notes);

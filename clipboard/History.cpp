@@ -43,19 +43,19 @@ bool ClipboardHistory::addLocked(const Str16& text) {
   return true;
 }
 
-bool ClipboardHistory::add(const Str16& text) {
+bool ClipboardHistory::addToHistory(const Str16& text) {
   SynchObject::Guard g(myLock);
   return addLocked(text);
 }
 
-bool ClipboardHistory::remove(int32_t index) {
+bool ClipboardHistory::removeFromHistory(int32_t index) {
   SynchObject::Guard g(myLock);
   if (index < 0 || index >= myEntries.size()) return false;
   myEntries.remove(index);
   return true;
 }
 
-bool ClipboardHistory::clear() {
+bool ClipboardHistory::clearHistory() {
   SynchObject::Guard g(myLock);
   bool had = !myEntries.empty();
   myEntries.clear();

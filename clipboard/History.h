@@ -39,18 +39,18 @@ class ClipboardHistory {
   // index 0 and the list trimmed to the capacity. True when the list changed
   // (the caller saves); false for an empty text, a text longer than
   // kMaxEntryUnits, or a text that already is the newest entry.
-  bool add(const Str16& text);
+  bool addToHistory(const Str16& text);
   // Removes one entry; false when the index is out of range. The caller
   // saves when it sees fit (the menu, when it closes).
-  bool remove(int32_t index);
+  bool removeFromHistory(int32_t index);
   // Empties the list; true when it held anything.
-  bool clear();
+  bool clearHistory();
 
   // The capture decision for a Unicode text found on the clipboard (the
   // caller leaves out a clipboard without text, one over the capture size,
   // and one that other programs marked private). A text equal to the last
   // seen one is not taken again while it stays there; a different one
-  // becomes the last seen text and, when not empty, goes to the top as add()
+  // becomes the last seen text and, when not empty, goes to the top as addToHistory()
   // does. True when the list changed (the caller saves). Nothing happens
   // while the menu is open.
   bool offerCapture(const Str16& text);

@@ -46,7 +46,7 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
         continue;
       }
       if (t[0] == u'+') {
-        h.add(str16(t.substr(1)));
+        h.addToHistory(str16(t.substr(1)));
         continue;
       }
       if (h.offerCapture(str16(t))) ++saves;
@@ -58,7 +58,7 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
 
 TEST(ClipboardHistory, TheThirtyFirstTextDropsTheOldest) {
   ClipboardHistory h(10 + 20);
-  for (int i = 1; i <= 31; ++i) EXPECT_TRUE(h.add(utf8ToUtf16("text " + std::to_string(i))));
+  for (int i = 1; i <= 31; ++i) EXPECT_TRUE(h.addToHistory(utf8ToUtf16("text " + std::to_string(i))));
   ASSERT_EQ(h.size(), 30);
   EXPECT_EQ(view(h.at(0)), u"text 31");
   EXPECT_EQ(view(h.at(29)), u"text 2");
@@ -69,34 +69,34 @@ TEST(ClipboardHistory, ATextTooLongForTheFileIsNeverStored) {
   ClipboardHistory h;
   const Str16 longest = str16(std::u16string(ClipboardHistory::kMaxEntryUnits, u'x'));
   const Str16 tooLong = str16(std::u16string(ClipboardHistory::kMaxEntryUnits + 1, u'y'));
-  EXPECT_FALSE(h.add(tooLong));
+  EXPECT_FALSE(h.addToHistory(tooLong));
   EXPECT_FALSE(h.offerCapture(tooLong));
   EXPECT_EQ(h.size(), 0);
-  EXPECT_TRUE(h.add(longest));
+  EXPECT_TRUE(h.addToHistory(longest));
   EXPECT_EQ(h.size(), 1);
 }
 
 TEST(ClipboardHistory, RemoveClearAndLoweredCapacity) {
   ClipboardHistory h(5);
-  for (const char16_t* t : {u"a", u"b", u"c", u"d"}) h.add(str16(t));
-  EXPECT_FALSE(h.remove(4));
-  EXPECT_FALSE(h.remove(-1));
-  EXPECT_TRUE(h.remove(1));  // "c"
+  for (const char16_t* t : {u"a", u"b", u"c", u"d"}) h.addToHistory(str16(t));
+  EXPECT_FALSE(h.removeFromHistory(4));
+  EXPECT_FALSE(h.removeFromHistory(-1));
+  EXPECT_TRUE(h.removeFromHistory(1));  // "c"
   {
     SynchObject::Guard g(h.lock());
-    EXPECT_TRUE(h.add(h.entriesLocked()[2]));  // the menu pastes an entry of the list itself
+    EXPECT_TRUE(h.addToHistory(h.entriesLocked()[2]));  // the menu pastes an entry of the list itself
   }
   EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"a", u"d", u"b"}));
   h.setCapacity(2);
-  EXPECT_TRUE(h.add(str16(u"a")));  // already on top, but the list is cut to the new capacity
+  EXPECT_TRUE(h.addToHistory(str16(u"a")));  // already on top, but the list is cut to the new capacity
   EXPECT_EQ(listOf(h), (std::vector<std::u16string>{u"a", u"d"}));
-  EXPECT_TRUE(h.clear());
-  EXPECT_FALSE(h.clear());
+  EXPECT_TRUE(h.clearHistory());
+  EXPECT_FALSE(h.clearHistory());
 }
 
 TEST(ClipboardHistory, LoadedTextsAreAppendedOnceUpToTheLimit) {
   ClipboardHistory h;
-  h.add(str16(u"b"));
+  h.addToHistory(str16(u"b"));
   ArrT<Str16> loaded;
   for (const char16_t* t : {u"a", u"", u"b", u"a", u"c", u"d"}) loaded.append(str16(t));
   h.appendLoaded(loaded, 3);

@@ -144,7 +144,7 @@ TEST(StoreFiles, SaveAndLoadTheStoresOfAFolder) {
   ScratchFolder dir;
   ClipboardHistory history;
   NotesStore notes;
-  for (const char16_t* t : {u"old", u"mid", u"new"}) history.add(str16(t));
+  for (const char16_t* t : {u"old", u"mid", u"new"}) history.addToHistory(str16(t));
   notes.addNote(TxtNote{str16(u"two\r\nlines"), str16(u"mfg"), str16(u"Greeting"), 0});
   ASSERT_TRUE(saveStores(dir.path(), history, notes));
   EXPECT_EQ(readBytes(dir.file(u"clipboard.dat")), kHistoryMagic + entry(u"new") + entry(u"mid") + entry(u"old"));
@@ -170,9 +170,9 @@ TEST(StoreFiles, AFailedSaveKeepsTheOldFileAndTheLists) {
   ScratchFolder dir;
   ClipboardHistory history;
   NotesStore notes;
-  history.add(str16(u"old"));
+  history.addToHistory(str16(u"old"));
   ASSERT_TRUE(saveStores(dir.path(), history, notes));
-  history.add(str16(u"new"));
+  history.addToHistory(str16(u"new"));
   notes.addNote(TxtNote{str16(u"note"), Str16(), Str16(), 0});
   // The temporary file of clipboard.dat cannot be made (a folder has its
   // name); notes.dat is written all the same.
