@@ -44,36 +44,48 @@ Str16 retypedText(const Analizer& a, bool prepos) {
 // the first in analysis order, and for the current layout when that is one
 // of them (a switch would change nothing the user sees). Candidates with
 // different texts are a real tie unless exactly one of them is known in its
-// own language.
+// own language. A real tie (different words, each known in its own
+// language: "было" in Russian, "біло" in Ukrainian) goes to the layout the
+// user has been writing in most recently when that is one of them and the
+// current layout is none of them; otherwise it stays a tie.
 Analizer* resolveTie(KeyboardHost& host, const std::vector<Analizer*>& candidates, const Analizer* current,
-                     bool prepos) {
+                     bool prepos, Hkl recent) {
   struct Group {
     Str16 text;
     Analizer* pick;
     bool ownKnows;
+    Analizer* recent;  // the member that is the recent layout
   };
   std::vector<Group> groups;
   for (Analizer* a : candidates) {
     Str16 text = retypedText(*a, prepos);
     bool own = ownLanguageKnows(host, *a);
+    Analizer* isRecent = recent != 0 && a->layout == recent ? a : nullptr;
     Group* g = nullptr;
     for (Group& x : groups)
       if (x.text == text) g = &x;
     if (!g) {
-      groups.push_back({text, a, own});
+      groups.push_back({text, a, own, isRecent});
       continue;
     }
     if (g->pick != current && (a == current || (own && !g->ownKnows))) g->pick = a;
     g->ownKnows = g->ownKnows || own;
+    if (isRecent) g->recent = isRecent;
   }
   if (groups.size() == 1) return groups[0].pick;
   Analizer* preferred = nullptr;
+  Analizer* remembered = nullptr;
+  int known = 0;
+  bool currentTied = false;
   for (const Group& g : groups) {
+    currentTied = currentTied || g.pick == current;
     if (!g.ownKnows) continue;
-    if (preferred) return nullptr;
-    preferred = g.pick;
+    ++known;
+    if (!preferred) preferred = g.pick;
+    if (g.recent) remembered = g.recent;
   }
-  return preferred;
+  if (known <= 1) return preferred;
+  return remembered && !currentTied ? remembered : nullptr;
 }
 
 }  // namespace
@@ -132,6 +144,7 @@ void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& rec
   // A whole word ended by one character is only remembered as typed.
   if (o.wordFound && cur.trailing.size() == 1) {
     myHost.lastTypedWord(cur.layout, cur.wordCopy);
+    noteRecentLayout(cur, true);
     return;
   }
   if (cur.word.size() == 0) return;
@@ -209,12 +222,18 @@ void KeyboardEngine::decideByDictionary() {
     std::vector<Analizer*> all;
     for (KeybBuffer* b : state.analysisOrder)
       if (Analizer* a = analizer(b); isCandidate(a)) all.push_back(a);
-    candidate = resolveTie(myHost, all, myWide.current, s.autoswPrepos() == 1);
+    candidate = resolveTie(myHost, all, myWide.current, s.autoswPrepos() == 1, myRecent);
   }
   if (candidate && candidate != myWide.current) {
     state.pendingSwitch = candidate->buffer;
     state.outcome.switchDone = 1;
+    noteRecentLayout(*candidate, false);
   }
+}
+
+void KeyboardEngine::noteRecentLayout(const Analizer& a, bool ownWordOnly) {
+  if (ownWordOnly && !ownLanguageKnows(myHost, a)) return;
+  myRecent = a.layout;
 }
 
 }  // namespace orv

@@ -74,6 +74,13 @@ class KeyboardEngine : public KeyboardSeams {
   const AnalysisWide& wide() const { return myWide; }
   void analyseWord(KeyboardState&, const KeyEventRecord& record) override;
   void decideByDictionary();
+  // The layout the user has been writing in most recently (0 until there
+  // is one): that of the last finished word typed in it and known in its
+  // own language, or the one the program last switched to. It breaks a
+  // real tie (Analysis.cpp). Kept for the life of the process: no reset,
+  // click, focus change or layout change clears it, as none of them changes
+  // what the user has been writing.
+  Hkl recentLayout() const { return myRecent; }
   int currentWordLength(KeyboardState&) override;
   // The caret rectangle for menus (screen coordinates) and its flag.
   void caretRectangle(const KeyEventRecord& record, int32_t rect[4], bool& noCaret);
@@ -176,6 +183,9 @@ class KeyboardEngine : public KeyboardSeams {
   void selectActiveTranslit(bool writeSetting);
   void translitBufferCreated(KeybBuffer& buffer);
   void translitBufferDestroyed(KeybBuffer& buffer);
+  // Makes the layout the recent one; with ownWordOnly only when its word is
+  // known in its own language.
+  void noteRecentLayout(const Analizer& a, bool ownWordOnly);
 
   HookShared& myShared;
   Clipboard& myClipboard;
@@ -184,6 +194,7 @@ class KeyboardEngine : public KeyboardSeams {
   std::unordered_map<const KeybBuffer*, std::unique_ptr<Analizer>> myAnalizers;
   AnalysisWide myWide;
   SwitchPlan myPlan;  // of the pending switch target
+  Hkl myRecent = 0;
   SwitchRecord myUndo, myRedo;
   uint8_t myKeyStateAfter[256] = {};
   ArrT<AHotKey> myHotkeys;

@@ -77,5 +77,56 @@ TEST(LayoutTie, OneRenderingIsOneCandidateAndOnlyDifferentKnownWordsTie) {
   }
 }
 
+// "vskj" reads "мыло" and "міло", both words of their own language: a real
+// tie, which goes to the layout the user wrote in (or the program switched
+// to) most recently when that is one of the tied layouts and the current one
+// is not. Every step after the first starts with a click, which does not
+// clear the memory.
+TEST(LayoutTie, ARealTieGoesToTheLayoutWrittenInMostRecently) {
+  struct Step {
+    Hkl layout;
+    const char* keys;
+  };
+  struct MemoryCase {
+    const char* name;
+    std::vector<Step> steps;
+    const char* shown;
+    Hkl after;
+    int spaceOnly = 1;
+  };
+  const MemoryCase cases[] = {
+      {"no memory", {{kUs, "vskj "}}, "vskj ", kUs},
+      {"after a Ukrainian word", {{kUa, "мова "}, {kUs, "vskj "}}, "мова міло ", kUa},
+      {"after a Russian word", {{kRu, "мама "}, {kUs, "vskj "}}, "мама мыло ", kRu},
+      {"after a switch to Ukrainian", {{kUs, "vjdf "}, {kUs, "vskj "}}, "мова міло ", kUa},
+      {"after an English word", {{kUa, "мова "}, {kUs, "the "}, {kUs, "vskj "}}, "мова the vskj ", kUs},
+      // While "мыло" is typed in Russian, its beginning ties with "міло".
+      {"the current layout is tied", {{kUa, "мова "}, {kRu, "мыло "}}, "мова мыло ", kRu, 0},
+  };
+  for (const MemoryCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Settings settings;
+    settings.spaceOnly = c.spaceOnly;
+    test::WordSet words;
+    words.add(1251, {"мыло", "мама"}, "ru");
+    words.add(1251, {"міло", "мова"}, "uk");
+    words.add(1252, {"the"}, "en");
+    sim::SimDesktop d({kUs, kRu, kUa}, settings);
+    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d.languageDictionary = [&](const Str8& w, int32_t cp, const Str8& lang) { return words.checkLanguage(w, cp, lang); };
+    simtool::DesktopTyper t(d);
+    for (size_t k = 0; k < c.steps.size(); ++k) {
+      if (k > 0) d.userClick(static_cast<int32_t>(d.appText().size()));
+      if (d.activeLayout() != c.steps[k].layout) {
+        ASSERT_TRUE(d.userSwitchLayout(c.steps[k].layout));
+      }
+      std::string err;
+      ASSERT_TRUE(t.runScript(c.steps[k].keys, err)) << err;
+    }
+    EXPECT_EQ(d.appTextUtf8(), c.shown);
+    EXPECT_EQ(d.activeLayout(), c.after);
+  }
+}
+
 }  // namespace
 }  // namespace orv
