@@ -3,10 +3,14 @@
 // autocomplete key, with the user's clipboard back afterwards.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "clipboard/StoreFiles.h"
 #include "keyboard/sim/SimDesktop.h"
 #include "platform/Text.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
@@ -81,6 +85,9 @@ TEST(NoteShortcut, ExpandsTheFirstMatchingShortcutOnTheChosenKeyOnly) {
 TEST(ClipboardHistory, TakesEachCopyOnceNewestFirstAndNeverAPrivateOne) {
   KeyboardSettings settings;
   sim::SimDesktop d({kUs, kRu}, settings);
+  // As the program does: clipboard.dat is written after every change.
+  std::string file = ::testing::TempDir() + "stores_test_clipboard.dat";
+  d.storesChanged = [&] { saveHistoryFile(utf8ToUtf16(file), d.history); };
   simtool::DesktopTyper t(d);
   std::string err;
   auto copy = [&](const char16_t* text) {
@@ -105,6 +112,11 @@ TEST(ClipboardHistory, TakesEachCopyOnceNewestFirstAndNeverAPrivateOne) {
   d.clipboardPort.close();
   ASSERT_TRUE(t.runScript("x", err)) << err;
   EXPECT_EQ(historyOf(d), (std::vector<std::string>{"a", "b"}));
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes.find(std::string("h\0u\0n\0t\0e\0r\0", 12)), std::string::npos);
+  EXPECT_NE(bytes.find(std::string("\1\0a\0", 4)), std::string::npos);
+  std::remove(file.c_str());
 }
 
 }  // namespace
