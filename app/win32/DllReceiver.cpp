@@ -122,22 +122,15 @@ LRESULT CALLBACK receiverProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 DWORD WINAPI workThreadProc(LPVOID) {
   g_receiverThread = GetCurrentThreadId();
-  HWND w = CreateWindowExW(0, L"static", L"", WS_CHILD, 0, 0, 1, 1, HWND_MESSAGE, nullptr,
-                           g_program.instance, nullptr);
+  HWND w = createMessageWindow(receiverProc, hook::kReceiverTimerId, hook::kReceiverTimerMs);
   if (!w) {
     MessageBoxW(nullptr, L"Orvanta cannot receive keyboard events (its receiver window could not be created).",
                 L"Orvanta", MB_ICONERROR);
     ExitProcess(1);
   }
-  SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(receiverProc));
-  SetTimer(w, hook::kReceiverTimerId, hook::kReceiverTimerMs, nullptr);
   g_receiver = w;
   g_program.shared->receiver = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(w));
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  runThreadMessageLoop();
   return 0;
 }
 

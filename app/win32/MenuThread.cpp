@@ -55,20 +55,11 @@ LRESULT CALLBACK menuThreadProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 DWORD WINAPI xmThreadProc(LPVOID ready) {
-  HWND w = CreateWindowExW(0, L"static", L"", WS_CHILD, 0, 0, 1, 1, HWND_MESSAGE, nullptr, g_program.instance,
-                           nullptr);
-  if (w) {
-    SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(menuThreadProc));
-    SetTimer(w, kIdleTimerId, kIdleTimerMs, nullptr);
-  }
+  HWND w = createMessageWindow(menuThreadProc, kIdleTimerId, kIdleTimerMs);
   g_menuWindow = w;
   SetEvent(static_cast<HANDLE>(ready));
   if (!w) return 1;
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  runThreadMessageLoop();
   return 0;
 }
 

@@ -117,6 +117,12 @@ HWND receiverWindow();
 // everything the receiver hands to the keyboard engine.
 SynchObject& keyboardLock();
 
+// A hidden message window (class "static", child of HWND_MESSAGE) with
+// `proc` as its procedure and a timer; null when it cannot be made. And the
+// thread's message loop (MessageWindow.cpp).
+HWND createMessageWindow(WNDPROC proc, UINT_PTR timerId, UINT timerMs);
+void runThreadMessageLoop();
+
 // The popup menu thread (MenuThread.cpp): started once; posting to its
 // window is safe from any thread (nothing happens before it exists).
 bool startMenuThread();
