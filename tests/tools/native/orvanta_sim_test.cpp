@@ -216,11 +216,9 @@ TEST(OrvantaSimType, SelectionKeysConversionAndTransliterationTables) {
     std::vector<std::string> extra;
     const char* text;
   } cases[] = {
-      {"ghbdtn{SelectAll}{Shift+Pause}", {}, "привет"},
       {"abc ghbdtn{Shift+Left}{Shift+Left}{Shift+Home}{Shift+Right}{Shift+Pause}", {}, "aис привет"},
       {"privet{SelectAll}{Ctrl+T}", {}, "привет"},
       {"privet{SelectAll}{Ctrl+T}", {"--translit", "/"}, "privet"},  // a folder without tables
-      {"privet{SelectAll}{Ctrl+T}", {"--set", "translit.active=*"}, "privet"},
       {"hello{Shift+Left}{Shift+Left}{Ctrl+X}{Home}{Ctrl+V}", {}, "lohel"},
   };
   for (const Case& c : cases) {
