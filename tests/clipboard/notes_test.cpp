@@ -27,9 +27,10 @@ std::vector<std::u16string> texts(const NotesStore& s) {
 
 TEST(NotesStore, TheFirstShortcutInListOrderThatEndsTheTypedTextWins) {
   NotesStore s;
-  fill(s, {{u"", u"no shortcut"}, {u"Ab", u"capital"}, {u"ab", u"AB note"}, {u"b", u"B note"}});
+  fill(s, {{u"", u"no shortcut"}, {u"Ab", u"capital"}, {u"ab", u"AB note"}, {u"b", u"B note"}, {u"c", u"C note"},
+           {u"bc", u"BC note"}});
   const std::pair<std::u16string_view, std::u16string_view> cases[] = {  // typed, expanded ("-": none)
-      {u"xab", u"AB note"}, {u"ab", u"AB note"}, {u"b", u"B note"}, {u"xAb", u"capital"},
+      {u"xab", u"AB note"}, {u"ab", u"AB note"}, {u"b", u"B note"}, {u"xAb", u"capital"}, {u"xbc", u"C note"},
       {u"aB", u"-"},        {u"a", u"-"},        {u"", u"-"},       {u"abx", u"-"},
   };
   for (auto [typed, expanded] : cases) {
