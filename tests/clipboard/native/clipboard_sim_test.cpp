@@ -134,25 +134,21 @@ std::string utf16Block(const std::u16string& s) {
 
 TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
   unsigned custom = cb.registerFormat(u"Orvanta test format");
-  const std::string dib = raw("\x28\0\0\0\x02\0\0\0\xff\x00\x7f"), drop = raw("\x14\0\0\0files\0\0");
   fill(cb, {{kCfUnicodeText, utf16Block(u"caf\u00E9")},
             {kCfText, raw("caf\xE9\0")},
             {2, "hbitmap"},  // handle-only formats cannot be copied as bytes
-            {8, dib},
-            {15, drop},
+            {8, raw("\x28\0\0\0\x02\0\0\0\xff\x00\x7f")},
+            {15, raw("\x14\0\0\0files\0\0")},
             {0x2A0, "private handle"},
             {custom, raw("\0\x01\x02")}});
+  auto kept = cb.formats();
+  kept.erase(kept.begin() + 5);  // 0x2A0
+  kept.erase(kept.begin() + 2);  // 2
   ASSERT_TRUE(clip.saveClipboard(true));
   EXPECT_TRUE(cb.formats().empty());
   ASSERT_TRUE(clip.setClipboardData(true, str16(u"borrowed")));
   clip.restoreClipboard();
-  std::vector<unsigned> ids;
-  for (auto& f : cb.formats()) ids.push_back(f.first);
-  EXPECT_EQ(ids, (std::vector<unsigned>{kCfUnicodeText, kCfText, 8, 15, custom}));  // no marks either
-  EXPECT_EQ(bytesOf(cb, 8), dib);
-  EXPECT_EQ(bytesOf(cb, 15), drop);
-  EXPECT_EQ(bytesOf(cb, custom), raw("\0\x01\x02"));
-  EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9\0"));
+  EXPECT_EQ(cb.formats(), kept);  // no marks either
 }
 
 TEST_F(ClipboardSim, PastedTextIsMarkedPrivateButAnAddedAnsiTextIsNot) {
