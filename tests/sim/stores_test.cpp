@@ -3,10 +3,12 @@
 // autocomplete key, with the user's clipboard back afterwards.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "clipboard/StoreFiles.h"
 #include "keyboard/sim/SimDesktop.h"
 #include "platform/Text.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
@@ -65,9 +67,11 @@ TEST(NoteShortcut, ExpandsTheShortcutOnTheChosenKeyOnly) {
 
 // Which copies are taken is the capture's rule (tests/clipboard); this checks
 // the check after each key-up and the saves it asks for.
-TEST(ClipboardHistory, TakesEachCopyOnceNewestFirst) {
+TEST(ClipboardHistory, TakesEachCopyOnceNewestFirstAndWritesNoPrivateOne) {
   KeyboardSettings settings;
   sim::SimDesktop d({kUs, kRu}, settings);
+  std::string file = ::testing::TempDir() + "stores_test_clipboard.dat";
+  d.storesChanged = [&] { saveHistoryFile(utf8ToUtf16(file), d.history); };
   simtool::DesktopTyper t(d);
   std::string err;
   auto copy = [&](const char16_t* text) {
@@ -82,6 +86,21 @@ TEST(ClipboardHistory, TakesEachCopyOnceNewestFirst) {
   EXPECT_EQ(d.historyChanges, 3);
   copy(u"a");  // the same text again: nothing changes, nothing is written
   EXPECT_EQ(d.historyChanges, 3);
+  // A password manager's copy carries the exclusion mark: clipboard.dat
+  // never sees it.
+  Str16 secret = str16(u"hunter2");
+  ASSERT_TRUE(d.clipboardPort.open());
+  d.clipboardPort.empty();
+  d.clipboardPort.setData(kCfUnicodeText, secret.data(), (secret.size() + 1) * 2);
+  d.clipboardPort.setData(d.clipboardPort.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing"), "", 1);
+  d.clipboardPort.close();
+  ASSERT_TRUE(t.runScript("x", err)) << err;
+  copy(u"b");
+  ClipboardHistory onDisk;
+  loadHistoryFile(utf8ToUtf16(file), 30, onDisk);
+  EXPECT_EQ(onDisk.entries().size(), 2);
+  EXPECT_EQ(onDisk.find(secret), -1);
+  std::remove(file.c_str());
 }
 
 }  // namespace
