@@ -75,8 +75,10 @@ bool startMenuThread() {
   }
   ResumeThread(t);
   CloseHandle(t);
-  // The receiver posts to the window from its first key on.
-  WaitForSingleObject(ready, 5000);
+  // The receiver posts to the window from its first key on. The thread
+  // signals right after creating the window (or failing to), so the wait is
+  // short, and the event is never closed while the thread may still set it.
+  WaitForSingleObject(ready, INFINITE);
   CloseHandle(ready);
   return g_menuWindow != nullptr;
 }
