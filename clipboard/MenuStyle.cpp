@@ -1,5 +1,6 @@
 #include "clipboard/MenuStyle.h"
 
+#include <cstring>
 #include <string>
 
 namespace orv {
@@ -73,19 +74,25 @@ bool parseMenuFont(const Str16& font, Str16& name, int32_t& points, int32_t& att
   return true;
 }
 
-int32_t FixedMeasure::charWidth(const Str16& font, char16_t) {
-  Str16 name;
-  int32_t points = 10, attributes = 0;
-  parseMenuFont(font, name, points, attributes);
-  int32_t w = points - 3 < 4 ? 4 : points - 3;
-  return w + (attributes & 1);
+const FixedMeasure::Parsed& FixedMeasure::parsed(const Str16& font) {
+  // Layout asks for every character in a handful of fonts: parse each font
+  // text once.
+  if (!(font.size() == myFont.size() &&
+        (font.size() == 0 || std::memcmp(font.data(), myFont.data(), font.size() * sizeof(char16_t)) == 0))) {
+    myFont = font;
+    Str16 name;
+    myParsed = Parsed{};
+    if (!parseMenuFont(font, name, myParsed.points, myParsed.attributes)) myParsed = Parsed{};
+  }
+  return myParsed;
 }
 
-int32_t FixedMeasure::lineHeight(const Str16& font) {
-  Str16 name;
-  int32_t points = 10, attributes = 0;
-  parseMenuFont(font, name, points, attributes);
-  return points + 6;
+int32_t FixedMeasure::charWidth(const Str16& font, char16_t) {
+  const Parsed& p = parsed(font);
+  int32_t w = p.points - 3 < 4 ? 4 : p.points - 3;
+  return w + (p.attributes & 1);
 }
+
+int32_t FixedMeasure::lineHeight(const Str16& font) { return parsed(font).points + 6; }
 
 }  // namespace orv

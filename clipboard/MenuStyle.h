@@ -85,6 +85,14 @@ class FixedMeasure : public TextMeasure {
  public:
   int32_t charWidth(const Str16& font, char16_t c) override;
   int32_t lineHeight(const Str16& font) override;
+
+ private:
+  struct Parsed {
+    int32_t points = 10, attributes = 0;
+  };
+  const Parsed& parsed(const Str16& font);
+  Str16 myFont;
+  Parsed myParsed;
 };
 
 // Parses a font text; false when it is not "name,points,attributes".
