@@ -87,20 +87,26 @@ Str16 recordText(const Str8& record, int32_t at) {
   return out;
 }
 
+// Both rules write into a buffer sized once: a menu holds hundreds of
+// entries, each of up to thousands of characters.
 Str16 ClipboardMenu::entryCaption(const Str16& text) {
   Str16 out;
+  out.isetSize(kCaptionUnits + 2);
+  char16_t* o = out.data();
+  int32_t n = 0;
   bool blank = false;
   // One unit past the limit tells whether the cut would split a pair.
-  for (int32_t i = 0; i < text.size() && out.size() <= kCaptionUnits; ++i) {
+  for (int32_t i = 0; i < text.size() && n <= kCaptionUnits; ++i) {
     if (isBlank(text[i])) {
-      blank = out.size() > 0;
+      blank = n > 0;
       continue;
     }
-    if (blank) out.append(u' ');
+    if (blank) o[n++] = u' ';
     blank = false;
-    out.append(text[i]);
+    if (n <= kCaptionUnits) o[n++] = text[i];
   }
-  if (blank) out.append(u' ');
+  if (blank && n <= kCaptionUnits) o[n++] = u' ';
+  out.isetSize(n);
   cutAt(out, kCaptionUnits);
   if (out.empty()) out.append(u' ');
   return out;
@@ -108,23 +114,26 @@ Str16 ClipboardMenu::entryCaption(const Str16& text) {
 
 Str16 ClipboardMenu::entryPreview(const Str16& text) {
   Str16 out;
-  int32_t breaks = 0;
-  for (int32_t i = 0; i < text.size() && out.size() <= kPreviewUnits; ++i) {
+  out.isetSize(text.size() < kPreviewUnits ? 2 * text.size() + 8 : kPreviewUnits + 8);
+  char16_t* o = out.data();
+  int32_t n = 0, breaks = 0;
+  for (int32_t i = 0; i < text.size() && n <= kPreviewUnits; ++i) {
     char16_t c = text[i];
     // CR LF is one break; a CR alone (old Mac texts) is a break as well.
     if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
     if (c != u'\r' && c != u'\n') {
-      out.append(c);
+      o[n++] = c;
       continue;
     }
-    if (out.empty() || out.last() == u'\n') continue;
-    out.append(u'\r');
-    out.append(u'\n');
+    if (n == 0 || o[n - 1] == u'\n') continue;
+    o[n++] = u'\r';
+    o[n++] = u'\n';
     if (++breaks == kPreviewBreaks) {
-      appendText(out, u"...");
+      for (int k = 0; k < 3; ++k) o[n++] = u'.';
       break;
     }
   }
+  out.isetSize(n);
   if (breaks < kPreviewBreaks) cutAt(out, kPreviewUnits);
   return trimWhiteSpace(view(out));
 }
@@ -149,10 +158,9 @@ XMenu* ClipboardMenu::historyItem(int32_t index, const Str16& text) {
   it->images = MenuImages::History;
   it->columnWidth = kEntryColumnWidth;
   it->entryStyle = true;
-  it->addButton(myNotes.findNoteByText(text) >= 0 ? kImgInNotes : kImgAddNote,
-                myActions.text(LKEY("clipboard_menu_tt_add2notes")));
-  it->addButton(kImgHistEdit, myActions.text(LKEY("clipboard_menu_tt_underliner")));
-  it->addButton(kImgHistDelete, myActions.text(LKEY("clipboard_menu_tt_delete")));
+  it->addButton(myNotes.findNoteByText(text) >= 0 ? kImgInNotes : kImgAddNote, myTips[kTipAddNote]);
+  it->addButton(kImgHistEdit, myTips[kTipEdit]);
+  it->addButton(kImgHistDelete, myTips[kTipDelete]);
   return it;
 }
 
@@ -176,14 +184,14 @@ void ClipboardMenu::setNoteLook(XMenu& it, const TxtNote* note) {
   if (it.record.size() > kNoteMarkAt) it.record[kNoteMarkAt] = note ? 0 : 1;
   it.draggable = note != nullptr;
   if (!note) {
-    it.setCaption(myActions.text(LKEY("clipboard_menu_note_deleted")), kCharItalic);
-    it.addButton(kImgNoteRestore, myActions.text(LKEY("clipboard_menu_tt_restore")));
+    it.setCaption(myTips[kTipDeleted], kCharItalic);
+    it.addButton(kImgNoteRestore, myTips[kTipRestore]);
     return;
   }
   it.setCaption(entryCaption(noteCaptionSource(*note)));
-  it.addButton(kImgDrag, myActions.text(LKEY("clipboard_menu_tt_move")));
-  it.addButton(kImgNoteEdit, myActions.text(LKEY("clipboard_menu_tt_underliner")));
-  it.addButton(kImgNoteDelete, myActions.text(LKEY("clipboard_menu_tt_delete")));
+  it.addButton(kImgDrag, myTips[kTipMove]);
+  it.addButton(kImgNoteEdit, myTips[kTipEdit]);
+  it.addButton(kImgNoteDelete, myTips[kTipDelete]);
 }
 
 void ClipboardMenu::addSection(bool clipboard, bool first, const ClipboardMenuSettings& s) {
@@ -238,6 +246,11 @@ void ClipboardMenu::addSection(bool clipboard, bool first, const ClipboardMenuSe
 
 XMenu* ClipboardMenu::build(const ClipboardMenuSettings& settings, const MenuStyle& style) {
   myStyle = style;
+  // The texts every entry repeats, asked for once.
+  const char* const tipKeys[kTipCount] = {
+      LKEY("clipboard_menu_tt_add2notes"), LKEY("clipboard_menu_tt_underliner"), LKEY("clipboard_menu_tt_delete"),
+      LKEY("clipboard_menu_tt_move"),      LKEY("clipboard_menu_tt_restore"),    LKEY("clipboard_menu_note_deleted")};
+  for (int32_t k = 0; k < kTipCount; ++k) myTips[k] = myActions.text(tipKeys[k]);
   myRoot = myClipBox = myClipMore = myNotesBox = myNotesMore = nullptr;
   myClipHeader = myNotesHeader = myTemplates = myNotesEmpty = nullptr;
   myRoot = newNode(MenuKind::Sub, {});

@@ -139,6 +139,8 @@ class ClipboardMenu : public MenuHandler {
   void paste(const Str16& text);
 
   MenuStyle myStyle;
+  enum { kTipAddNote, kTipEdit, kTipDelete, kTipMove, kTipRestore, kTipDeleted, kTipCount };
+  Str16 myTips[kTipCount];
   ClipboardHistory& myHistory;
   NotesStore& myNotes;
   ClipboardMenuActions& myActions;
