@@ -37,6 +37,20 @@ CfgInt* findIntSetting(const std::string& section, const std::string& key) {
       {"oc_space_only", &cfgOcSpaceOnly},
       {"sound_on", &cfgSoundOn},
   };
+  // The clipboard menu's settings (orvanta-sim menu).
+  static const std::pair<const char*, CfgInt*> kClipboard[] = {
+      {"max_items1", &cfgMaxItems1},
+      {"max_items_more", &cfgMaxItemsMore},
+      {"max_notes1", &cfgMaxNotes1},
+      {"menu_clpbrd_first", &cfgMenuClpbrdFirst},
+      {"menu_clpbrd_as_sub", &cfgMenuClpbrdAsSub},
+      {"menu_notes_as_sub", &cfgMenuNotesAsSub},
+  };
+  if (section == "clipboard") {
+    for (const auto& [name, cfg] : kClipboard)
+      if (key == name) return cfg;
+    return nullptr;
+  }
   if (section != "common") return nullptr;
   for (const auto& [name, cfg] : kTable)
     if (key == name) return cfg;
@@ -90,6 +104,7 @@ int RunSettings::get(const char* key) const {
   if (it != myValues.end()) return it->second;
   if (std::string(key) == "sound_on") return 1;  // sounds are visible here
   CfgInt* c = findIntSetting("common", key);
+  if (!c) c = findIntSetting("clipboard", key);
   return c ? c->defaultValue() : 0;
 }
 

@@ -17,8 +17,8 @@ namespace orv::simtool {
 
 class RunSettings : public KeyboardSettings {
  public:
-  // "section.key=value" for a setting of the INI file ("common", "hkl",
-  // "translit"), or "hotkey.NAME=code". False with a message for an unknown
+  // "section.key=value" for a setting of the INI file ("common",
+  // "clipboard", "hkl", "translit"), or "hotkey.NAME=code". False with a message for an unknown
   // key or a value that is no number; numbers are held to the setting's
   // range. "translit.active" is a text, kept through setTranslitActive.
   bool set(const std::string& assignment, std::string& err);
