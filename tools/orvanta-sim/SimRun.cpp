@@ -36,7 +36,9 @@ CfgInt* findIntSetting(const std::string& section, const std::string& key) {
       {"oc_use", &cfgOcUse},
       {"oc_space_only", &cfgOcSpaceOnly},
       {"sound_on", &cfgSoundOn},
+      {"copy_by_l_r_mouse", &cfgCopyByLRMouse},
   };
+  if (section == "clipboard" && key == "mid_btn_modifiers") return &cfgMidBtnModifiers;
   if (section != "common") return nullptr;
   for (const auto& [name, cfg] : kTable)
     if (key == name) return cfg;
@@ -90,6 +92,7 @@ int RunSettings::get(const char* key) const {
   if (it != myValues.end()) return it->second;
   if (std::string(key) == "sound_on") return 1;  // sounds are visible here
   CfgInt* c = findIntSetting("common", key);
+  if (!c) c = findIntSetting("clipboard", key);
   return c ? c->defaultValue() : 0;
 }
 
