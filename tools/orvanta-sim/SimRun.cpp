@@ -38,7 +38,21 @@ CfgInt* findIntSetting(const std::string& section, const std::string& key) {
       {"sound_on", &cfgSoundOn},
       {"copy_by_l_r_mouse", &cfgCopyByLRMouse},
   };
-  if (section == "clipboard" && key == "mid_btn_modifiers") return &cfgMidBtnModifiers;
+  // The clipboard menu's settings (orvanta-sim menu).
+  static const std::pair<const char*, CfgInt*> kClipboard[] = {
+      {"max_items1", &cfgMaxItems1},
+      {"max_items_more", &cfgMaxItemsMore},
+      {"max_notes1", &cfgMaxNotes1},
+      {"menu_clpbrd_first", &cfgMenuClpbrdFirst},
+      {"menu_clpbrd_as_sub", &cfgMenuClpbrdAsSub},
+      {"menu_notes_as_sub", &cfgMenuNotesAsSub},
+      {"mid_btn_modifiers", &cfgMidBtnModifiers},
+  };
+  if (section == "clipboard") {
+    for (const auto& [name, cfg] : kClipboard)
+      if (key == name) return cfg;
+    return nullptr;
+  }
   if (section != "common") return nullptr;
   for (const auto& [name, cfg] : kTable)
     if (key == name) return cfg;

@@ -17,10 +17,10 @@ namespace orv::simtool {
 
 class RunSettings : public KeyboardSettings {
  public:
-  // "section.key=value" for a setting of the INI file ("common", "hkl",
-  // "translit", "clipboard.mid_btn_modifiers"), or "hotkey.NAME=code". False
-  // with a message for an unknown key or a value that is no number; numbers are held to the setting's
-  // range. "translit.active" is a text, kept through setTranslitActive.
+  // "section.key=value" for a setting of the INI file ("common",
+  // "clipboard", "hkl", "translit"), or "hotkey.NAME=code". False with a
+  // message for an unknown key or a value that is no number; numbers are
+  // held to the setting's range. "translit.active" is a text, kept through setTranslitActive.
   bool set(const std::string& assignment, std::string& err);
   int get(const char* key) const;
   const std::map<std::string, int>& hotkeys() const { return myHotkeys; }
