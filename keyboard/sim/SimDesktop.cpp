@@ -208,6 +208,12 @@ void SimDesktop::runItem(const Item& item) {
       break;
     }
     case Item::LayoutReport: note("layout activated " + hex(item.a)); break;
+    case Item::MenuCall: {
+      std::function<void()> call = std::move(myMenuCalls.front());
+      myMenuCalls.pop_front();
+      call();
+      break;
+    }
     case Item::ClipboardCheck:
       if (checkClipboard(clipboard, history)) {
         note("history takes the clipboard");

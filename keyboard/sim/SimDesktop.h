@@ -138,6 +138,12 @@ class SimDesktop : public KeyboardHost {
     virtual void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) = 0;
   };
   Menu* menu = nullptr;
+  // Work for the menu thread (showing a menu, a key offered to it), run in
+  // order with the queued keys and messages, after the event that asked.
+  void postToMenuThread(std::function<void()> call) {
+    myMenuCalls.push_back(std::move(call));
+    myQueue.push_back(Item{Item::MenuCall});
+  }
   bool isMenuOpen() override { return menu && menu->isOpen(); }
   void offerKeyToMenu(uint32_t vk) override {
     if (menu) menu->offerKey(vk);
@@ -172,7 +178,7 @@ class SimDesktop : public KeyboardHost {
 
  private:
   struct Item {
-    enum Kind { Key, ThreadCommand, Echo, LayoutReport, ClipboardCheck } kind;
+    enum Kind { Key, ThreadCommand, Echo, LayoutReport, ClipboardCheck, MenuCall } kind;
     uint32_t a = 0, b = 0;   // Key: vk, scan | ThreadCommand: command, lParam | Echo: code
     bool up = false, extended = false;
   };
@@ -193,6 +199,7 @@ class SimDesktop : public KeyboardHost {
 
   SimInput myInput;
   std::deque<Item> myQueue;
+  std::deque<std::function<void()>> myMenuCalls;
   std::vector<Timer> myTimers;
   Str16 myText;
   int32_t myCaret = 0, myAnchor = 0;

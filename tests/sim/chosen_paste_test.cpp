@@ -8,6 +8,7 @@
 #include "keyboard/sim/SimDesktop.h"
 #include "platform/Text.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
+#include "tools/orvanta-sim/TypeMenu.h"
 
 namespace orv {
 namespace {
@@ -69,6 +70,39 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
     } else {
       EXPECT_EQ(d.clipboardPort.formats(), before);
     }
+  }
+}
+
+// Alt+W opens the clipboard menu at the caret, the keys go to it while it is
+// shown, and choosing an older history entry pastes it, makes it the newest
+// entry and, once the loan ends 333 ms later, leaves it on the clipboard as
+// an ordinary copy.
+TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboard) {
+  const char* const choices[] = {"{Menu:2}", "{Down}{Down}{Enter}"};
+  for (const char* choice : choices) {
+    SCOPED_TRACE(choice);
+    KeyboardSettings settings;
+    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+    simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
+    simtool::DesktopTyper typer(d);
+    typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
+    std::string err;
+    ASSERT_TRUE(typer.runScript("one{SelectAll}{Ctrl+C}{End} two{SelectAll}{Ctrl+C}{End} {Alt+W}", err)) << err;
+    ASSERT_EQ(menu.lines().size(), 1u);
+    const std::string start = "menu: ?clipboard_menu_title: one two | one |";
+    EXPECT_EQ(menu.lines()[0].substr(0, start.size()), start);
+    typer.settle = false;
+    ASSERT_TRUE(typer.runScript(choice, err)) << err;
+    d.pump();
+    EXPECT_FALSE(menu.isOpen());
+    EXPECT_EQ(d.appTextUtf8(), "one two one");
+    ASSERT_EQ(d.history.size(), 2);
+    EXPECT_EQ(utf16ToUtf8(d.history.at(0)), "one");
+    EXPECT_EQ(d.clipboardRestores, 0);
+    d.advance(333);
+    EXPECT_EQ(d.clipboardRestores, 1);
+    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "one");
+    EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
   }
 }
 
