@@ -19,7 +19,7 @@ namespace orv {
 // Command codes, the first byte of an entry's command record.
 enum ClipboardMenuCode : uint8_t {
   kCodeHistory = 1,    // u32 history index
-  kCodeNote = 2,       // u32 note index, u8 deleted mark
+  kCodeNote = 2,       // u32 note index, u8 deleted mark, u32 note id
   kCodeToggleSel = 3,
   kCodeToggleAs = 4,   // u32 layout a, u32 layout b
   kCodePolicy = 5,     // u16 length n, the executable's name (n bytes) and a zero
