@@ -215,27 +215,28 @@ TEST_F(MenuSessionTest, ASubMenuOpensAfterTheRestingOrMovingTime) {
   }
 }
 
-TEST_F(MenuSessionTest, DraggingReordersARunOfEntriesButNeverCrossesASeparator) {
+TEST_F(MenuSessionTest, DraggingReordersARunOfEntriesButNeverCrossesASeparatorOrSubMenu) {
   struct Case {
-    std::u16string target;
+    std::u16string dragged, target;
     const char* order;
   } cases[] = {
-      {u"n3", "n2 n3 n1 - n4 s "},
-      {u"n2", "n2 n1 n3 - n4 s "},
-      {u"n4", "n1 n2 n3 - n4 s "},
-      {u"s", "n1 n2 n3 - n4 s "},
+      {u"n1", u"n3", "n2 n3 n1 s n4 - n5 "},
+      {u"n1", u"n2", "n2 n1 n3 s n4 - n5 "},
+      {u"n3", u"n1", "n3 n1 n2 s n4 - n5 "},
+      {u"n3", u"n4", "n1 n2 n3 s n4 - n5 "},  // across the sub-menu
+      {u"n4", u"n5", "n1 n2 n3 s n4 - n5 "},  // across the separator
   };
   for (const Case& c : cases) {
-    show({u"*n1", u"*n2", u"*n3", u"-", u"*n4", u">s"});
+    show({u"*n1", u"*n2", u"*n3", u">s", u"*n4", u"-", u"*n5"});
     log.events.clear();
-    XMenu* n1 = item(u"n1");
+    XMenu* dragged = item(c.dragged);
     int32_t x, y;
-    at(n1, 1, x, y);
+    at(dragged, 1, x, y);
     session.buttonDown(*root, x, y, 0);
-    EXPECT_EQ(session.dragged(), n1);
+    EXPECT_EQ(session.dragged(), dragged);
     EXPECT_TRUE(view.handCursor);
     move(item(c.target), 100);
-    EXPECT_EQ(captions(*root), c.order) << utf16ToUtf8(c.target);
+    EXPECT_EQ(captions(*root), c.order) << utf16ToUtf8(c.dragged) << " to " << utf16ToUtf8(c.target);
     session.buttonUp(*root, x, y, 0);
     EXPECT_EQ(log.events, std::vector<std::string>{"5:Menu"});
     EXPECT_FALSE(view.hasCapture());
@@ -365,6 +366,42 @@ TEST_F(MenuSessionTest, ShowingSelectsTheFirstItemOrOpensTheFirstSubMenu) {
     EXPECT_EQ(hot(*root), c.hot);
     EXPECT_EQ(root->openChild ? utf16ToUtf8(root->openChild->caption) : "-", c.openSub);
   }
+}
+
+}  // namespace
+}  // namespace orv
+
+namespace orv {
+namespace {
+
+// A handler that deletes its item on button 3, as the clipboard menu does.
+struct Deleter : MenuHandler {
+  MenuSession* session = nullptr;
+  void onMenuEvent(MenuEvent& e) override {
+    if (e.kind != kMenuButton || e.param != 3) return;
+    XMenu* menu = e.item->parent;
+    menu->erase(e.item);
+    session->refresh(*menu);
+  }
+};
+
+TEST_F(MenuSessionTest, AMenuChangedByItsHandlerIsLaidOutAgain) {
+  Deleter deleter;
+  deleter.session = &session;
+  show({u"*e1", u"*e2", u"*e3"});
+  for (XMenu* c : root->children) c->handler = &deleter;
+  int32_t height = root->windowHeight, moves = view.moves;
+  XMenu* e2 = item(u"e2");
+  int32_t step = e2->itemHeight;
+  move(e2, 10, 3);
+  EXPECT_EQ(orv::view(view.tooltip), u"none");
+  click(e2, 3);
+  EXPECT_EQ(captions(*root), "e1 e3 ");
+  EXPECT_EQ(root->windowHeight, height - step);
+  EXPECT_EQ(item(u"e3")->itemTop, item(u"e1")->itemTop + step);
+  EXPECT_GT(view.moves, moves);
+  EXPECT_EQ(view.tooltip.size(), 0);
+  EXPECT_EQ(session.hotButtonItem(), nullptr);
 }
 
 }  // namespace
