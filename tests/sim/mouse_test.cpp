@@ -63,7 +63,7 @@ struct MiddleStep {
 struct MiddleCase {
   const char* name;
   int mode;                  // "mid_btn_modifiers"
-  bool alt;                  // Alt held
+  std::vector<uint8_t> held;  // modifier keys held
   bool hand;                 // over a link
   int32_t policy;            // the application's policy mask
   bool off;                  // the program switched off
@@ -76,18 +76,19 @@ struct MiddleCase {
 TEST(MiddleButton, OpensTheClipboardMenuAsSetAndKeepsSingleClicksOnLinks) {
   constexpr uint32_t kDown = 519, kUp = 520, kDbl = 521, kLeftDown = 513;
   const MiddleCase cases[] = {
-      {"plain click", 1, false, false, -1, false, {{kDown, 0}, {kUp, 50}}, "ss", 1, 0},
-      {"plain click with Alt, set alone", 1, true, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
-      {"Alt click, set with Alt", 2, true, false, -1, false, {{kDown, 0}, {kUp, 50}}, "ss", 1, 0},
-      {"click without Alt, set with Alt", 2, false, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
-      {"disabled", 0, false, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
-      {"policy forbids the menu", 1, false, false, ~0x20, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
-      {"program switched off", 1, false, false, -1, true, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
-      {"link, single click", 1, false, true, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
-      {"link, double click", 1, false, true, -1, false, {{kDown, 0}, {kUp, 50}, {kDown, 100}, {kUp, 50}}, "..ss", 1, 1},
-      {"link, two slow clicks", 1, false, true, -1, false, {{kDown, 0}, {kUp, 50}, {kDown, 600}, {kUp, 50}}, "....", 0, 0},
-      {"link, double-click message", 1, false, true, -1, false, {{kDown, 0}, {kUp, 50}, {kDbl, 100}, {kUp, 50}}, "..ss", 1, 1},
-      {"link, another button between", 1, false, true, -1, false,
+      {"plain click", 1, {}, false, -1, false, {{kDown, 0}, {kUp, 50}}, "ss", 1, 0},
+      {"plain click with Alt, set alone", 1, {18}, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"Alt click, set with Alt", 2, {18}, false, -1, false, {{kDown, 0}, {kUp, 50}}, "ss", 1, 0},
+      {"Ctrl+Alt click, set with Alt", 2, {17, 18}, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"click without Alt, set with Alt", 2, {}, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"disabled", 0, {}, false, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"policy forbids the menu", 1, {}, false, ~0x20, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"program switched off", 1, {}, false, -1, true, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"link, single click", 1, {}, true, -1, false, {{kDown, 0}, {kUp, 50}}, "..", 0, 0},
+      {"link, double click", 1, {}, true, -1, false, {{kDown, 0}, {kUp, 50}, {kDown, 100}, {kUp, 50}}, "..ss", 1, 1},
+      {"link, two slow clicks", 1, {}, true, -1, false, {{kDown, 0}, {kUp, 50}, {kDown, 600}, {kUp, 50}}, "....", 0, 0},
+      {"link, double-click message", 1, {}, true, -1, false, {{kDown, 0}, {kUp, 50}, {kDbl, 100}, {kUp, 50}}, "..ss", 1, 1},
+      {"link, another button between", 1, {}, true, -1, false,
        {{kDown, 0}, {kUp, 50}, {kDown, 100}, {kLeftDown, 10}, {kUp, 10}}, "..s..", 0, 1},
   };
   for (const MiddleCase& c : cases) {
@@ -103,8 +104,7 @@ TEST(MiddleButton, OpensTheClipboardMenuAsSetAndKeepsSingleClicksOnLinks) {
     std::string swallowed;
     for (const MiddleStep& s : c.steps) {
       d.advance(s.afterMs);
-      const std::vector<uint8_t> held = c.alt ? std::vector<uint8_t>{18} : std::vector<uint8_t>{};
-      swallowed += d.userMouse(s.message, 300, 400, 0, c.hand, held) ? 's' : '.';
+      swallowed += d.userMouse(s.message, 300, 400, 0, c.hand, c.held) ? 's' : '.';
     }
     EXPECT_EQ(swallowed, c.swallowed);
     EXPECT_EQ(int(d.menuRequests.size()), c.menus);
