@@ -104,7 +104,10 @@ TEST(MiddleButton, OpensTheClipboardMenuAsSetAndKeepsSingleClicksOnLinks) {
     std::string swallowed;
     for (const MiddleStep& s : c.steps) {
       d.advance(s.afterMs);
+      const uint32_t before = d.clipboardPort.tickCount();
       swallowed += d.userMouse(s.message, 300, 400, 0, c.hand, c.held) ? 's' : '.';
+      // Answered at once: the application waits in its hook meanwhile.
+      EXPECT_EQ(d.clipboardPort.tickCount(), before);
     }
     EXPECT_EQ(swallowed, c.swallowed);
     EXPECT_EQ(int(d.menuRequests.size()), c.menus);
