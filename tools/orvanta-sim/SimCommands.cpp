@@ -162,6 +162,10 @@ class ScriptTyper {
 
   bool run(const std::vector<ScriptStep>& steps, std::string& err) {
     for (const ScriptStep& s : steps) {
+      if (s.kind == ScriptStep::kMenu) {
+        err = "{Menu:...} needs a popup menu: use orvanta-sim type\n";
+        return false;
+      }
       bool ok = s.kind == ScriptStep::kChar ? typeChar(s.ch, err)
                 : s.kind == ScriptStep::kKey ? typeKey(s, err)
                                              : switchLayout(s.layout, err);
