@@ -85,9 +85,15 @@ uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
     resetAndTrack();
     return 0;
   }
-  if (r.action == 0) return mySeams.isMenuOpen() ? 1 : 0;
-  // An open popup menu takes the keys; Escape also drops the word.
-  if (mySeams.isMenuOpen()) {
+  // An open popup menu takes its own keys (Escape, Enter, the arrows);
+  // Escape also drops the word. Any other key closes the menu and reaches
+  // the application as usual: a letter typed while a menu is up is never
+  // lost. (Only a key-down closes it: the release of the key that opened the
+  // menu must not.)
+  const bool menuKey = vk == 27 || vk == 13 || (vk >= 37 && vk <= 40);
+  if (!menuKey && r.action != 0 && !up && mySeams.isMenuOpen()) mySeams.closeMenu();
+  if (r.action == 0) return menuKey && mySeams.isMenuOpen() ? 1 : 0;
+  if (menuKey && mySeams.isMenuOpen()) {
     mySeams.offerKeyToMenu(*this, r);
     if (vk == 27) {
       if (typedKeys.size() == 0 || (typedKeys.last() & 0xFFFF) == 0) resetAndTrack();

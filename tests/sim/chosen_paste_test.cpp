@@ -106,5 +106,21 @@ TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboa
   }
 }
 
+// Only the menu's own keys go to it: a letter closes the menu and is typed.
+TEST(ChosenPaste, ALetterTypedWhileTheMenuIsOpenClosesItAndReachesTheApplication) {
+  KeyboardSettings settings;
+  sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+  simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
+  simtool::DesktopTyper typer(d);
+  typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
+  std::string err;
+  ASSERT_TRUE(typer.runScript("one{SelectAll}{Ctrl+C}{End} {Alt+W}", err)) << err;
+  ASSERT_TRUE(menu.isOpen());
+  ASSERT_TRUE(typer.runScript("x{Down}", err)) << err;
+  d.pump();
+  EXPECT_FALSE(menu.isOpen());
+  EXPECT_EQ(d.appTextUtf8(), "one x");
+}
+
 }  // namespace
 }  // namespace orv
