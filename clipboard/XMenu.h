@@ -130,7 +130,11 @@ class XMenu {
 
   // Layout results, in the client coordinates of the parent menu's window
   // (items) and in screen coordinates (a shown menu's window).
+  // itemWidth is the row (the menu's content width); captionWidth the
+  // caption column as laid out (entries: their common column).
   int32_t itemTop = 0, itemHeight = 0, itemWidth = 0;
+  int32_t captionWidth = 0;
+  // The client area's top-left corner on the screen.
   int32_t screenX = 0, screenY = 0;
   int32_t windowWidth = 0, windowHeight = 0;  // client size incl. frame margins and title
 };
@@ -165,6 +169,18 @@ MenuHit hitTest(const XMenu& menu, int32_t x, int32_t y);
 MenuRect itemRect(const XMenu& menu, const XMenu& item);
 MenuRect buttonRect(const XMenu& menu, const XMenu& item, int32_t button);  // 1-based
 MenuRect closeButtonRect(const XMenu& menu);
+// The title bar: the band above the items, the whole width of the window.
 MenuRect titleRect(const XMenu& menu);
+// Where the title text, an item's caption, its right-aligned hint (drawn
+// right-aligned in this rectangle) and a sub-menu item's arrow go.
+MenuRect titleTextRect(const XMenu& menu);
+MenuRect captionRect(const XMenu& menu, const XMenu& item);
+MenuRect hintRect(const XMenu& menu, const XMenu& item);
+MenuRect arrowRect(const XMenu& menu, const XMenu& item);
+// The height of the band above the items (title and close button).
+int32_t menuTopBand(const XMenu& menu);
+// Commands (plain items without a caption column) show their hint as
+// right-aligned text in the row; every other item as its tooltip.
+inline bool hintInRow(const XMenu& item) { return item.columnWidth == 0 && item.isPlainItem(); }
 
 }  // namespace orv
