@@ -83,14 +83,16 @@ void MenuWindows::createWindow(XMenu& menu) {
   const DWORD ex = WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | (layered ? WS_EX_LAYERED : 0);
   const DWORD style = WS_POPUP | WS_DLGFRAME;
   HWND owner = menu.parent && menu.parent->window ? toWindow(menu.parent->window) : myOwner;
+  // screenX, screenY is where the client area goes; the frame lies around it.
   RECT r = {0, 0, menu.windowWidth, menu.windowHeight};
   AdjustWindowRectEx(&r, style, FALSE, ex);
-  HWND w = CreateWindowExW(ex, kClassName, nullptr, style, menu.screenX, menu.screenY, r.right - r.left,
-                           r.bottom - r.top, owner, nullptr, myInstance, nullptr);
+  HWND w = CreateWindowExW(ex, kClassName, nullptr, style, menu.screenX + r.left, menu.screenY + r.top,
+                           r.right - r.left, r.bottom - r.top, owner, nullptr, myInstance, nullptr);
   if (!w) return;
   if (layered) SetLayeredWindowAttributes(w, 0, static_cast<BYTE>(menu.style.transparency), LWA_ALPHA);
   SetPropW(w, kProperty, &menu);
   menu.window = reinterpret_cast<uintptr_t>(w);
+  if (!menu.parent) myRoot = w;
   SetTimer(w, kMenuWindowTimerId, kMenuTimerMs, nullptr);
 
   // One tracking tool: the text and the place change with the item under
@@ -109,7 +111,7 @@ void MenuWindows::createWindow(XMenu& menu) {
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTooltipMaxWidth);
     menu.tooltip = reinterpret_cast<uintptr_t>(tip);
   }
-  SetWindowPos(w, HWND_TOPMOST, menu.screenX, menu.screenY, 0, 0,
+  SetWindowPos(w, HWND_TOPMOST, menu.screenX + r.left, menu.screenY + r.top, 0, 0,
                SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
   UpdateWindow(w);
 }
@@ -120,9 +122,11 @@ void MenuWindows::destroyWindow(XMenu& menu) {
 }
 
 void MenuWindows::moveWindow(XMenu& menu) {
-  if (menu.window)
-    SetWindowPos(toWindow(menu.window), nullptr, menu.screenX, menu.screenY, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND w = toWindow(menu.window);
+  if (!w) return;
+  RECT r = {0, 0, 0, 0};
+  AdjustWindowRectEx(&r, GetWindowLongW(w, GWL_STYLE), FALSE, GetWindowLongW(w, GWL_EXSTYLE));
+  SetWindowPos(w, nullptr, menu.screenX + r.left, menu.screenY + r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MenuWindows::repaint(XMenu& menu) {
@@ -222,6 +226,7 @@ LRESULT MenuWindows::handle(HWND w, XMenu& menu, UINT m, WPARAM wp, LPARAM lp) {
       menu.tooltip = 0;
       RemovePropW(w, kProperty);
       menu.window = 0;
+      if (myRoot == w) myRoot = nullptr;
       if (mySession) mySession->windowDestroyed(menu);
       return 0;
     case WM_ERASEBKGND:
@@ -249,55 +254,51 @@ void MenuWindows::drawImage(HDC dc, HIMAGELIST small, HIMAGELIST large, int32_t 
 void MenuWindows::paintItem(HDC dc, const XMenu& menu, const XMenu& item) {
   const MenuRect r = itemRect(menu, item);
   if (item.kind == MenuKind::Separator) {
-    fill(dc, r, item.style.item.background);
-    hline(dc, r.left + 2, r.right - 2, (r.top + r.bottom) / 2, item.style.item.separator);
+    fill(dc, r, menu.style.item.background);
+    hline(dc, r.left + 2, r.right - 2, (r.top + r.bottom) / 2, menu.style.item.separator);
     return;
   }
   const bool header = item.kind == MenuKind::Header;
-  const MenuItemStyle st = header ? item.style.header : item.entryStyle ? entryItemStyle(item.style.item)
-                                                                        : item.style.item;
+  const MenuItemStyle st = header ? menu.style.header : item.entryStyle ? entryItemStyle(menu.style.item)
+                                                                        : menu.style.item;
   const bool hot = !header && mySession && (mySession->hotItem(menu) == &item || mySession->dragged() == &item);
   fill(dc, r, hot ? st.hotBackground : st.background);
+  const uint32_t text = hot ? st.hotText : st.text;
 
-  // The caption, character by character in its fonts and colours.
-  const int32_t column = item.columnWidth > 0 ? item.columnWidth : kNoColumnWidth;
+  // The caption, character by character in its fonts and colours, cut as
+  // the layout measured it.
+  const MenuRect cap = captionRect(menu, item);
   int32_t keep = 0;
-  const Str16 shown = fitCaption(item, myMeasure, column, keep);
-  const int32_t line = myMeasure.lineHeight(st.fonts[0]);
-  const int32_t top = r.top + (r.bottom - r.top - line) / 2;
-  int32_t x = r.left + st.margins.left;
+  const Str16 shown = fitCaption(item, myMeasure, item.captionWidth, keep);
   SetBkMode(dc, TRANSPARENT);
+  int32_t x = cap.left;
   for (int32_t i = 0; i < shown.size(); ++i) {
     const uint32_t attr = i < keep && i < item.attrs.size() ? item.attrs[i] : 0;
     const Str16& font = st.fonts[attr & 3];
     const uint32_t own = attr >> 8;
+    const uint32_t c = hot || !own ? text : own;
+    const int32_t top = r.top + (r.bottom - r.top - myMeasure.lineHeight(font)) / 2;
     SelectObject(dc, myMeasure.font(font));
-    SetTextColor(dc, colour(hot ? st.hotText : own ? own : st.text));
-    wchar_t c = static_cast<wchar_t>(shown[i]);
-    TextOutW(dc, x, top, &c, 1);
+    SetTextColor(dc, colour(c));
+    wchar_t ch = static_cast<wchar_t>(shown[i]);
+    TextOutW(dc, x, top, &ch, 1);
     const int32_t cw = myMeasure.charWidth(font, shown[i]);
-    if (attr & kCharStrike) {
-      const int32_t h = myMeasure.lineHeight(font);
-      hline(dc, x, x + cw, top + h / 2 + 1, hot ? st.hotText : own ? own : st.text);
-    }
+    if (attr & kCharStrike) hline(dc, x, x + cw, top + myMeasure.lineHeight(font) / 2 + 1, c);
     x += cw;
   }
 
-  int32_t right = r.right - st.margins.right;
-  if (item.kind == MenuKind::Sub) {
-    // The sub-menu's arrow, a small triangle in the room the layout added.
-    const int32_t cy = (r.top + r.bottom) / 2;
-    const int32_t ax = r.right - st.margins.right - 4;
-    for (int32_t k = 0; k < 4; ++k)
-      fill(dc, {ax - 4 + k, cy - 3 + k, ax - 3 + k, cy + 4 - k}, hot ? st.hotText : st.text);
-    right = ax - 8;
+  if (item.isMenu()) {
+    // The sub-menu's arrow: a small triangle pointing right.
+    const MenuRect a = arrowRect(menu, item);
+    const int32_t cx = (a.left + a.right) / 2 - 2, cy = (a.top + a.bottom) / 2;
+    for (int32_t k = 0; k < 4; ++k) fill(dc, {cx + k, cy - 3 + k, cx + k + 1, cy + 4 - k}, text);
   }
-  // Commands show their hint (a hotkey) at the right; entries show theirs as a tooltip.
-  if (item.columnWidth == 0 && item.hint.size() && item.kind == MenuKind::Item && item.buttonCount() == 0) {
+  if (hintInRow(item) && item.hint.size()) {
+    const MenuRect h = hintRect(menu, item);
     std::wstring hint = wide(item.hint);
     SelectObject(dc, myMeasure.font(st.fonts[0]));
     SetTextColor(dc, colour(hot ? st.hotText : kHintColour));
-    RECT rc = {x + 8, r.top, right, r.bottom};
+    RECT rc = {h.left, r.top, h.right, r.bottom};
     DrawTextW(dc, hint.c_str(), static_cast<int>(hint.size()), &rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
 
@@ -330,12 +331,12 @@ void MenuWindows::paint(HWND w, XMenu& menu) {
   fill(dc, {client.right - 1, 0, client.right, client.bottom}, f.darkFrame);
 
   if (menu.title.size()) {
-    const MenuRect t = titleRect(menu);
+    const MenuRect t = titleTextRect(menu);
     std::wstring title = wide(menu.title);
     SelectObject(dc, myMeasure.font(f.titleFont));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour(f.titleText));
-    RECT rc = {t.left + f.titleMarginX, t.top, t.right - f.titleMarginX, t.bottom};
+    RECT rc = {t.left, t.top, t.right, t.bottom};
     DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &rc,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     drawImage(dc, myClose12, myClose18, myCloseHot == w ? 1 : 0, closeButtonRect(menu));

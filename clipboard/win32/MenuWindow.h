@@ -8,6 +8,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
+
 #include "clipboard/MenuSession.h"
 #include "clipboard/win32/GdiMeasure.h"
 
@@ -36,6 +38,9 @@ class MenuWindows final : public MenuView {
   MenuRect workArea() override;
   void cursorPos(int32_t& x, int32_t& y) override;
 
+  // The shown root's window (null when no menu is shown); any thread.
+  HWND rootWindow() const { return myRoot; }
+
   // The window procedure's work for one menu window.
   LRESULT handle(HWND w, XMenu& menu, UINT m, WPARAM wp, LPARAM lp);
 
@@ -54,6 +59,7 @@ class MenuWindows final : public MenuView {
   HIMAGELIST myClose12 = nullptr, myClose18 = nullptr;
   HWND myCloseHot = nullptr;  // the window whose close button the pointer is over
   HWND myCapture = nullptr;
+  std::atomic<HWND> myRoot{nullptr};
 };
 
 // The view of the menu thread, for the window procedure (one per process).
