@@ -15,6 +15,8 @@ int CfgKeyboardSettings::switchLayoutCtrl() const { return cfgSwitchLayoutCtrl.g
 int CfgKeyboardSettings::acUse() const { return cfgAcUse.get(); }
 int CfgKeyboardSettings::ocUse() const { return cfgOcUse.get(); }
 int CfgKeyboardSettings::ocSpaceOnly() const { return cfgOcSpaceOnly.get(); }
+int CfgKeyboardSettings::midBtnModifiers() const { return cfgMidBtnModifiers.get(); }
+int CfgKeyboardSettings::copyByLRMouse() const { return cfgCopyByLRMouse.get(); }
 std::string CfgKeyboardSettings::translitActive() const { return utf16ToUtf8(cfgTranslitActive.get()); }
 void CfgKeyboardSettings::setTranslitActive(const std::string& value) { cfgTranslitActive.set(utf8ToUtf16(value)); }
 

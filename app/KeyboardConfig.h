@@ -19,6 +19,8 @@ class CfgKeyboardSettings : public KeyboardSettings {
   int acUse() const override;
   int ocUse() const override;
   int ocSpaceOnly() const override;
+  int midBtnModifiers() const override;
+  int copyByLRMouse() const override;
   std::string translitActive() const override;
   void setTranslitActive(const std::string& value) override;
 };

@@ -212,6 +212,21 @@ void Clipboard::restoreClipboard() {
   forgetSaved();
 }
 
+void Clipboard::keepTextInstead(const Str16& text) {
+  if (myKept != Kept::Saved) return;
+  forgetSaved();
+  mySavedUnicode = text;
+  mySavedAnsi = toNarrow(text, kCpAnsi);
+  mySavedIds.append(kCfUnicodeText);
+  mySavedBlocks.isetSize(1);
+  mySavedBlocks.last().append(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+  for (int k = 0; k < 2; ++k) mySavedBlocks.last().append('\0');
+  mySavedIds.append(kCfText);
+  mySavedBlocks.isetSize(2);
+  mySavedBlocks.last().append(mySavedAnsi.data(), mySavedAnsi.size());
+  mySavedBlocks.last().append('\0');
+}
+
 void Clipboard::addAnsiText() {
   if (!myPort.isFormatAvailable(kCfUnicodeText)) return;
   if (!openWithRetry()) return;

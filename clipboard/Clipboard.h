@@ -62,6 +62,13 @@ class Clipboard {
     forgetSaved();
     myKept = Kept::Nothing;
   }
+  // Whether what was kept is an empty clipboard.
+  bool savedEmpty() const { return myKept == Kept::Saved && mySavedIds.empty(); }
+  // Keeps `text` (Unicode and ANSI, without the private marks) in place of
+  // what was kept, so that the restore leaves it as an ordinary copy: a text
+  // chosen from the menu stays on the clipboard after its paste. Nothing
+  // happens unless something was kept.
+  void keepTextInstead(const Str16& text);
   // Whether the clipboard still holds the program's own `text` (with the
   // private marks of setClipboardData). False when anything else is there,
   // a copy of an image or of files included; Busy when it cannot be opened.

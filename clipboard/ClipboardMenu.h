@@ -19,7 +19,7 @@ namespace orv {
 // Command codes, the first byte of an entry's command record.
 enum ClipboardMenuCode : uint8_t {
   kCodeHistory = 1,    // u32 history index
-  kCodeNote = 2,       // u32 note index, u8 deleted mark
+  kCodeNote = 2,       // u32 note index, u8 deleted mark, u32 note id
   kCodeToggleSel = 3,
   kCodeToggleAs = 4,   // u32 layout a, u32 layout b
   kCodePolicy = 5,     // u16 length n, the executable's name (n bytes) and a zero
@@ -31,6 +31,13 @@ enum ClipboardMenuCode : uint8_t {
   kCodeNewFile = 12,
   kCodeTemplate = 13,   // u8 deleted mark, the file's relative path (16-bit, zero-terminated)
 };
+
+// Command record fields, little-endian (shared with the templates folder).
+void appendRecordU32(Str8& record, uint32_t value);
+uint32_t recordU32(const Str8& record, int32_t at);  // 0 when the record is too short
+// A 16-bit text and its terminating zero; reading stops at the zero or the end.
+void appendRecordText(Str8& record, const Str16& text);
+Str16 recordText(const Str8& record, int32_t at);
 
 // The settings the composition reads ("clipboard" section, clamped by Cfg).
 struct ClipboardMenuSettings {
@@ -104,7 +111,36 @@ class ClipboardMenu : public MenuHandler {
   static Str16 entryCaption(const Str16& text);
   static Str16 entryPreview(const Str16& text);
 
+  // The longest caption and preview (in code units, "..." not counted).
+  static constexpr int32_t kCaptionUnits = 111;
+  static constexpr int32_t kPreviewUnits = 5000;
+  static constexpr int32_t kPreviewBreaks = 21;
+
  private:
+  void addSection(bool clipboard, bool first, const ClipboardMenuSettings& settings);
+  XMenu* newNode(MenuKind kind, const Str16& caption);
+  XMenu* historyItem(int32_t index, const Str16& text);
+  XMenu* noteItem(int32_t index, const TxtNote& note);
+  void setNoteLook(XMenu& item, const TxtNote* note);
+  // The note items of the notes container and its "..." in display order.
+  ArrT<XMenu*> noteItems() const;
+  ArrT<XMenu*> historyItems() const;
+  // Each note item's index follows its note (by id) after the store changed.
+  void renumberNotes();
+  void chosen(const XMenu& item);
+  void button(XMenu& item, uint32_t number);
+  void historyButton(XMenu& item, uint32_t number);
+  void noteButton(XMenu& item, uint32_t number);
+  void templateButton(XMenu& item, uint32_t number);
+  void addHistoryToNotes(XMenu& item, const Str16& text);
+  void dragEnded();
+  void closed();
+  // Pastes, then makes the text the newest history entry.
+  void paste(const Str16& text);
+
+  MenuStyle myStyle;
+  enum { kTipAddNote, kTipEdit, kTipDelete, kTipMove, kTipRestore, kTipDeleted, kTipCount };
+  Str16 myTips[kTipCount];
   ClipboardHistory& myHistory;
   NotesStore& myNotes;
   ClipboardMenuActions& myActions;
@@ -118,6 +154,7 @@ class ClipboardMenu : public MenuHandler {
   XMenu* myClipHeader = nullptr;
   XMenu* myNotesHeader = nullptr;
   XMenu* myTemplates = nullptr;
+  XMenu* myNotesEmpty = nullptr;  // the notes' "- empty -" item
 };
 
 }  // namespace orv

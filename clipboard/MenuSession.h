@@ -26,7 +26,8 @@ class MenuView {
   // Destroys the window; the view calls MenuSession::windowDestroyed for it
   // (and for each window of its open sub-menus) before returning.
   virtual void destroyWindow(XMenu& menu) = 0;
-  virtual void moveWindow(XMenu& menu) = 0;  // to menu.screenX, screenY
+  // To menu.screenX, screenY with the size windowWidth x windowHeight.
+  virtual void moveWindow(XMenu& menu) = 0;
   virtual void repaint(XMenu& menu) = 0;
   // The tooltip of a menu window at a screen point; an empty text hides it.
   virtual void showTooltip(XMenu& menu, const Str16& text, int32_t x, int32_t y) = 0;
@@ -80,6 +81,11 @@ class MenuSession {
   // Choosing: query, detached copy, close, chosen event, delete the copy.
   void choose(XMenu& item);
 
+  // After a handler changed a shown menu (items added, removed, captions or
+  // buttons changed): lays it out again, keeps it in the work area, resizes
+  // and repaints its window.
+  void refresh(XMenu& menu);
+
   // The view reports a destroyed window (WM_DESTROY).
   void windowDestroyed(XMenu& menu);
 
@@ -101,6 +107,8 @@ class MenuSession {
   void layoutAndCreate(XMenu& menu, const MenuRect* anchor, bool remember);
   void selectStep(XMenu& menu, int32_t step);
   void dragTo(XMenu& menu, XMenu& over);
+  void hideTooltip();
+  XMenu* keyTarget();
 
   struct Queued {
     XMenu* root;
@@ -127,6 +135,8 @@ class MenuSession {
   bool myMouseUsed = false;
   const XMenu* myTipItem = nullptr;
   int32_t myTipButton = 0;
+  XMenu* myTipMenu = nullptr;  // the window whose tooltip shows
+  uint32_t myLastMove = 0;     // when the pointer last moved over a menu
 };
 
 }  // namespace orv

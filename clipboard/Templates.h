@@ -33,8 +33,9 @@ void deleteMarkedTemplates(const XMenu& root, const Str16& moduleFolder);
 // The outcome of the create dialog's "OK".
 enum class CreateTemplateResult { Folder, File, BadName, Failed };
 // Creates the folder or the file `name` (trimmed, at most 100 characters,
-// without "/", "\", "?" or "*") in `relFolder`; a file holds EF BB BF and
-// "text". `createdPath` receives the full path of what was made.
+// none of / \ ? * : " < > | or a control character) in `relFolder`; a file
+// holds EF BB BF and "text". Nothing existing is replaced (Failed).
+// `createdPath` receives the full path of what was made.
 CreateTemplateResult createTemplate(const Str16& moduleFolder, const Str16& relFolder, const Str16& name,
                                     bool isFolder, Str16* createdPath = nullptr);
 

@@ -42,8 +42,8 @@ XMenu* XMenu::root() {
 
 void XMenu::setCaption(const Str16& text, uint32_t attr) {
   caption = text;
-  attrs.isetSize(0);
-  for (int32_t i = 0; i < text.size(); ++i) attrs.append(attr);
+  attrs.isetSize(text.size());
+  for (int32_t i = 0; i < text.size(); ++i) attrs[i] = attr;
 }
 
 void XMenu::setCaptionAttr(uint32_t bits, bool on) {

@@ -135,9 +135,9 @@ void KeyboardEngine::runCommand(const Str8& name) {
     if (myHost.isWindow(r.focus)) {
       int32_t x = 0, y = 0;
       myHost.clientOrigin(r.focus, x, y);
-      myHost.showClipboardMenu(r.thread, exe, true, x + r.caretRect[0] + 24, y + r.caretRect[1] + 24);
+      openClipboardMenu(r.thread, exe, true, x + r.caretRect[0] + 24, y + r.caretRect[1] + 24);
     } else {
-      myHost.showClipboardMenu(r.thread, exe, false, 0, 0);
+      openClipboardMenu(r.thread, exe, false, 0, 0);
     }
   }
 }

@@ -16,6 +16,7 @@
 #include "clipboard/Clipboard.h"
 #include "hook/SharedBlock.h"
 #include "keyboard/Analizer.h"
+#include "keyboard/KeyHistory.h"
 #include "keyboard/KeyboardHost.h"
 #include "keyboard/KeyboardSeams.h"
 #include "keyboard/KeyboardState.h"
@@ -24,6 +25,7 @@
 
 namespace orv {
 
+class ClipboardHistory;
 class NotesStore;
 
 // The last replacement, to be replayed by "!!switch_back".
@@ -105,6 +107,33 @@ class KeyboardEngine : public KeyboardSeams {
   void bindNotes(NotesStore* notes) { myNotes = notes; }
   bool expandNoteShortcut(KeyboardState& state, const KeyEventRecord& record) override;
 
+  // --- the clipboard menu's mouse side (ClipboardMouse.cpp) ---
+  // The clipboard menu for an application, at a screen point or at the
+  // pointer; nothing while the program is switched off.
+  void openClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y);
+  // The middle button and copy by mouse, for every reported button event;
+  // each answers as message 1125 does (bit 0 swallow) and 0 when it leaves
+  // the event alone.
+  uint32_t onMiddleButton(const MouseEventRecord& record);
+  uint32_t onCopyByMouse(const MouseEventRecord& record);
+  // The link mode's double middle click: how long after the double-click
+  // time the application gets the second press, so that it never takes the
+  // two presses for a double click of its own.
+  static constexpr uint32_t kLinkPressDelayMs = 10;
+
+  // --- pasting a text chosen in a menu (ChosenPaste.cpp) ---
+  // The history that tells whether the user's clipboard may be replaced by
+  // a chosen text (not owned; none by default).
+  void bindHistory(const ClipboardHistory* history) { myHistory = history; }
+  // Puts `text` on the clipboard and pastes it into the thread with no
+  // erasing, the typed-word buffers reset first (the caret is about to
+  // move). The text stays on the clipboard after the paste when that loses
+  // nothing: the clipboard was empty or held a text the history keeps;
+  // anything else the user had (an image, files, a text the history never
+  // took) comes back as after a retype. False when the clipboard could not
+  // be set (nothing is pasted). The caller holds the keyboard lock.
+  bool pasteChosenText(uint32_t thread, const Str16& text);
+
   // --- hotkeys (Hotkeys.cpp) ---
   // The table in its order with the default codes.
   void resetHotkeys();
@@ -130,11 +159,14 @@ class KeyboardEngine : public KeyboardSeams {
   void playSound(int index) override { myHost.playSound(index); }
   void textReset() override { ++myShared.resetCount; }
   void notifyMenuKeyUp() override { myHost.requestClipboardCheck(); }
-  // The middle button's menu and copy by mouse join with the clipboard menu.
-  uint32_t offerMouseToClipboard(KeyboardState&, const MouseEventRecord&) override {
-    myHost.requestClipboardCheck();
-    return 0;
+  bool isMenuOpen() override { return myHost.isMenuOpen(); }
+  // The menu acts on key-downs (auto-repeats move the selection on).
+  void offerKeyToMenu(KeyboardState&, const KeyEventRecord& record) override {
+    if (!isKeyUp(record.keyFlags)) myHost.offerKeyToMenu(record.vk);
   }
+  void closeMenu() override { myHost.closeMenu(); }
+  bool isMenuWindow(uint32_t hwnd) override { return myHost.isMenuWindow(hwnd); }
+  uint32_t offerMouseToClipboard(KeyboardState&, const MouseEventRecord& record) override;
   void bufferCreated(KeybBuffer& buffer) override;
   void bufferDestroyed(KeybBuffer& buffer) override;
 
@@ -213,6 +245,14 @@ class KeyboardEngine : public KeyboardSeams {
   bool myTranslitLoaded = false;
   bool myTranslitReselect = false;
   const KeybBuffer* myActiveTranslit = nullptr;
+  const ClipboardHistory* myHistory = nullptr;
+  // The middle button: a matching release opens the menu in link mode
+  // (after a double middle click); the last matching press in link mode.
+  bool myMiddlePending = false;
+  bool myHadMiddlePress = false;
+  uint32_t myMiddlePressTick = 0;
+  // Copy by mouse swallowed a right press: its release goes too.
+  bool mySwallowRightUp = false;
 };
 
 // The display text of a hotkey code ("Ctrl + Alt + VK_F10"); empty for keys

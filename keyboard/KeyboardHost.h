@@ -9,6 +9,7 @@
 // nothing, and the program or a test overrides the ones it has.
 
 #include <cstdint>
+#include <string>
 
 #include "core/Str.h"
 #include "platform/Keyboard.h"
@@ -49,6 +50,32 @@ class KeyboardHost {
   // application's clipboard work); a simulated host advances its clock.
   virtual void sleep(uint32_t /*ms*/) {}
 
+  // The popup menu on its thread: whether one is shown, a key offered to it
+  // while it is (Escape, Enter, the arrows), closing it, and whether a
+  // window is one of its windows.
+  virtual bool isMenuOpen() { return false; }
+  virtual void offerKeyToMenu(uint32_t /*vk*/) {}
+  virtual void closeMenu() {}
+  virtual bool isMenuWindow(uint32_t /*hwnd*/) { return false; }
+
+  // The mouse side of the clipboard menu (ClipboardMouse.cpp).
+  // GetDoubleClickTime.
+  virtual uint32_t doubleClickTime() { return 500; }
+  // ScreenToClient of a window.
+  virtual void screenToClient(uint32_t /*hwnd*/, int32_t& /*x*/, int32_t& /*y*/) {}
+  // PostMessageW(hwnd, message, wParam, MAKELPARAM(x, y)) `delayMs` from
+  // now, without waiting here (0: at once).
+  virtual void postMouseMessage(uint32_t /*hwnd*/, uint32_t /*message*/, uint32_t /*wParam*/, int32_t /*x*/,
+                                int32_t /*y*/, uint32_t /*delayMs*/) {}
+  // SetForegroundWindow of the window's top-level window.
+  virtual void bringToForeground(uint32_t /*hwnd*/) {}
+  // The class name of a window (empty when it has none or is gone).
+  virtual std::string windowClass(uint32_t /*hwnd*/) { return std::string(); }
+  // Message 1138 to the popup menu thread: the hook library copies the
+  // selection in the thread (thread command 23689). The engine has set the
+  // sequence going.
+  virtual void requestCopy(uint32_t /*thread*/) {}
+
   // --- seams of later parts ---
   // Last-typed words (a whole word with one trailing character).
   virtual void lastTypedWord(Hkl /*layout*/, const Str8& /*word*/) {}
@@ -63,6 +90,9 @@ class KeyboardHost {
   // editor opens with the text (the user's clipboard is back already).
   virtual void editCopiedSelection(const Str16& /*text*/) {}
   virtual void openPolicies(const char* /*exeName*/) {}
+  // The clipboard menu for an application's thread, at a screen point or
+  // (hasPoint false) at the mouse pointer. KeyboardEngine::openClipboardMenu
+  // calls it, never while the program is switched off.
   virtual void showClipboardMenu(uint32_t /*thread*/, const char* /*exeName*/, bool /*hasPoint*/, int32_t /*x*/,
                                  int32_t /*y*/) {}
   virtual void newNote() {}

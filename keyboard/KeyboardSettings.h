@@ -34,6 +34,12 @@ class KeyboardSettings {
   virtual int acUse() const { return 0; }
   virtual int ocUse() const { return 1; }
   virtual int ocSpaceOnly() const { return 1; }
+  // "clipboard" "mid_btn_modifiers": the middle button opens the clipboard
+  // menu (0 never, 1 alone, 2 with Alt alone).
+  virtual int midBtnModifiers() const { return 1; }
+  // "common" "copy_by_l_r_mouse": a right click while the left button holds
+  // a selection copies it.
+  virtual int copyByLRMouse() const { return 1; }
   // "translit" "active": "*" no transliteration, "?" the first layout with
   // tables (the choice is written back), else that language's tables.
   virtual std::string translitActive() const { return myTranslitActive; }

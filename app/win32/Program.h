@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/Str.h"
 #include "core/SynchObject.h"
 #include "hook/SharedBlock.h"
 
@@ -109,6 +110,9 @@ void loadKeyboardHotkeys();
 void keyboardEcho(uint32_t code);
 bool keyboardRestoreClipboard(uint32_t loan);
 bool keyboardSwitchedOff();
+// A text chosen in a menu, pasted into the thread (from the menu thread; it
+// takes the keyboard lock). False when the clipboard could not be set.
+bool keyboardPasteChosenText(uint32_t thread, const Str16& text);
 
 // The receiver (DllReceiver.cpp), handing keys to `keys`.
 bool startReceiver(KeyReceiver* keys);

@@ -10,6 +10,7 @@
 #include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
+#include "clipboard/History.h"
 #include "clipboard/Notes.h"
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
@@ -25,6 +26,24 @@ Str16 moduleFolder() {
   Str16 folder;
   for (const wchar_t* p = g_program.moduleFolder; *p; ++p) folder.append(static_cast<char16_t>(*p));
   return folder;
+}
+
+// A mouse message posted later (the link mode's second middle press): one
+// at a time, on a timer of the receiver thread, which asks for it and runs
+// the timer's callback in its message loop.
+struct LaterMouse {
+  HWND window = nullptr;
+  UINT message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  UINT_PTR timer = 0;
+} g_laterMouse;
+
+void CALLBACK postLaterMouse(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (id != g_laterMouse.timer) return;
+  g_laterMouse.timer = 0;
+  PostMessageW(g_laterMouse.window, g_laterMouse.message, g_laterMouse.wParam, g_laterMouse.lParam);
 }
 
 // The dictionaries share the application lock with the other word stores.
@@ -76,6 +95,36 @@ class ProgramHost final : public KeyboardHost {
   }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
 
+  // The clipboard menu's mouse side.
+  uint32_t doubleClickTime() override { return GetDoubleClickTime(); }
+  void screenToClient(uint32_t hwnd, int32_t& x, int32_t& y) override {
+    POINT p = {x, y};
+    ScreenToClient(toWindow(hwnd), &p);
+    x = p.x;
+    y = p.y;
+  }
+  void postMouseMessage(uint32_t hwnd, uint32_t message, uint32_t wParam, int32_t x, int32_t y,
+                        uint32_t delayMs) override {
+    LPARAM lp = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+    if (delayMs == 0) {
+      PostMessageW(toWindow(hwnd), message, wParam, lp);
+      return;
+    }
+    if (g_laterMouse.timer) KillTimer(nullptr, g_laterMouse.timer);
+    g_laterMouse = LaterMouse{toWindow(hwnd), message, wParam, lp, 0};
+    g_laterMouse.timer = SetTimer(nullptr, 0, delayMs, postLaterMouse);
+  }
+  void bringToForeground(uint32_t hwnd) override {
+    HWND top = GetAncestor(toWindow(hwnd), GA_ROOT);
+    if (top) SetForegroundWindow(top);
+  }
+  std::string windowClass(uint32_t hwnd) override {
+    char name[256];
+    int n = hwnd ? GetClassNameA(toWindow(hwnd), name, sizeof name) : 0;
+    return std::string(name, n > 0 ? n : 0);
+  }
+  void requestCopy(uint32_t thread) override { postToMenuThread(kMsgCopyByMouse, 0, thread); }
+
  private:
   ProgramWords myWords;
 };
@@ -92,6 +141,7 @@ struct Keyboard {
     engine.attach(state);
     engine.bindWords(&host.words());
     engine.bindNotes(&theNotes());
+    engine.bindHistory(&theHistory());
   }
 };
 
@@ -127,6 +177,12 @@ bool keyboardRestoreClipboard(uint32_t loan) {
   if (!g_keyboard || !g_keyboard->engine.clipboardBorrowed()) return false;
   g_keyboard->engine.restoreClipboard(loan);
   return !g_keyboard->engine.clipboardBorrowed();
+}
+
+bool keyboardPasteChosenText(uint32_t thread, const Str16& text) {
+  if (!g_keyboard) return false;
+  SynchObject::Guard guard(keyboardLock());
+  return g_keyboard->engine.pasteChosenText(thread, text);
 }
 
 bool keyboardSwitchedOff() { return g_keyboard && g_keyboard->engine.switchedOff(); }

@@ -30,6 +30,7 @@ SimDesktop::SimDesktop(const std::vector<Hkl>& layouts, KeyboardSettings& settin
     : state(keyboard, settings, engine), myInput(keyboard) {
   engine.attach(state);
   engine.bindNotes(&notes);
+  engine.bindHistory(&history);
   keyboard.setInstalled(layouts.data(), int32_t(layouts.size()));
   if (!layouts.empty()) keyboard.activateLayout(layouts[0]);
   shared.receiver = 0x4001;  // the receiver window exists: the hooks report
@@ -110,6 +111,39 @@ void SimDesktop::userClick(int32_t caret, uint32_t window) {
   pump();
 }
 
+bool SimDesktop::userMouse(uint32_t message, int32_t x, int32_t y, uint32_t window, bool handCursor,
+                           const std::vector<uint8_t>& held) {
+  pump();
+  uint8_t* ks = keyboard.keyState();
+  for (uint8_t vk : held) ks[vk] |= 0x80;
+  MouseEventRecord m = myInput.mouse(message, window);
+  for (uint8_t vk : held) ks[vk] &= 0x7F;
+  m.pt[0] = x;
+  m.pt[1] = y;
+  bool swallowed = false;
+  if (shared.receiver != 0 && !shared.unhooking && hook::isReportedMouseMessage(message)) {
+    if (message == 519) shared.cursorNotHand = handCursor ? 0 : 1;  // WM_MBUTTONDOWN
+    shared.mouse = m;
+    MouseOutcome r;
+    {
+      SynchObject::Guard guard(state.lock());
+      r = onMouseEvent(state, shared.mouse);
+    }
+    swallowed = r.result & 1;
+    note(std::string("mouse ") + hex(message) + (r.reset ? " reset" : "") + (swallowed ? " swallowed" : ""));
+  }
+  pump();
+  return swallowed;
+}
+
+void SimDesktop::showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) {
+  std::string line = "menu " + hex(thread) + " " + exeName;
+  line += hasPoint ? " at " + std::to_string(x) + "," + std::to_string(y) : " at the pointer";
+  note(line);
+  menuRequests.push_back(line);
+  if (menu) menu->showClipboardMenu(thread, exeName, hasPoint, x, y);
+}
+
 bool SimDesktop::userSwitchLayout(Hkl layout) {
   userKey(18, 0x38, false);
   userKey(16, 0x2A, false);
@@ -174,6 +208,12 @@ void SimDesktop::runItem(const Item& item) {
       break;
     }
     case Item::LayoutReport: note("layout activated " + hex(item.a)); break;
+    case Item::MenuCall: {
+      std::function<void()> call = std::move(myMenuCalls.front());
+      myMenuCalls.pop_front();
+      call();
+      break;
+    }
     case Item::ClipboardCheck:
       if (checkClipboard(clipboard, history)) {
         note("history takes the clipboard");

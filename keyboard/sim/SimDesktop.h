@@ -22,6 +22,7 @@
 #include "clipboard/Clipboard.h"
 #include "clipboard/History.h"
 #include "clipboard/Notes.h"
+#include "hook/HookLogic.h"
 #include "keyboard/KeyboardEngine.h"
 #include "keyboard/KeyboardState.h"
 #include "platform/Text.h"
@@ -57,6 +58,13 @@ class SimDesktop : public KeyboardHost {
   void advance(uint32_t ms);
   // Pumps, then runs the clock until no timer is left.
   void idle();
+  // A mouse button message (WM_MBUTTONDOWN ...) at a screen point on
+  // `window` (the edit control when 0) through the mouse hook to
+  // onMouseEvent, with the buttons in `held` (VK_LBUTTON 1, VK_RBUTTON 2,
+  // VK_MBUTTON 4) down meanwhile and the hand cursor shown or not; true when
+  // the program swallowed it.
+  bool userMouse(uint32_t message, int32_t x, int32_t y, uint32_t window = 0, bool handCursor = false,
+                 const std::vector<uint8_t>& held = {});
   // The user switches the application's layout (Alt+Shift as the system does it).
   bool userSwitchLayout(Hkl layout);
 
@@ -120,12 +128,57 @@ class SimDesktop : public KeyboardHost {
   void sleep(uint32_t ms) override { clipboardPort.sleep(ms); }
   void lastTypedWord(Hkl, const Str8& word) override { lastTyped.push_back(std::string(view(word))); }
   std::vector<std::string> lastTyped;  // words handed to the last-typed store (8-bit)
+  // The popup menu, when a test or orvanta-sim gives one (none shown otherwise).
+  class Menu {
+   public:
+    virtual ~Menu() = default;
+    virtual bool isOpen() = 0;
+    virtual void offerKey(uint32_t vk) = 0;
+    virtual void close() = 0;
+    virtual void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) = 0;
+  };
+  Menu* menu = nullptr;
+  // Work for the menu thread (showing a menu, a key offered to it), run in
+  // order with the queued keys and messages, after the event that asked.
+  void postToMenuThread(std::function<void()> call) {
+    myMenuCalls.push_back(std::move(call));
+    myQueue.push_back(Item{Item::MenuCall});
+  }
+  bool isMenuOpen() override { return menu && menu->isOpen(); }
+  void offerKeyToMenu(uint32_t vk) override {
+    if (menu) menu->offerKey(vk);
+  }
+  void closeMenu() override {
+    if (menu) menu->close();
+  }
+  void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override;
+  // The requests, as "menu THREAD EXE at X,Y" or "... at the pointer".
+  std::vector<std::string> menuRequests;
+  // The mouse side of the clipboard menu. Messages posted to windows are
+  // kept with the simulated time they are due.
+  struct PostedMouse {
+    uint32_t window, message, wParam;
+    int32_t x, y;
+    uint32_t due;
+  };
+  std::vector<PostedMouse> postedMouse;
+  uint32_t doubleClick = 500;
+  int32_t foregrounds = 0;
+  uint32_t doubleClickTime() override { return doubleClick; }
+  void screenToClient(uint32_t, int32_t& x, int32_t& y) override { x -= 100, y -= 200; }
+  void postMouseMessage(uint32_t hwnd, uint32_t message, uint32_t wParam, int32_t x, int32_t y,
+                        uint32_t delayMs) override {
+    postedMouse.push_back(PostedMouse{hwnd, message, wParam, x, y, clipboardPort.tickCount() + delayMs});
+  }
+  void bringToForeground(uint32_t) override { ++foregrounds; }
+  std::string windowClass(uint32_t hwnd) override { return hwnd == app().focus ? app().focusClass : ""; }
+  void requestCopy(uint32_t thread) override { postThreadCommand(thread, hook::kCmdCopy, 0); }
   void editCopiedSelection(const Str16& text) override { editorTexts.push_back(utf16ToUtf8(text)); }
   std::vector<std::string> editorTexts;  // selections copied for the notes editor
 
  private:
   struct Item {
-    enum Kind { Key, ThreadCommand, Echo, LayoutReport, ClipboardCheck } kind;
+    enum Kind { Key, ThreadCommand, Echo, LayoutReport, ClipboardCheck, MenuCall } kind;
     uint32_t a = 0, b = 0;   // Key: vk, scan | ThreadCommand: command, lParam | Echo: code
     bool up = false, extended = false;
   };
@@ -146,6 +199,7 @@ class SimDesktop : public KeyboardHost {
 
   SimInput myInput;
   std::deque<Item> myQueue;
+  std::deque<std::function<void()>> myMenuCalls;
   std::vector<Timer> myTimers;
   Str16 myText;
   int32_t myCaret = 0, myAnchor = 0;

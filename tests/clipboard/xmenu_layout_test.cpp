@@ -24,6 +24,7 @@ MenuRect rect(int32_t l, int32_t t, int32_t r, int32_t b) { return {l, t, r, b};
 TEST(MenuLayout, RootPlacementStaysInsideTheWorkArea) {
   const MenuRect work = rect(0, 0, 800, 600);
   const int32_t remembered[2] = {300, 200};
+  const int32_t offScreen[2] = {1000, 900};  // remembered on a larger screen
   struct Case {
     const char* what;
     MenuRect anchor;
@@ -38,6 +39,7 @@ TEST(MenuLayout, RootPlacementStaysInsideTheWorkArea) {
       {"no room above: at the top", rect(100, 50, 110, 570), false, nullptr, 100, 0},
       {"remembered position", rect(100, 100, 110, 120), true, remembered, 300, 200},
       {"remembered position ignored without the flag", rect(100, 100, 110, 120), false, remembered, 100, 124},
+      {"remembered position kept inside the work area", rect(100, 100, 110, 120), true, offScreen, 600, 400},
   };
   for (const Case& c : cases) {
     XMenu m(MenuKind::Sub);

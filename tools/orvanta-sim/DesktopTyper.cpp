@@ -13,13 +13,20 @@ bool DesktopTyper::runScript(const std::string& utf8, std::string& err) {
 
 bool DesktopTyper::run(const std::vector<ScriptStep>& steps, std::string& err) {
   for (const ScriptStep& s : steps) {
-    bool ok = s.kind == ScriptStep::kChar  ? typeChar(s.ch, err)
-              : s.kind == ScriptStep::kKey ? typeKey(s, err)
-                                           : switchLayout(s.layout, err);
+    bool ok = s.kind == ScriptStep::kChar   ? typeChar(s.ch, err)
+              : s.kind == ScriptStep::kKey  ? typeKey(s, err)
+              : s.kind == ScriptStep::kMenu ? menu(s.menuItem, err)
+                                            : switchLayout(s.layout, err);
     if (!ok) return false;
     if (settle) myDesktop.idle();
   }
   return true;
+}
+
+bool DesktopTyper::menu(int32_t n, std::string& err) {
+  if (menuStep) return menuStep(n, err);
+  err = "no popup menu in this run\n";
+  return false;
 }
 
 void DesktopTyper::tap(uint32_t vk, uint32_t scan, bool shift, bool extended) {

@@ -6,6 +6,7 @@
 // library to the program, and everything the program starts runs to its end
 // (timers included) before the next step.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,13 @@ class DesktopTyper {
   bool typeCharAs(char16_t c, const SimLayout& from);
   // Stops after the keys (no idle): a test can interleave its own steps.
   bool settle = true;
+  // Carries out {Menu:N} and {Menu:Esc} (n = 0); without it they fail.
+  std::function<bool(int32_t n, std::string& err)> menuStep;
 
  private:
   bool typeKey(const ScriptStep& s, std::string& err);
   bool switchLayout(const std::string& name, std::string& err);
+  bool menu(int32_t n, std::string& err);
   void tap(uint32_t vk, uint32_t scan, bool shift, bool extended = false);
   void send(uint32_t vk, uint32_t scan, bool up, bool extended = false) { myDesktop.userKey(vk, scan, up, extended); }
 

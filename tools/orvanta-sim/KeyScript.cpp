@@ -49,6 +49,25 @@ bool parseBraced(std::string_view body, ScriptStep& step, std::string& error) {
     step.layout = std::string(body.substr(7));
     return true;
   }
+  if (body.size() > 5 && equalsNoCase(body.substr(0, 5), "Menu:")) {
+    step.kind = ScriptStep::kMenu;
+    std::string_view what = body.substr(5);
+    if (equalsNoCase(what, "Esc")) return true;
+    int32_t n = 0;
+    for (char c : what) {
+      if (c < '0' || c > '9' || n > 9999) {
+        error = "{" + std::string(body) + "}: Menu: takes an item number from 1 or Esc";
+        return false;
+      }
+      n = n * 10 + (c - '0');
+    }
+    if (n == 0) {
+      error = "{" + std::string(body) + "}: Menu: takes an item number from 1 or Esc";
+      return false;
+    }
+    step.menuItem = n;
+    return true;
+  }
   step.kind = ScriptStep::kKey;
   if (equalsNoCase(body, "SelectAll")) {  // Ctrl+A, as an edit control selects everything
     step.vk = 'A';

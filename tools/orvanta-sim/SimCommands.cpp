@@ -13,6 +13,7 @@
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimKeyboard.h"
 #include "tools/orvanta-sim/KeyScript.h"
+#include "tools/orvanta-sim/SimMenu.h"
 #include "tools/orvanta-sim/SimRun.h"
 
 namespace orv::simtool {
@@ -28,6 +29,8 @@ const char* kUsage =
     "                        [--clipboard TEXT] [--app NAME.exe] [--translit DIR] [--trace] SCRIPT\n"
     "       orvanta-sim eval --layouts L1,L2 --lang en|ru|uk [--dic DIR]... [--sentences] [--keep-inner]\n"
     "                        [--set section.key=value]... [--misses FILE] CORPUS.txt\n"
+    "       orvanta-sim menu [--set section.key=value]... [--history-file F] [--notes-file F]\n"
+    "                        [--templates DIR] [--layouts L1,L2...] [--app NAME.exe]\n"
     "L is a short name (us, ru, ua, de, fr) or a layout handle in hexadecimal.\n";
 
 struct Failure {
@@ -159,6 +162,10 @@ class ScriptTyper {
 
   bool run(const std::vector<ScriptStep>& steps, std::string& err) {
     for (const ScriptStep& s : steps) {
+      if (s.kind == ScriptStep::kMenu) {
+        err = "{Menu:...} needs a popup menu: use orvanta-sim type\n";
+        return false;
+      }
       bool ok = s.kind == ScriptStep::kChar ? typeChar(s.ch, err)
                 : s.kind == ScriptStep::kKey ? typeKey(s, err)
                                              : switchLayout(s.layout, err);
@@ -334,6 +341,7 @@ int runOrvantaSim(const std::vector<std::string>& args, std::string& out, std::s
   if (args[0] == "render") return cmdRender(args, out, err);
   if (args[0] == "type") return cmdType(args, out, err);
   if (args[0] == "eval") return cmdEval(args, out, err);
+  if (args[0] == "menu") return cmdMenu(args, out, err);
   if (args[0] == "--help" || args[0] == "help") {
     out = kUsage;
     return 0;

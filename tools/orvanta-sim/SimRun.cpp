@@ -16,6 +16,7 @@
 #include "language/Locale.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
 #include "tools/orvanta-sim/RunStores.h"
+#include "tools/orvanta-sim/TypeMenu.h"
 
 namespace orv::simtool {
 
@@ -36,7 +37,23 @@ CfgInt* findIntSetting(const std::string& section, const std::string& key) {
       {"oc_use", &cfgOcUse},
       {"oc_space_only", &cfgOcSpaceOnly},
       {"sound_on", &cfgSoundOn},
+      {"copy_by_l_r_mouse", &cfgCopyByLRMouse},
   };
+  // The clipboard menu's settings (orvanta-sim menu).
+  static const std::pair<const char*, CfgInt*> kClipboard[] = {
+      {"max_items1", &cfgMaxItems1},
+      {"max_items_more", &cfgMaxItemsMore},
+      {"max_notes1", &cfgMaxNotes1},
+      {"menu_clpbrd_first", &cfgMenuClpbrdFirst},
+      {"menu_clpbrd_as_sub", &cfgMenuClpbrdAsSub},
+      {"menu_notes_as_sub", &cfgMenuNotesAsSub},
+      {"mid_btn_modifiers", &cfgMidBtnModifiers},
+  };
+  if (section == "clipboard") {
+    for (const auto& [name, cfg] : kClipboard)
+      if (key == name) return cfg;
+    return nullptr;
+  }
   if (section != "common") return nullptr;
   for (const auto& [name, cfg] : kTable)
     if (key == name) return cfg;
@@ -90,6 +107,7 @@ int RunSettings::get(const char* key) const {
   if (it != myValues.end()) return it->second;
   if (std::string(key) == "sound_on") return 1;  // sounds are visible here
   CfgInt* c = findIntSetting("common", key);
+  if (!c) c = findIntSetting("clipboard", key);
   return c ? c->defaultValue() : 0;
 }
 
@@ -276,13 +294,30 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
     d->clipboardPort.putText(t.data(), t.size());
   }
   if (!loadRunStores(*d, historyFile, notesFile, notes, err)) return 2;
+  ClipboardMenuSettings menuSettings;
+  menuSettings.maxItems1 = settings.get("max_items1");
+  menuSettings.maxItemsMore = settings.get("max_items_more");
+  menuSettings.maxNotes1 = settings.get("max_notes1");
+  menuSettings.clipboardFirst = settings.get("menu_clpbrd_first") == 1;
+  menuSettings.clipboardAsSub = settings.get("menu_clpbrd_as_sub") == 1;
+  menuSettings.notesAsSub = settings.get("menu_notes_as_sub") == 1;
+  LangTable texts;
+  std::string english = shippedFolder() + "/lang/en.lng";
+  if (access(english.c_str(), R_OK) != 0) english = std::string(ORV_LANG_SOURCE_DIR) + "/en.lng";
+  if (!loadLangFile(utf8ToUtf16(english), texts)) {
+    err = "cannot read " + english + "\n";
+    return 2;
+  }
+  TypeMenu menu(*d, menuSettings, std::move(texts), utf8ToUtf16(folder));
   DesktopTyper typer(*d);
+  typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
   if (!typer.run(steps, err)) return 2;
   d->idle();
   if (!saveRunStores(*d, historyFile, notesFile, err)) return 2;
   for (const std::string& line : d->trace) out += "trace: " + line + "\n";
   const SimLayout* now = findSimLayout(d->activeLayout());
   rmdir(folder);  // nothing is written there; a failure leaves it
+  for (const std::string& line : menu.lines()) out += line + "\n";
   out += "text: " + d->appTextUtf8() + "\n";
   out += std::string("layout: ") + (now ? now->shortName : "?") + "\n";
   out += "clipboard: " + utf16ToUtf8(d->clipboardText()) + "\n";

@@ -17,10 +17,10 @@ namespace orv::simtool {
 
 class RunSettings : public KeyboardSettings {
  public:
-  // "section.key=value" for a setting of the INI file ("common", "hkl",
-  // "translit"), or "hotkey.NAME=code". False with a message for an unknown
-  // key or a value that is no number; numbers are held to the setting's
-  // range. "translit.active" is a text, kept through setTranslitActive.
+  // "section.key=value" for a setting of the INI file ("common",
+  // "clipboard", "hkl", "translit"), or "hotkey.NAME=code". False with a
+  // message for an unknown key or a value that is no number; numbers are
+  // held to the setting's range. "translit.active" is a text, kept through setTranslitActive.
   bool set(const std::string& assignment, std::string& err);
   int get(const char* key) const;
   const std::map<std::string, int>& hotkeys() const { return myHotkeys; }
@@ -36,6 +36,8 @@ class RunSettings : public KeyboardSettings {
   int acUse() const override { return get("ac_use"); }
   int ocUse() const override { return get("oc_use"); }
   int ocSpaceOnly() const override { return get("oc_space_only"); }
+  int midBtnModifiers() const override { return get("mid_btn_modifiers"); }
+  int copyByLRMouse() const override { return get("copy_by_l_r_mouse"); }
 
  private:
   std::map<std::string, int> myValues;  // "common" keys set for this run

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard/StoreFiles.h"
 #include "support/ShippedDictionaries.h"
 
 #include "tools/orvanta-sim/KeyScript.h"
@@ -246,6 +247,31 @@ TEST(OrvantaSimType, HistoryAndNotesFilesCarryOverToTheNextRun) {
             "history: keep\nhistory: x\nnote: ab\ttwo\\nlines\nnote: mfg\tMit freundlichen Grüßen\n");
   std::remove(h.c_str());
   std::remove(n.c_str());
+}
+
+TEST(OrvantaSimMenu, PrintsTheComposedMenuAsAnIndentedTree) {
+  const std::string h = ::testing::TempDir() + "orvanta_sim_menu_history.dat";
+  ClipboardHistory history;
+  history.addToHistory(str16(u"say \"hi\"\r\nbye"));
+  ASSERT_TRUE(saveHistoryFile(utf8ToUtf16(h), history));
+  Outcome r = run({"menu", "--set", "clipboard.menu_clpbrd_first=0", "--set", "clipboard.menu_notes_as_sub=0",
+                   "--history-file", h, "--layouts", "us", "--app", "x.exe"});
+  std::remove(h.c_str());
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, r.out.find("  item \"Check spelling\"")),
+            "sub \"Notes\" code=7\n"
+            "  item \"- empty -\"\n"
+            "  separator\n"
+            "  item \"New Note\" hint=\"Ctrl + Alt + N\" code=10\n"
+            "  header \"Clipboard\"\n"
+            "  item \"say \\\"hi\\\" bye\" hint=\"say \\\"hi\\\"\\r\\nbye\" buttons=history:0,2,4 code=1\n"
+            "  sub \"Templates\"\n"
+            "    item \"Create Folder\" code=11\n"
+            "    item \"Create File\" code=12\n"
+            "  separator\n");
+  EXPECT_NE(r.out.find("  sub \"Toggle selection as ...\"\n  separator\n  item \"Settings ...\" code=5\n"),
+            std::string::npos);
+  EXPECT_EQ(run({"menu", "--set", "clipboard.no_such=1"}).status, 2);
 }
 
 }  // namespace

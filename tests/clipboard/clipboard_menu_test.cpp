@@ -1,0 +1,408 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clipboard/ClipboardMenu.h"
+#include "clipboard/Templates.h"
+#include "platform/FileSys.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+using test::ScratchFolder;
+
+// Texts are their keys and hotkeys their names, so that what the menu shows
+// names where it came from; every action is logged.
+class RecordingActions : public ClipboardMenuActions {
+ public:
+  Str16 text(const char* key) override { return utf8ToUtf16(key); }
+  Str16 hotkeyText(const char* name) override { return utf8ToUtf16(std::string("key:") + name); }
+  ArrT<MenuLayoutName> layouts() override { return layoutList; }
+  bool translitActive() override { return translit; }
+  Str16 moduleFolder() override { return folder; }
+  bool pasteText(uint32_t thread, const Str16& t) override {
+    log("paste " + std::to_string(thread) + " " + utf16ToUtf8(t));
+    return pasteWorks;
+  }
+  void selectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_t b) override {
+    log("selection " + std::to_string(thread) + " " + std::to_string(code) + " " + std::to_string(a) + " " +
+        std::to_string(b));
+  }
+  void openPolicy(const Str8& exe) override { log("policy " + std::string(view(exe))); }
+  void newNote() override { log("new note"); }
+  void editFragment(const Str16& t) override { log("edit fragment " + utf16ToUtf8(t)); }
+  void editNote(uint32_t, const Str16& t) override { log("edit note " + utf16ToUtf8(t)); }
+  void editFile(const Str16& path) override { log("edit file " + utf16ToUtf8(path)); }
+  void newTemplate(const Str16& f, bool isFolder) override {
+    log(std::string(isFolder ? "new folder " : "new file ") + utf16ToUtf8(f));
+  }
+  void saveStores() override {
+    std::string saved;
+    for (const TxtNote& n : notes->notes()) saved += utf16ToUtf8(n.text) + ",";
+    log("save notes " + saved);
+  }
+  void notesMayHaveChanged() override { log("notes changed"); }
+  void closeMenu() override { log("close"); }
+  void repaint(XMenu& m) override { log("repaint " + utf16ToUtf8(m.caption)); }
+
+  void log(const std::string& s) { calls.push_back(s); }
+  std::vector<std::string> take() { return std::exchange(calls, {}); }
+
+  ArrT<MenuLayoutName> layoutList;
+  bool translit = false;
+  bool pasteWorks = true;
+  Str16 folder;
+  NotesStore* notes = nullptr;
+  std::vector<std::string> calls;
+};
+
+struct Fixture {
+  explicit Fixture(int32_t historyEntries = 0, int32_t noteCount = 0, int32_t capacity = 100) : history(capacity) {
+    for (int32_t i = historyEntries; i-- > 0;) history.addToHistory(utf8ToUtf16("h" + std::to_string(i)));
+    for (int32_t i = noteCount; i-- > 0;) notes.addNote(TxtNote{utf8ToUtf16("n" + std::to_string(i)), {}, {}, 0});
+    actions.folder = scratch.path();
+    actions.notes = &notes;
+    menu.setTarget(77, str8("app.exe"));
+  }
+  ~Fixture() { delete root; }
+  XMenu& build(const ClipboardMenuSettings& s = {}) {
+    delete root;
+    root = menu.build(s, makeMenuStyle({}, 4, 255));
+    return *root;
+  }
+  // The session's order: the query, the whole menu closed, then the chosen
+  // event to a detached copy.
+  void choose(XMenu& item) {
+    if (item.notify(kMenuQuery)) return;
+    XMenu* copy = item.detachedCopy();
+    close();
+    copy->notify(kMenuChosen);
+    delete copy;
+  }
+  void close() {
+    if (!root) return;
+    root->notify(kMenuDeleted);
+    delete root;
+    root = nullptr;
+  }
+
+  ScratchFolder scratch;
+  ClipboardHistory history;
+  NotesStore notes;
+  RecordingActions actions;
+  ClipboardMenu menu{history, notes, actions};
+  XMenu* root = nullptr;
+};
+
+std::string text(const Str16& s) { return utf16ToUtf8(s); }
+
+// The children of a menu in one line: captions, "#" before a header, "-" a
+// separator, a sub-menu with its children in brackets (the templates and
+// the commands below them left out).
+std::string outline(const XMenu& m) {
+  std::string out;
+  for (const XMenu* c : m.children) {
+    if (c->caption == str16(u"clipboard_menu_tmplts_title")) break;
+    if (!out.empty()) out += ' ';
+    if (c->kind == MenuKind::Separator) out += '-';
+    else if (c->kind == MenuKind::Header) out += '#' + text(c->caption);
+    else if (c->kind == MenuKind::Sub) out += text(c->caption) + '[' + outline(*c) + ']';
+    else out += text(c->caption);
+  }
+  return out;
+}
+
+XMenu* find(const XMenu& m, std::u16string_view caption) {
+  for (XMenu* c : m.children) {
+    if (view(c->caption) == caption) return c;
+    if (XMenu* f = find(*c, caption)) return f;
+  }
+  return nullptr;
+}
+
+std::string buttons(const XMenu& item) {
+  std::string out;
+  for (char b : item.buttons) out += std::to_string(int(b));
+  return out;
+}
+
+TEST(ClipboardMenu, EverySettingCombinationPlacesTheStoresAndTheirHeadings) {
+  struct Case {
+    bool first, clipSub, notesSub;
+    int32_t entries;
+    const char* title;
+    const char* outline;
+  } cases[] = {
+      {true, false, false, 2, "clipboard_menu_title",
+       "h0 h1 #clipboard_menu_notes_title n0 n1 - clipboard_menu_new_note"},
+      {true, false, true, 2, "clipboard_menu_title",
+       "h0 h1 - clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note]"},
+      {true, true, false, 2, "clipboard_menu_title",
+       "clipboard_menu_title[h0 h1] #clipboard_menu_notes_title n0 n1 - clipboard_menu_new_note"},
+      {false, false, false, 2, "clipboard_menu_title2",
+       "n0 n1 - clipboard_menu_new_note #clipboard_menu_title h0 h1"},
+      {false, false, true, 2, "clipboard_menu_title",
+       "clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note] #clipboard_menu_title h0 h1"},
+      {false, true, true, 2, "clipboard_menu_title",
+       "clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note] - clipboard_menu_title[h0 h1]"},
+      {true, false, false, 0, "clipboard_menu_title",
+       "clipboard_menu_none_item #clipboard_menu_notes_title clipboard_menu_none_item - clipboard_menu_new_note"},
+      {true, false, false, 5, "clipboard_menu_title",
+       "h0 h1 h2 clipboard_menu_more_title[h3 h4] #clipboard_menu_notes_title n0 n1 n2 "
+       "clipboard_menu_more_title[n3 n4] - clipboard_menu_new_note"},
+  };
+  for (const Case& c : cases) {
+    Fixture f(c.entries, c.entries);
+    ClipboardMenuSettings s;
+    s.clipboardFirst = c.first;
+    s.clipboardAsSub = c.clipSub;
+    s.notesAsSub = c.notesSub;
+    s.maxItems1 = s.maxNotes1 = 3;
+    XMenu& root = f.build(s);
+    std::string where = std::to_string(c.first) + std::to_string(c.clipSub) + std::to_string(c.notesSub);
+    EXPECT_EQ(text(root.title), c.title) << where;
+    EXPECT_EQ(outline(root), c.outline) << where;
+    EXPECT_EQ(f.menu.notesBox()->record, Str8(str8("\x07"))) << where;
+    EXPECT_TRUE(f.history.menuOpen());
+  }
+}
+
+TEST(ClipboardMenu, ThirtyFiveEntriesShowTenThenTwentyInTheMoreMenu) {
+  Fixture f(35, 12);
+  ClipboardMenuSettings s;
+  s.notesAsSub = true;
+  XMenu& root = f.build(s);
+  std::string first, more;
+  for (int32_t i = 0; i < 10; ++i) first += " h" + std::to_string(i);
+  for (int32_t i = 10; i < 30; ++i) more += " h" + std::to_string(i);
+  EXPECT_EQ(outline(root).rfind(first.substr(1) + " clipboard_menu_more_title[" + more.substr(1) + "] ", 0), 0u);
+  XMenu* notesMore = find(*f.menu.notesBox(), u"clipboard_menu_more_title");
+  ASSERT_TRUE(notesMore);
+  EXPECT_EQ(notesMore->record, Str8(str8("\x07")));
+  EXPECT_EQ(notesMore->count(), 2);
+  XMenu* entry = find(root, u"h29");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(entry->columnWidth, kEntryColumnWidth);
+  EXPECT_TRUE(entry->entryStyle);
+  EXPECT_EQ(entry->images, MenuImages::History);
+}
+
+TEST(ClipboardMenu, CommandItemsBelowTheStoresRunTheirActions) {
+  Fixture f;
+  f.actions.layoutList.append({0x409, str16(u"US")});
+  f.actions.layoutList.append({0x419, str16(u"RU")});
+  f.actions.layoutList.append({0x422, str16(u"UA")});
+  for (bool translit : {false, true}) {
+    f.actions.translit = translit;
+    XMenu& root = f.build();
+    EXPECT_EQ(find(root, u"clipboard_translit_selected_mi") != nullptr, translit);
+    XMenu* as = find(root, u"clipboard_switch_selected_sub");
+    ASSERT_TRUE(as);
+    EXPECT_EQ(outline(*as), "US  ->  RU US  ->  UA RU  ->  US RU  ->  UA UA  ->  US UA  ->  RU");
+  }
+  const struct {
+    std::u16string_view caption;
+    const char* hint;
+    const char* call;
+  } cases[] = {
+      {u"clipboard_underliner_for_selected_mi", "", "selection 77 6 0 0"},
+      {u"clipboard_translit_selected_mi", "key:translit", "selection 77 9 0 0"},
+      {u"clipboard_switch_selected_mi", "key:!!switch_sel", "selection 77 3 0 0"},
+      {u"RU  ->  UA", "", "selection 77 4 1049 1058"},
+      {u"clipboard_exe_policy", "", "policy app.exe"},
+      {u"clipboard_menu_new_note", "key:!!new_note", "new note"},
+      {u"clipboard_menu_tmplts_new_folder", "", "new folder templates"},
+      {u"clipboard_menu_tmplts_new_file", "", "new file templates"},
+  };
+  for (const auto& c : cases) {
+    XMenu& root = f.build();
+    XMenu* item = find(root, c.caption);
+    ASSERT_TRUE(item) << text(str16(c.caption));
+    EXPECT_EQ(text(item->hint), c.hint);
+    f.actions.take();
+    f.choose(*item);
+    std::vector<std::string> calls = f.actions.take();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), c.call);
+  }
+}
+
+TEST(ClipboardMenu, CaptionsAreOneLineAndPreviewsKeepTheLines) {
+  const std::u16string longLine(300, u'x');
+  std::u16string lines;
+  for (int i = 0; i < 30; ++i) lines += u"l\r\n";
+  std::u16string expectedLines;
+  for (int i = 0; i < 21; ++i) expectedLines += u"l\r\n";
+  const std::u16string pair = std::u16string(110, u'x') + u"\U0001F600";
+  const struct {
+    std::u16string in, caption, preview;
+  } cases[] = {
+      {u"a\r\n\r\nb", u"a b", u"a\r\nb"},
+      {u"  \t lead  and\ttabs ", u"lead and tabs ", u"lead  and\ttabs"},
+      {u" \r\n ", u" ", u""},
+      {u"", u" ", u""},
+      {u"old\rmac", u"old mac", u"old\r\nmac"},
+      {longLine, std::u16string(111, u'x'), longLine},
+      {pair, std::u16string(110, u'x'), pair},
+      {lines, u"l l l l l l l l l l l l l l l l l l l l l l l l l l l l l l ", expectedLines + u"..."},
+      {std::u16string(6000, u'y'), std::u16string(111, u'y'), std::u16string(5000, u'y')},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(view(ClipboardMenu::entryCaption(str16(c.in))), c.caption) << text(str16(c.in));
+    EXPECT_EQ(view(ClipboardMenu::entryPreview(str16(c.in))), c.preview) << text(str16(c.in));
+  }
+}
+
+TEST(ClipboardMenu, ChoosingAnEntryPastesItAndMakesItTheNewest) {
+  Fixture f(5, 2);
+  XMenu* entry = find(f.build(), u"h3");
+  f.choose(*entry);
+  EXPECT_EQ(f.actions.calls[f.actions.calls.size() - 2], "paste 77 h3");
+  EXPECT_EQ(text(f.history.at(0)), "h3");
+  EXPECT_EQ(text(f.history.lastSeen()), "h3");
+  EXPECT_FALSE(f.history.menuOpen());
+
+  // A paste that could not reach the clipboard changes nothing.
+  f.actions.pasteWorks = false;
+  f.choose(*find(f.build(), u"n1"));
+  EXPECT_EQ(text(f.history.at(0)), "h3");
+  EXPECT_EQ(text(f.history.lastSeen()), "h3");
+}
+
+TEST(ClipboardMenu, AnEntryAlreadyANoteCannotBeAddedAgain) {
+  Fixture f(3, 2);
+  f.notes.addNote(TxtNote{str16(u"h1"), {}, {}, 0});  // notes: h1 n0 n1
+  ClipboardMenuSettings s;
+  s.notesAsSub = false;
+  XMenu& root = f.build(s);
+  XMenu* known = find(root, u"h1");
+  XMenu* fresh = find(root, u"h2");
+  EXPECT_EQ(buttons(*known), "624");
+  EXPECT_EQ(buttons(*fresh), "024");
+  known->notify(kMenuButton, 1);
+  EXPECT_EQ(f.notes.size(), 3);
+  fresh->notify(kMenuButton, 1);
+  ASSERT_EQ(f.notes.size(), 4);
+  EXPECT_EQ(buttons(*fresh), "624");
+  EXPECT_EQ(outline(root), "h0 h1 h2 #clipboard_menu_notes_title h2 h1 n0 n1 - clipboard_menu_new_note");
+  // The note items count from the top again, and the old ones paste their own.
+  XMenu* box = f.menu.notesBox();
+  int32_t top = box->indexOf(find(root, u"clipboard_menu_notes_title")) + 1;
+  for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(recordU32(box->child(top + k)->record, 1), uint32_t(k));
+  f.choose(*box->child(top + 3));
+  EXPECT_EQ(text(f.history.at(0)), "n1");
+}
+
+TEST(ClipboardMenu, DeletingAHistoryEntryRenumbersTheOnesBelow) {
+  Fixture f(10);
+  XMenu& root = f.build();
+  XMenu* third = find(root, u"h3");
+  third->notify(kMenuButton, 3);
+  EXPECT_EQ(f.history.size(), 9);
+  EXPECT_EQ(f.history.find(str16(u"h3")), -1);
+  EXPECT_EQ(outline(root).substr(0, 26), "h0 h1 h2 h4 h5 h6 h7 h8 h9");
+  for (int32_t i = 0; i < 9; ++i) EXPECT_EQ(recordU32(root.child(i)->record, 1), uint32_t(i));
+  f.choose(*find(root, u"h7"));
+  EXPECT_EQ(text(f.history.at(0)), "h7");
+}
+
+TEST(ClipboardMenu, HistoryButtonsOpenTheEditorAndIgnoreStaleIndices) {
+  Fixture f(3);
+  XMenu& root = f.build();
+  f.actions.take();
+  find(root, u"h1")->notify(kMenuButton, 2);
+  EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"close", "edit fragment h1"}));
+  XMenu* last = find(root, u"h2");
+  f.history.removeFromHistory(2);  // gone behind the menu's back
+  last->notify(kMenuButton, 3);
+  last->notify(kMenuButton, 1);
+  EXPECT_EQ(f.history.size(), 2);
+  EXPECT_EQ(f.notes.size(), 0);
+  f.choose(*last);
+  EXPECT_EQ(text(f.history.at(0)), "h0");
+}
+
+TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessReset) {
+  Fixture f(0, 3);
+  XMenu& root = f.build();
+  XMenu* kept = find(root, u"n0");
+  XMenu* gone = find(root, u"n2");
+  for (XMenu* n : {kept, gone}) n->notify(kMenuButton, 3);
+  EXPECT_EQ(text(kept->caption), "clipboard_menu_note_deleted");
+  EXPECT_EQ(kept->attrs[0], kCharItalic);
+  EXPECT_EQ(buttons(*kept), "6");
+  EXPECT_EQ(text(kept->buttonTips[0]), "clipboard_menu_tt_restore");
+  EXPECT_FALSE(kept->draggable);
+  EXPECT_NE(kept->notify(kMenuQuery), 0u);
+  kept->notify(kMenuButton, 1);
+  EXPECT_EQ(text(kept->caption), "n0");
+  EXPECT_EQ(buttons(*kept), "402");
+  EXPECT_TRUE(kept->draggable);
+  EXPECT_EQ(kept->notify(kMenuQuery), 0u);
+  f.actions.take();
+  f.close();
+  EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"save notes n0,n1,", "notes changed"}));
+  EXPECT_FALSE(f.history.menuOpen());
+}
+
+TEST(ClipboardMenu, DraggedNotesKeepTheirOrderAndTheDeleteMarksTheirNotes) {
+  // Notes A B C: A marked deleted, C dragged above B. The drag reorders the
+  // list, yet the mark still removes A and nothing else.
+  Fixture f(0, 0);
+  for (const char16_t* t : {u"C", u"B", u"A"}) f.notes.addNote(TxtNote{str16(t), {}, {}, 0});
+  XMenu& root = f.build();
+  XMenu* box = f.menu.notesBox();
+  find(root, u"A")->notify(kMenuButton, 3);
+  XMenu* c = find(root, u"C");
+  box->insert(box->indexOf(find(root, u"B")), box->detach(box->indexOf(c)));
+  box->notify(kMenuDragEnd);
+  EXPECT_EQ(text(f.notes.notes()[0].text) + text(f.notes.notes()[1].text), "CB");
+  f.close();
+  ASSERT_EQ(f.notes.size(), 2);
+  EXPECT_EQ(text(f.notes.notes()[0].text) + text(f.notes.notes()[1].text), "CB");
+}
+
+TEST(ClipboardMenu, ANoteChosenAfterAnotherWasDeletedPastesItself) {
+  // The chosen event comes after the close removed the marked notes.
+  Fixture f(0, 3);
+  XMenu& root = f.build();
+  find(root, u"n0")->notify(kMenuButton, 3);
+  f.choose(*find(root, u"n1"));
+  EXPECT_EQ(text(f.history.at(0)), "n1");
+  EXPECT_EQ(f.notes.size(), 2);
+}
+
+TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAtClose) {
+  Fixture f;
+  f.scratch.folder("templates");
+  for (const char* name : {"templates/keep.txt", "templates/drop.txt"}) test::writeBytes(f.scratch.file(name), "body");
+  XMenu& root = f.build();
+  XMenu* drop = find(root, u"drop");
+  XMenu* keep = find(root, u"keep");
+  for (int k = 0; k < 3; ++k) (k < 2 ? keep : drop)->notify(kMenuButton, 2);
+  EXPECT_EQ(buttons(*drop), "04");
+  EXPECT_EQ(drop->attrs[0], kCharStrike);
+  EXPECT_EQ(buttons(*keep), "02");
+  EXPECT_EQ(keep->attrs[0], 0u);
+  EXPECT_NE(drop->notify(kMenuQuery), 0u);
+  f.actions.take();
+  drop->notify(kMenuButton, 1);
+  EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"close", "edit file " + text(f.scratch.file(u"templates\\drop.txt"))}));
+  f.choose(*keep);
+  EXPECT_EQ(text(f.history.at(0)), "body");
+  EXPECT_TRUE(fileExists(f.scratch.file("templates/keep.txt")));
+  EXPECT_FALSE(fileExists(f.scratch.file("templates/drop.txt")));
+}
+
+TEST(ClipboardMenu, NoteButtonsEditTheNote) {
+  Fixture f(0, 2);
+  XMenu& root = f.build();
+  f.actions.take();
+  find(root, u"n1")->notify(kMenuButton, 2);
+  EXPECT_EQ(f.actions.take(), std::vector<std::string>{"edit note n1"});
+}
+
+}  // namespace
+}  // namespace orv

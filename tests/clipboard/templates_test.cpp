@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "clipboard/ClipboardMenu.h"
+#include "clipboard/Templates.h"
+#include "platform/FileSys.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+
+#ifndef _WIN32
+#include <filesystem>
+#endif
+
+namespace orv {
+namespace {
+
+using test::readBytes;
+using test::ScratchFolder;
+using test::writeBytes;
+
+class KeyTexts : public ClipboardMenuActions {
+ public:
+  Str16 text(const char* key) override { return utf8ToUtf16(key); }
+  Str16 hotkeyText(const char*) override { return {}; }
+  ArrT<MenuLayoutName> layouts() override { return {}; }
+  bool translitActive() override { return false; }
+  Str16 moduleFolder() override { return {}; }
+  bool pasteText(uint32_t, const Str16&) override { return true; }
+  void selectionCommand(uint32_t, uint8_t, uint32_t, uint32_t) override {}
+  void openPolicy(const Str8&) override {}
+  void newNote() override {}
+  void editFragment(const Str16&) override {}
+  void editNote(uint32_t, const Str16&) override {}
+  void editFile(const Str16&) override {}
+  void newTemplate(const Str16&, bool) override {}
+  void saveStores() override {}
+  void notesMayHaveChanged() override {}
+  void closeMenu() override {}
+  void repaint(XMenu&) override {}
+};
+
+// Captions in order, "-" a separator, a folder's contents in brackets; the
+// create items as "+folder PATH" and "+file PATH".
+std::string outline(const XMenu& m) {
+  std::string out;
+  for (const XMenu* c : m.children) {
+    if (!out.empty()) out += ' ';
+    uint8_t code = c->record.size() ? uint8_t(c->record[0]) : 0;
+    if (c->kind == MenuKind::Separator) out += '-';
+    else if (code == kCodeNewFolder || code == kCodeNewFile)
+      out += (code == kCodeNewFolder ? "+folder " : "+file ") + utf16ToUtf8(recordText(c->record, 1));
+    else if (c->kind == MenuKind::Sub) out += utf16ToUtf8(c->caption) + "[" + outline(*c) + "]";
+    else out += "'" + utf16ToUtf8(c->caption) + "'";
+  }
+  return out;
+}
+
+std::string fill(const ScratchFolder& dir) {
+  KeyTexts texts;
+  XMenu menu(MenuKind::Sub);
+  fillTemplatesMenu(menu, dir.path(), str16(u"templates"), texts, nullptr);
+  return outline(menu);
+}
+
+TEST(Templates, FoldersComeFirstThenTextFilesEachSortedWithoutCase) {
+  ScratchFolder dir;
+  EXPECT_EQ(fill(dir), "+folder templates +file templates");  // no folder yet
+  dir.folder("templates/b");
+  dir.folder("templates/A/deep");
+  for (const char* name : {"z.TXT", "a.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
+    writeBytes(dir.file(std::string("templates/") + name), "x");
+  EXPECT_EQ(fill(dir),
+            "A[deep[+folder templates\\A\\deep +file templates\\A\\deep] 'in two words' - +folder templates\\A "
+            "+file templates\\A] b[+folder templates\\b +file templates\\b] "
+            "' ' 'a' 'z' - +folder templates +file templates");
+}
+
+TEST(Templates, EntriesCarryTheirPathAndTheEditAndDeleteButtons) {
+  ScratchFolder dir;
+  dir.folder("templates");
+  writeBytes(dir.file("templates/Thanks.txt"), "x");
+  KeyTexts texts;
+  XMenu menu(MenuKind::Sub);
+  fillTemplatesMenu(menu, dir.path(), str16(u"templates"), texts, nullptr);
+  const XMenu& entry = *menu.child(0);
+  EXPECT_EQ(view(entry.hint), u"Thanks");
+  EXPECT_EQ(entry.images, MenuImages::Templates);
+  EXPECT_EQ(entry.buttons, Str8("\x00\x02", 2));
+  EXPECT_EQ(entry.record[0], kCodeTemplate);
+  EXPECT_EQ(entry.record[1], 0);
+  EXPECT_EQ(view(recordText(entry.record, 2)), u"templates\\Thanks.txt");
+}
+
+TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
+  const std::string text = "T\xC3\xA9xt \xE2\x82\xAC";  // "Téxt €"
+  const Str16 wide = utf8ToUtf16(text);
+  std::string le = "\xFF\xFE", be = "\xFE\xFF";
+  for (char16_t c : wide) {
+    le += char(c & 0xFF), le += char(c >> 8);
+    be += char(c >> 8), be += char(c & 0xFF);
+  }
+  auto ansiText = [](const std::string& bytes) {
+    Str16 out;
+    multiByteToWide(kCpAnsi, bytes.data(), int32_t(bytes.size()), out);
+    return out;
+  };
+  const struct {
+    std::string bytes;
+    TextEncoding encoding;
+    Str16 text;
+  } cases[] = {
+      {le, TextEncoding::Utf16Le, wide},
+      {be, TextEncoding::Utf16Be, wide},
+      {le + "\x41", TextEncoding::Utf16Le, wide},  // an odd last byte is no character
+      {"\xEF\xBB\xBF" + text, TextEncoding::Utf8, wide},
+      {text, TextEncoding::Utf8, wide},  // UTF-8 as editors save it today, without a mark
+      {"caf\xE9", TextEncoding::Ansi, ansiText("caf\xE9")},
+      {"\xFF", TextEncoding::Ansi, ansiText("\xFF")},
+      {"", TextEncoding::Ansi, Str16()},
+  };
+  ScratchFolder dir;
+  for (const auto& c : cases) {
+    Str16 out;
+    EXPECT_EQ(decodeTextFile(str8(c.bytes), out), c.encoding) << c.bytes;
+    EXPECT_EQ(out, c.text) << c.bytes;
+    writeBytes(dir.file("t.txt"), c.bytes);
+    TextEncoding e = TextEncoding::Ansi;
+    EXPECT_TRUE(readTextFile(dir.file("t.txt"), out, &e));
+    EXPECT_EQ(out, c.text) << c.bytes;
+  }
+  Str16 out;
+  EXPECT_FALSE(readTextFile(dir.file("missing.txt"), out));
+}
+
+TEST(Templates, OnlyMarkedEntriesAreDeleted) {
+  ScratchFolder dir;
+  dir.folder("templates/sub");
+  for (const char* name : {"templates/once.txt", "templates/twice.txt", "templates/sub/never.txt"})
+    writeBytes(dir.file(name), "x");
+  KeyTexts texts;
+  XMenu root(MenuKind::Sub);
+  fillTemplatesMenu(root, dir.path(), str16(u"templates"), texts, nullptr);
+  root.child(1)->record[1] = 1;  // once.txt
+  root.child(2)->record[1] = 1;  // twice.txt: marked, then restored
+  root.child(2)->record[1] = 0;
+  deleteMarkedTemplates(root, dir.path());
+  EXPECT_FALSE(fileExists(dir.file("templates/once.txt")));
+  EXPECT_TRUE(fileExists(dir.file("templates/twice.txt")));
+  EXPECT_TRUE(fileExists(dir.file("templates/sub/never.txt")));
+}
+
+TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
+  ScratchFolder dir;
+  const struct {
+    const char16_t* name;
+    bool folder;
+    CreateTemplateResult result;
+    const char16_t* made;  // relative path, or "" for nothing
+  } cases[] = {
+      {u"notes", false, CreateTemplateResult::File, u"templates\\notes.txt"},
+      {u"  letters \t", true, CreateTemplateResult::Folder, u"templates\\letters"},
+      {u"notes", false, CreateTemplateResult::Failed, u""},  // never overwrites
+      {u"letters", true, CreateTemplateResult::Failed, u""},
+      {u"   ", false, CreateTemplateResult::BadName, u""},
+      {u"a/b", false, CreateTemplateResult::BadName, u""},
+      {u"a\\b", true, CreateTemplateResult::BadName, u""},
+      {u"why?", false, CreateTemplateResult::BadName, u""},
+      {u"star*", false, CreateTemplateResult::BadName, u""},
+      {u"notes:hidden", false, CreateTemplateResult::BadName, u""},
+  };
+  for (const auto& c : cases) {
+    Str16 made;
+    EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), str16(c.name), c.folder, &made), c.result)
+        << utf16ToUtf8(str16(c.name));
+    if (*c.made) {
+      EXPECT_EQ(made, dir.file(std::u16string_view(c.made)));
+    }
+  }
+  EXPECT_EQ(readBytes(dir.file("templates/notes.txt")), "\xEF\xBB\xBFtext");
+  EXPECT_TRUE(isFolder(dir.file("templates/letters")));
+  const Str16 longest = str16(std::u16string(100, u'n'));
+  EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), longest, true), CreateTemplateResult::Folder);
+  Str16 tooLong = longest;
+  tooLong.append(u'n');
+  EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), tooLong, true), CreateTemplateResult::BadName);
+}
+
+#ifndef _WIN32
+TEST(Templates, AFolderLinkedToItsParentDoesNotMakeTheMenuEndless) {
+  ScratchFolder dir;
+  dir.folder("templates/sub");
+  namespace fs = std::filesystem;
+  const fs::path link = utf16ToUtf8(dir.file("templates/sub/loop"));
+  fs::create_directory_symlink("..", link);
+  KeyTexts texts;
+  XMenu menu(MenuKind::Sub);
+  fillTemplatesMenu(menu, dir.path(), str16(u"templates"), texts, nullptr);
+  fs::remove(link);
+  int32_t depth = 0;
+  for (const XMenu* m = &menu; m->count() && m->child(0)->kind == MenuKind::Sub; m = m->child(0)) ++depth;
+  EXPECT_GT(depth, 2);
+  EXPECT_LT(depth, 40);
+}
+#endif
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,110 @@
+// A text chosen in a menu is pasted where the caret is, nothing erased, and
+// stays on the clipboard afterwards unless that would lose what the user
+// had there: an image or a text the history never took comes back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "platform/Text.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+#include "tools/orvanta-sim/TypeMenu.h"
+
+namespace orv {
+namespace {
+
+const std::string kImage("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00", 24);
+
+TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
+  enum Before { kEmpty, kHistoryText, kUnseenText, kImageData };
+  struct Case {
+    const char* name;
+    Before before;
+    bool choiceStays;
+  };
+  const Case cases[] = {
+      {"empty clipboard", kEmpty, true},
+      {"a text the history holds", kHistoryText, true},
+      {"a text too large for the history", kUnseenText, false},
+      {"an image", kImageData, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    KeyboardSettings settings;
+    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+    d.setAppText(str16(u"one "));
+    switch (c.before) {
+      case kEmpty: break;
+      case kHistoryText: d.clipboardPort.putText(u"mine", 4); break;  // the key-ups' check takes it
+      case kUnseenText: {
+        const std::u16string large(Clipboard::kCaptureLimit, u'x');
+        d.clipboardPort.putText(large.data(), static_cast<int32_t>(large.size()));
+        break;
+      }
+      case kImageData:
+        ASSERT_TRUE(d.clipboardPort.open());
+        d.clipboardPort.empty();
+        d.clipboardPort.setData(8, kImage.data(), static_cast<int32_t>(kImage.size()));
+        d.clipboardPort.close();
+        break;
+    }
+    const auto before = d.clipboardPort.formats();
+    simtool::DesktopTyper typer(d);
+    std::string err;
+    ASSERT_TRUE(typer.runScript("ab", err)) << err;
+    bool pasted;
+    {
+      SynchObject::Guard guard(d.state.lock());
+      pasted = d.engine.pasteChosenText(d.app().thread, str16(u"chosen"));
+      // The caret moves: the next word starts afresh.
+      EXPECT_EQ(d.state.typedKeys.size(), 0);
+    }
+    ASSERT_TRUE(pasted);
+    d.idle();
+    EXPECT_EQ(d.appTextUtf8(), "one abchosen");
+    EXPECT_EQ(d.clipboardRestores, 1);
+    if (c.choiceStays) {
+      EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "chosen");
+      // An ordinary copy now: no private marks keep the user's tools from it.
+      EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
+    } else {
+      EXPECT_EQ(d.clipboardPort.formats(), before);
+    }
+  }
+}
+
+// Alt+W opens the clipboard menu at the caret, the keys go to it while it is
+// shown, and choosing an older history entry pastes it, makes it the newest
+// entry and, once the loan ends 333 ms later, leaves it on the clipboard as
+// an ordinary copy.
+TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboard) {
+  const char* const choices[] = {"{Menu:2}", "{Down}{Down}{Enter}"};
+  for (const char* choice : choices) {
+    SCOPED_TRACE(choice);
+    KeyboardSettings settings;
+    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+    simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
+    simtool::DesktopTyper typer(d);
+    typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
+    std::string err;
+    ASSERT_TRUE(typer.runScript("one{SelectAll}{Ctrl+C}{End} two{SelectAll}{Ctrl+C}{End} {Alt+W}", err)) << err;
+    ASSERT_EQ(menu.lines().size(), 1u);
+    const std::string start = "menu: ?clipboard_menu_title: one two | one |";
+    EXPECT_EQ(menu.lines()[0].substr(0, start.size()), start);
+    typer.settle = false;
+    ASSERT_TRUE(typer.runScript(choice, err)) << err;
+    d.pump();
+    EXPECT_FALSE(menu.isOpen());
+    EXPECT_EQ(d.appTextUtf8(), "one two one");
+    ASSERT_EQ(d.history.size(), 2);
+    EXPECT_EQ(utf16ToUtf8(d.history.at(0)), "one");
+    EXPECT_EQ(d.clipboardRestores, 0);
+    d.advance(333);
+    EXPECT_EQ(d.clipboardRestores, 1);
+    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "one");
+    EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
+  }
+}
+
+}  // namespace
+}  // namespace orv
