@@ -337,7 +337,8 @@ void ClipboardMenu::onMenuEvent(MenuEvent& e) {
       if (code(e.item->record) == kCodeNotesBox) dragEnded();
       break;
     case kMenuDeleted:
-      if (e.item == myRoot) closed();
+      // A root replaced by a newer menu before it closed is acted on too.
+      if (!e.item->parent && e.item->handler == this) closed(*e.item);
       break;
     default: break;
   }
@@ -480,20 +481,32 @@ void ClipboardMenu::dragEnded() {
   renumberNotes();
 }
 
-void ClipboardMenu::closed() {
-  ArrT<int32_t> gone;
-  for (XMenu* it : noteItems()) {
-    if (!noteMarked(*it)) continue;
-    int32_t i = myNotes.indexOf(recordU32(it->record, kNoteIdAt));
-    if (i >= 0) gone.append(i);
+namespace {
+
+void markedNotes(const XMenu& menu, const NotesStore& notes, ArrT<int32_t>& out) {
+  for (const XMenu* c : menu.children) {
+    if (noteMarked(*c)) {
+      int32_t i = notes.indexOf(recordU32(c->record, kNoteIdAt));
+      if (i >= 0) out.append(i);
+    }
+    markedNotes(*c, notes, out);
   }
+}
+
+}  // namespace
+
+void ClipboardMenu::closed(XMenu& root) {
+  ArrT<int32_t> gone;
+  markedNotes(root, myNotes, gone);
   myNotes.removeNotes(gone);
-  deleteMarkedTemplates(*myRoot, myActions.moduleFolder());
+  deleteMarkedTemplates(root, myActions.moduleFolder());
   myActions.saveStores();
-  myHistory.setMenuOpen(false);
+  if (&root == myRoot) {
+    myHistory.setMenuOpen(false);
+    myRoot = myClipBox = myClipMore = myNotesBox = myNotesMore = nullptr;
+    myClipHeader = myNotesHeader = myTemplates = myNotesEmpty = nullptr;
+  }
   myActions.notesMayHaveChanged();
-  myRoot = myClipBox = myClipMore = myNotesBox = myNotesMore = nullptr;
-  myClipHeader = myNotesHeader = myTemplates = myNotesEmpty = nullptr;
 }
 
 }  // namespace orv

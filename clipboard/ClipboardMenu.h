@@ -134,7 +134,7 @@ class ClipboardMenu : public MenuHandler {
   void templateButton(XMenu& item, uint32_t number);
   void addHistoryToNotes(XMenu& item, const Str16& text);
   void dragEnded();
-  void closed();
+  void closed(XMenu& root);
   // Pastes, then makes the text the newest history entry.
   void paste(const Str16& text);
 

@@ -347,6 +347,19 @@ TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessReset) {
   EXPECT_FALSE(f.history.menuOpen());
 }
 
+TEST(ClipboardMenu, AMenuReplacedBeforeItClosedStillDropsItsMarkedNotes) {
+  Fixture f(0, 3);
+  XMenu* older = f.menu.build({}, makeMenuStyle({}, 4, 255));
+  find(*older, u"n1")->notify(kMenuButton, 3);
+  XMenu& newer = f.build();
+  older->notify(kMenuDeleted);
+  delete older;
+  EXPECT_EQ(f.notes.size(), 2);
+  EXPECT_EQ(f.notes.findNoteByText(str16(u"n1")), -1);
+  EXPECT_TRUE(f.history.menuOpen());
+  EXPECT_EQ(f.menu.root(), &newer);
+}
+
 TEST(ClipboardMenu, DraggedNotesKeepTheirOrderAndTheDeleteMarksTheirNotes) {
   // Notes A B C: A marked deleted, C dragged above B. The drag reorders the
   // list, yet the mark still removes A and nothing else.

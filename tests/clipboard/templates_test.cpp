@@ -68,12 +68,12 @@ TEST(Templates, FoldersComeFirstThenTextFilesEachSortedWithoutCase) {
   EXPECT_EQ(fill(dir), "+folder templates +file templates");  // no folder yet
   dir.folder("templates/b");
   dir.folder("templates/A/deep");
-  for (const char* name : {"z.TXT", "a.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
+  for (const char* name : {"z.TXT", "a.txt", "B.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
     writeBytes(dir.file(std::string("templates/") + name), "x");
   EXPECT_EQ(fill(dir),
             "A[deep[+folder templates\\A\\deep +file templates\\A\\deep] 'in two words' - +folder templates\\A "
             "+file templates\\A] b[+folder templates\\b +file templates\\b] "
-            "' ' 'a' 'z' - +folder templates +file templates");
+            "' ' 'a' 'B' 'z' - +folder templates +file templates");
 }
 
 TEST(Templates, EntriesCarryTheirPathAndTheEditAndDeleteButtons) {
