@@ -124,9 +124,10 @@ void MenuWindows::destroyWindow(XMenu& menu) {
 void MenuWindows::moveWindow(XMenu& menu) {
   HWND w = toWindow(menu.window);
   if (!w) return;
-  RECT r = {0, 0, 0, 0};
+  RECT r = {0, 0, menu.windowWidth, menu.windowHeight};
   AdjustWindowRectEx(&r, GetWindowLongW(w, GWL_STYLE), FALSE, GetWindowLongW(w, GWL_EXSTYLE));
-  SetWindowPos(w, nullptr, menu.screenX + r.left, menu.screenY + r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(w, nullptr, menu.screenX + r.left, menu.screenY + r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MenuWindows::repaint(XMenu& menu) {
