@@ -25,6 +25,11 @@
 //                                inside character INDEX of control ID, near
 //                                its left edge (where a click puts the caret
 //                                in front of it)
+//   foreground                   prints the title of the foreground window
+//   clipboard                    prints the clipboard's text
+//   setclip TEXT                 puts TEXT on the clipboard
+//   rect CLASS                   prints "LEFT TOP RIGHT BOTTOM" of a visible
+//                                window of CLASS; exit code 1 when none
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -180,6 +185,29 @@ int wmain(int argc, wchar_t** argv) {
     POINT p = {static_cast<short>(LOWORD(pos)) + 1, static_cast<short>(HIWORD(pos)) + 6};
     ClientToScreen(c, &p);
     std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"foreground") && argc == 2) {
+    wchar_t title[256] = {};
+    GetWindowTextW(GetForegroundWindow(), title, 256);
+    std::printf("%ls\n", title);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"clipboard") && argc == 2) {
+    if (!OpenClipboard(nullptr)) return 1;
+    HANDLE h = GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* text = h ? static_cast<const wchar_t*>(GlobalLock(h)) : nullptr;
+    std::printf("%ls\n", text ? text : L"");
+    if (text) GlobalUnlock(h);
+    CloseClipboard();
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"setclip") && argc == 3) return setClipboard(argv[2]) ? 0 : 1;
+  if (!std::wcscmp(cmd, L"rect") && argc == 3) {
+    HWND w = FindWindowW(argv[2], nullptr);
+    RECT r;
+    if (!w || !IsWindowVisible(w) || !GetWindowRect(w, &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
   }
   return 2;
