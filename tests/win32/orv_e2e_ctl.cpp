@@ -27,9 +27,11 @@
 //                                in front of it)
 //   foreground                   prints the title of the foreground window
 //   clipboard                    prints the clipboard's text
-//   setclip TEXT                 puts TEXT on the clipboard
-//   rect CLASS                   prints "LEFT TOP RIGHT BOTTOM" of a visible
-//                                window of CLASS; exit code 1 when none
+//   setclip TEXT [private]       puts TEXT on the clipboard; "private" marks it
+//                                as a password manager does, so that no
+//                                clipboard history takes it
+//   rect CLASS                   prints "LEFT TOP RIGHT BOTTOM" around every
+//                                visible window of CLASS; exit code 1 when none
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -77,6 +79,24 @@ int postCommand(const wchar_t* dll, const wchar_t* title, WPARAM cmd, LPARAM arg
   }
   DWORD thread = GetWindowThreadProcessId(target, nullptr);
   return PostThreadMessageW(thread, orv::hook::kThreadCommand, cmd, arg) ? 0 : 1;
+}
+
+struct VisibleOfClass {
+  const wchar_t* cls;
+  RECT rect;
+  bool found;
+};
+
+BOOL CALLBACK unionOfClass(HWND w, LPARAM lp) {
+  auto* v = reinterpret_cast<VisibleOfClass*>(lp);
+  wchar_t name[64] = {};
+  RECT r;
+  if (!IsWindowVisible(w) || !GetClassNameW(w, name, 64) || std::wcscmp(name, v->cls) || !GetWindowRect(w, &r))
+    return TRUE;
+  if (!v->found) v->rect = r;
+  UnionRect(&v->rect, &v->rect, &r);
+  v->found = true;
+  return TRUE;
 }
 
 }  // namespace
@@ -202,12 +222,25 @@ int wmain(int argc, wchar_t** argv) {
     CloseClipboard();
     return 0;
   }
-  if (!std::wcscmp(cmd, L"setclip") && argc == 3) return setClipboard(argv[2]) ? 0 : 1;
+  if (!std::wcscmp(cmd, L"setclip") && (argc == 3 || argc == 4)) {
+    if (!setClipboard(argv[2])) return 1;
+    if (argc == 4 && OpenClipboard(nullptr)) {
+      HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+      if (mark) {
+        *static_cast<DWORD*>(GlobalLock(mark)) = 0;
+        GlobalUnlock(mark);
+        if (!SetClipboardData(RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing"), mark))
+          GlobalFree(mark);
+      }
+      CloseClipboard();
+    }
+    return 0;
+  }
   if (!std::wcscmp(cmd, L"rect") && argc == 3) {
-    HWND w = FindWindowW(argv[2], nullptr);
-    RECT r;
-    if (!w || !IsWindowVisible(w) || !GetWindowRect(w, &r)) return 1;
-    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    VisibleOfClass v{argv[2], {0, 0, 0, 0}, false};
+    EnumWindows(unionOfClass, reinterpret_cast<LPARAM>(&v));
+    if (!v.found) return 1;
+    std::printf("%ld %ld %ld %ld\n", v.rect.left, v.rect.top, v.rect.right, v.rect.bottom);
     return 0;
   }
   return 2;
