@@ -46,6 +46,18 @@ HIMAGELIST loadStrip(HINSTANCE instance, const wchar_t* name, int32_t size, COLO
   return ImageList_LoadImageW(instance, name, size, 0, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
 }
 
+// The button strip holds pairs (normal, highlighted): add to notes, edit,
+// delete, already in notes, drag, restore. The history uses it whole; the
+// notes without the two "notes" signs (edit, delete, drag, restore); the
+// templates without those and the drag handle (edit, delete, restore).
+void loadButtonLists(HINSTANCE instance, const wchar_t* name, int32_t size, HIMAGELIST (&lists)[3]) {
+  static const int kRemoved[3][6] = {{-1}, {7, 6, 1, 0, -1}, {9, 8, 7, 6, 1, 0}};  // highest first
+  for (int l = 0; l < 3; ++l) {
+    lists[l] = loadStrip(instance, name, size, RGB(0xC0, 0xC0, 0xC0));
+    for (int k = 0; k < 6 && lists[l] && kRemoved[l][k] >= 0; ++k) ImageList_Remove(lists[l], kRemoved[l][k]);
+  }
+}
+
 }  // namespace
 
 bool registerMenuWindowClass(HINSTANCE instance) {
@@ -65,8 +77,8 @@ MenuWindows::MenuWindows(HINSTANCE instance, HWND owner, GdiMeasure& measure)
     : myInstance(instance), myOwner(owner), myMeasure(measure) {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
-  myButtons16 = loadStrip(instance, L"CLIPBRD_BTNS", 16, RGB(0xC0, 0xC0, 0xC0));
-  myButtons24 = loadStrip(instance, L"CLIPBRD_BTNS_24", 24, RGB(0xC0, 0xC0, 0xC0));
+  loadButtonLists(instance, L"CLIPBRD_BTNS", 16, myButtons16);
+  loadButtonLists(instance, L"CLIPBRD_BTNS_24", 24, myButtons24);
   myClose12 = loadStrip(instance, L"MENU_CLOSE", 12, RGB(0x80, 0x80, 0x80));
   myClose18 = loadStrip(instance, L"MENU_CLOSE_18", 18, RGB(0x80, 0x80, 0x80));
   g_view = this;
@@ -74,7 +86,10 @@ MenuWindows::MenuWindows(HINSTANCE instance, HWND owner, GdiMeasure& measure)
 
 MenuWindows::~MenuWindows() {
   if (g_view == this) g_view = nullptr;
-  for (HIMAGELIST l : {myButtons16, myButtons24, myClose12, myClose18})
+  for (int i = 0; i < 3; ++i)
+    for (HIMAGELIST l : {myButtons16[i], myButtons24[i]})
+      if (l) ImageList_Destroy(l);
+  for (HIMAGELIST l : {myClose12, myClose18})
     if (l) ImageList_Destroy(l);
 }
 
@@ -303,11 +318,14 @@ void MenuWindows::paintItem(HDC dc, const XMenu& menu, const XMenu& item) {
     DrawTextW(dc, hint.c_str(), static_cast<int>(hint.size()), &rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
 
-  // The buttons: image index, index + 1 while the pointer is over it.
+  // The buttons from the item's list: image index, index + 1 while the
+  // pointer is over it.
+  const int32_t list = static_cast<int32_t>(item.images);
+  if (list < 0 || list > 2) return;
   for (int32_t b = 1; b <= item.buttonCount(); ++b) {
     int32_t image = static_cast<uint8_t>(item.buttons[b - 1]);
     if (mySession && mySession->hotButtonItem() == &item && mySession->hotButton() == b) ++image;
-    drawImage(dc, myButtons16, myButtons24, image, buttonRect(menu, item, b));
+    drawImage(dc, myButtons16[list], myButtons24[list], image, buttonRect(menu, item, b));
   }
 }
 
@@ -340,8 +358,12 @@ void MenuWindows::paint(HWND w, XMenu& menu) {
     RECT rc = {t.left, t.top, t.right, t.bottom};
     DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &rc,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    drawImage(dc, myClose12, myClose18, myCloseHot == w ? 1 : 0, closeButtonRect(menu));
   }
+  // Every menu, sub-menus too, has its band with the close button; a dark
+  // line sets the band off from a hot first item of the same colour.
+  drawImage(dc, myClose12, myClose18, myCloseHot == w ? 1 : 0, closeButtonRect(menu));
+  const int32_t band = menuTopBand(menu);
+  hline(dc, f.margins.left, client.right - f.margins.right, band - 1, f.darkFrame);
 
   for (int32_t i = 0; i < menu.count(); ++i) paintItem(dc, menu, *menu.child(i));
 

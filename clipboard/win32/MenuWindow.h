@@ -54,8 +54,9 @@ class MenuWindows final : public MenuView {
   HWND myOwner;
   GdiMeasure& myMeasure;
   MenuSession* mySession = nullptr;
-  // The item buttons and the close button, at 100 % and at 150 %.
-  HIMAGELIST myButtons16 = nullptr, myButtons24 = nullptr;
+  // The item buttons' three lists (history, notes, templates) and the
+  // close button, at 100 % and at 150 %.
+  HIMAGELIST myButtons16[3] = {}, myButtons24[3] = {};
   HIMAGELIST myClose12 = nullptr, myClose18 = nullptr;
   HWND myCloseHot = nullptr;  // the window whose close button the pointer is over
   HWND myCapture = nullptr;
