@@ -135,6 +135,7 @@ class SimDesktop : public KeyboardHost {
     virtual bool isOpen() = 0;
     virtual void offerKey(uint32_t vk) = 0;
     virtual void close() = 0;
+    virtual bool isMenuWindow(uint32_t hwnd) = 0;
     virtual void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) = 0;
   };
   Menu* menu = nullptr;
@@ -151,6 +152,7 @@ class SimDesktop : public KeyboardHost {
   void closeMenu() override {
     if (menu) menu->close();
   }
+  bool isMenuWindow(uint32_t hwnd) override { return menu && menu->isMenuWindow(hwnd); }
   void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override;
   // The requests, as "menu THREAD EXE at X,Y" or "... at the pointer".
   std::vector<std::string> menuRequests;

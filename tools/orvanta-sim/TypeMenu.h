@@ -40,6 +40,7 @@ class TypeMenu : public sim::SimDesktop::Menu, public ClipboardMenuActions {
   bool isOpen() override { return mySession.shownRoot() != nullptr; }
   void offerKey(uint32_t vk) override;
   void close() override;
+  bool isMenuWindow(uint32_t hwnd) override { return mySession.isMenuWindow(hwnd); }
   void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override;
 
   // ClipboardMenuActions
