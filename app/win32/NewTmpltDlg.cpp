@@ -54,7 +54,12 @@ class TemplateBuilder {
   std::vector<WORD> myData;
 };
 
-Str16 folderText() { return pendingTemplateFolder(); }
+// The folder the menu entry named; the templates folder itself when the
+// command came from elsewhere.
+Str16 folderText() {
+  Str16 folder = pendingTemplateFolder();
+  return folder.size() ? folder : str16(u"templates");
+}
 
 Str16 moduleFolderText() {
   Str16 s;
