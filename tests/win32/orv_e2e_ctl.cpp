@@ -25,6 +25,7 @@
 //                                inside character INDEX of control ID, near
 //                                its left edge (where a click puts the caret
 //                                in front of it)
+//   click TITLE ID               presses button ID of window TITLE (BM_CLICK)
 //   foreground                   prints the title of the foreground window
 //   clipboard                    prints the clipboard's text
 //   setclip TEXT [private]       puts TEXT on the clipboard; "private" marks it
@@ -206,6 +207,10 @@ int wmain(int argc, wchar_t** argv) {
     ClientToScreen(c, &p);
     std::printf("%ld %ld\n", p.x, p.y);
     return 0;
+  }
+  if (!std::wcscmp(cmd, L"click") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    return c && PostMessageW(c, BM_CLICK, 0, 0) ? 0 : 1;
   }
   if (!std::wcscmp(cmd, L"foreground") && argc == 2) {
     wchar_t title[256] = {};
