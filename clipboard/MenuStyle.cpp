@@ -43,6 +43,13 @@ MenuStyle makeMenuStyle(const Str16& fontName, int32_t sizeIndex, int32_t transp
   return s;
 }
 
+void scaleMenuImages(MenuStyle& style, int32_t dpi) {
+  if (dpi < 96) dpi = 96;
+  if (dpi > 480) dpi = 480;
+  style.buttonSize = (16 * dpi + 48) / 96;
+  style.closeSize = (12 * dpi + 48) / 96;
+}
+
 MenuItemStyle entryItemStyle(const MenuItemStyle& item) {
   MenuItemStyle s = item;
   s.background = kMenuEntryBackground;

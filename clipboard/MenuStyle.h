@@ -59,7 +59,15 @@ struct MenuStyle {
   MenuItemStyle header;
   // 100 to 255; below 250 the windows are layered with this alpha.
   int32_t transparency = 255;
+  // The square images of the item buttons and of the close button, in
+  // pixels: 16 and 12 at 96 dots per inch, larger on scaled screens.
+  int32_t buttonSize = 16;
+  int32_t closeSize = 12;
 };
+
+// Scales the image sizes for a screen of `dpi` dots per inch (the fonts
+// scale by themselves: their heights are in points).
+void scaleMenuImages(MenuStyle& style, int32_t dpi);
 
 // The master style from "menu_font_name" (empty means "Tahoma"),
 // "menu_font_size_idx" (clamped to 0..8) and "transparency" (100..255).

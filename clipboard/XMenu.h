@@ -57,8 +57,6 @@ enum class MenuImages : int32_t { None = -1, History = 0, Notes = 1, Templates =
 constexpr int32_t kEntryColumnWidth = 200;
 // Without a column, captions are measured against this width.
 constexpr int32_t kNoColumnWidth = 1111;
-// Buttons are square images of this size.
-constexpr int32_t kMenuButtonSize = 16;
 
 class XMenu {
  public:

@@ -8,7 +8,6 @@ constexpr int32_t kSeparatorWidth = 1;
 constexpr int32_t kSeparatorHeight = 10;
 constexpr int32_t kButtonGap = 3;   // before each button
 constexpr int32_t kHintGap = 16;    // between a caption and its right-aligned hint
-constexpr int32_t kCloseSize = 12;  // the close button's image
 constexpr int32_t kTitleCloseRoom = 16;
 // A root opens this far below its anchor (or above it).
 constexpr int32_t kAnchorGap = 4;
@@ -62,8 +61,8 @@ int32_t textHeight(const XMenu& item, const MenuItemStyle& st, TextMeasure& m) {
   return h;
 }
 
-int32_t buttonsWidth(const XMenu& item) {
-  return item.buttonCount() * (kButtonGap + kMenuButtonSize);
+int32_t buttonsWidth(const XMenu& menu, const XMenu& item) {
+  return item.buttonCount() * (kButtonGap + menu.style.buttonSize);
 }
 
 int32_t hintWidth(const XMenu& item, const MenuItemStyle& st, TextMeasure& m) {
@@ -127,9 +126,9 @@ void layoutMenu(XMenu& menu, TextMeasure& measure) {
       c->captionWidth = fit(*c, st, measure, kNoColumnWidth, keep);
     }
     int32_t inner = textHeight(*c, st, measure);
-    if (c->buttonCount() && kMenuButtonSize > inner) inner = kMenuButtonSize;
+    if (c->buttonCount() && menu.style.buttonSize > inner) inner = menu.style.buttonSize;
     c->itemHeight = inner + st.margins.top + st.margins.bottom;
-    int32_t w = st.margins.left + c->captionWidth + hintWidth(*c, st, measure) + buttonsWidth(*c) +
+    int32_t w = st.margins.left + c->captionWidth + hintWidth(*c, st, measure) + buttonsWidth(menu, *c) +
                 arrowWidth(*c) + st.margins.right;
     if (w > content) content = w;
     y += c->itemHeight;
@@ -180,10 +179,11 @@ MenuRect closeButtonRect(const XMenu& menu) {
   int32_t band = menuTopBand(menu);
   // Centred in the left margin when it is wide enough, else in a square of
   // the band's height at the left end.
-  int32_t x = (m.left >= kCloseSize ? m.left : band) - kCloseSize;
+  const int32_t size = menu.style.closeSize;
+  int32_t x = (m.left >= size ? m.left : band) - size;
   x = clampLow(x / 2, 0);
-  int32_t y = clampLow((band - kCloseSize) / 2, 0);
-  return {x, y, x + kCloseSize, y + kCloseSize};
+  int32_t y = clampLow((band - size) / 2, 0);
+  return {x, y, x + size, y + size};
 }
 
 MenuRect titleTextRect(const XMenu& menu) {
@@ -212,16 +212,17 @@ MenuRect captionRect(const XMenu& menu, const XMenu& item) {
 
 MenuRect buttonRect(const XMenu& menu, const XMenu& item, int32_t button) {
   MenuRect c = captionRect(menu, item);
-  int32_t x = c.right + kButtonGap + (button - 1) * (kButtonGap + kMenuButtonSize);
-  int32_t y = item.itemTop + (item.itemHeight - kMenuButtonSize) / 2;
-  return {x, y, x + kMenuButtonSize, y + kMenuButtonSize};
+  const int32_t size = menu.style.buttonSize;
+  int32_t x = c.right + kButtonGap + (button - 1) * (kButtonGap + size);
+  int32_t y = item.itemTop + (item.itemHeight - size) / 2;
+  return {x, y, x + size, y + size};
 }
 
 MenuRect hintRect(const XMenu& menu, const XMenu& item) {
   MenuRect c = captionRect(menu, item);
   MenuRect r = itemRect(menu, item);
   int32_t right = r.right - styleOf(menu, item).margins.right - arrowWidth(item);
-  return {c.right + buttonsWidth(item) + kHintGap, c.top, right, c.bottom};
+  return {c.right + buttonsWidth(menu, item) + kHintGap, c.top, right, c.bottom};
 }
 
 MenuRect arrowRect(const XMenu& menu, const XMenu& item) {

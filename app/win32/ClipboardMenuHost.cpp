@@ -106,6 +106,7 @@ struct MenuThreadParts {
         session(view, measure),
         clipboardMenu(theHistory(), theNotes(), actions),
         style(makeMenuStyle(cfgMenuFontName.get(), cfgMenuFontSizeIdx.get(), cfgTransparency.get())) {
+    scaleMenuImages(style, measure.dpi());
     view.attach(session);
   }
 };

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LocalStr.h"
 #include "app/win32/Program.h"
 #include "clipboard/Templates.h"
 
@@ -17,6 +18,11 @@ namespace {
 
 constexpr int kIdName = 1001;
 constexpr int kIdLabel = 1002;
+
+// The dialog's texts come from the user's language file.
+const wchar_t* lang(std::u16string_view key) {
+  return reinterpret_cast<const wchar_t*>(LocalStr::process().text(key));
+}
 
 class TemplateBuilder {
  public:
@@ -118,13 +124,13 @@ void showNewTemplateDialog(bool isFolder) {
   t.word(62);
   t.word(0);  // no menu
   t.word(0);  // the dialog class
-  t.text(L"Create");
+  t.text(lang(u"new_tmplts_dlg_title"));
   t.word(8);
   t.text(L"MS Shell Dlg");
-  t.item(SS_LEFT, 7, 7, 186, 9, kIdLabel, 0x0082, isFolder ? L"Folder name:" : L"File name:");
+  t.item(SS_LEFT, 7, 7, 186, 9, kIdLabel, 0x0082, lang(isFolder ? u"new_tmplts_dlg_fold_lbl" : u"new_tmplts_dlg_file_lbl"));
   t.item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 18, 186, 13, kIdName, 0x0081, L"");
-  t.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 40, 50, 14, IDOK, 0x0080, L"OK");
-  t.item(BS_PUSHBUTTON | WS_TABSTOP, 143, 40, 50, 14, IDCANCEL, 0x0080, L"Cancel");
+  t.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 40, 50, 14, IDOK, 0x0080, lang(u"ok"));
+  t.item(BS_PUSHBUTTON | WS_TABSTOP, 143, 40, 50, 14, IDCANCEL, 0x0080, lang(u"cancel"));
   t.setCount(4);
   DialogBoxIndirectParamW(g_program.instance, t.get(), nullptr, dialogProc, isFolder ? 1 : 0);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "clipboard/XMenu.h"
@@ -218,6 +219,27 @@ TEST(MenuLayout, HitTestingFindsTitleCloseBodyAndButtons) {
 TEST(MenuLayout, WindowsAreLayeredBelowTransparency250) {
   for (auto [transparency, layered] : {std::pair{249, true}, {250, false}, {100, true}, {255, false}})
     EXPECT_EQ(menuIsLayered(makeMenuStyle(Str16(), 4, transparency)), layered) << transparency;
+}
+
+// On a 150 % screen the buttons and the close button take the larger images:
+// their rectangles grow, the rows make room, and the buttons never overlap.
+TEST(MenuLayout, ScaledScreensGetLargerButtons) {
+  for (int32_t dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    XMenu menu(MenuKind::Sub);
+    menu.style = style();
+    scaleMenuImages(menu.style, dpi);
+    XMenu* e = item(menu, MenuKind::Item, u"entry", 3, kEntryColumnWidth);
+    layoutMenu(menu, *std::make_unique<FixedMeasure>());
+    const int32_t size = dpi * 16 / 96;
+    const MenuRect b1 = buttonRect(menu, *e, 1), b3 = buttonRect(menu, *e, 3);
+    EXPECT_EQ(b1.right - b1.left, size);
+    EXPECT_EQ(b3.left - b1.left, 2 * (b1.right - b1.left + 3));
+    EXPECT_GE(e->itemHeight, size);
+    EXPECT_LE(b3.right, itemRect(menu, *e).right);
+    const MenuRect c = closeButtonRect(menu);
+    EXPECT_EQ(c.right - c.left, dpi * 12 / 96);
+  }
 }
 
 }  // namespace
