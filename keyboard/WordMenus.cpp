@@ -58,13 +58,6 @@ Str16 lowerWide(const Str8& word, int32_t codePage) {
   return w;
 }
 
-bool sameIgnoringCase(const Str16& a, const Str16& b) {
-  Str16 la(a), lb(b);
-  charLowerBuffW(la.data(), la.size());
-  charLowerBuffW(lb.data(), lb.size());
-  return la == lb;
-}
-
 void appendField(Str8& out, std::string_view field) {
   appendText(out, std::to_string(field.size()));
   out.append(':');
@@ -159,9 +152,9 @@ XMenu* WordMenus::collectCompletions(uint32_t thread, const char* exeName) {
     const TypedVal* val = &typed.valAt(e);
     const Str16 lowerTyped = lowerWide(key.word, key.codePage);
     auto put = [&](CandidateTable& table, const Str8& result, const Str8& language) {
-      Str16 wide = toWide(result, static_cast<unsigned>(key.codePage));
-      if (sameIgnoringCase(wide, lowerTyped)) return;  // the typed word is never offered
-      table.put({lowerTyped, wide, {}}, {key.codePage, language, val});
+      // Every result is longer than the typed word: the completion walk
+      // never gives its own prefix, and word+c is checked on its own.
+      table.put({lowerTyped, toWide(result, static_cast<unsigned>(key.codePage)), {}}, {key.codePage, language, val});
     };
     {
       SynchObject::Guard guard(myDics.lock());
