@@ -20,8 +20,9 @@ using namespace orv;
 
 struct QuietHost : WordMenuHost {
   Str16 text(const char*) override { return Str16(); }
-  int32_t policyFlags(const char*) override { return -1; }
-  void setPolicy(const char*, int32_t) override {}
+  bool hasPolicy(const char*) override { return false; }
+  void answerPolicy(const char*, bool) override {}
+  bool spellingAllowed(const char*) override { return true; }
   void askAddWord(const AskAddWordRequest&) override {}
 };
 

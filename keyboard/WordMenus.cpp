@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Policies.h"
 #include "core/MapT.h"
 #include "keyboard/KeyboardEngine.h"
 #include "language/Locale.h"
@@ -125,7 +124,7 @@ XMenu* WordMenus::item(MenuKind kind, const Str16& caption, const WordChoice* ch
 }
 
 void WordMenus::addPolicyItems(XMenu& root, uint32_t thread, const char* exeName) {
-  if (myHost.policyFlags(exeName) != -1) return;
+  if (myHost.hasPolicy(exeName)) return;
   WordChoice c;
   c.thread = thread;
   c.exeName = str8(exeName);
@@ -280,7 +279,7 @@ XMenu* WordMenus::spellingAtWordEnd(uint32_t thread, const char* exeName) {
   KeyboardState& state = myEngine.state();
   Analizer* cur = state.current ? myEngine.analizer(state.current) : nullptr;
   if (!cur || cur->status == 1 || state.settings().ocUse() != 1) return nullptr;
-  if (!myEngine.host().policyAllows(exeName, kPolicySpelling)) return nullptr;
+  if (!myHost.spellingAllowed(exeName)) return nullptr;
   return collectSuggestions(thread, exeName);
 }
 
@@ -327,8 +326,8 @@ void WordMenus::onMenuEvent(MenuEvent& event) {
   const std::string exe(view(choice.exeName));
   switch (choice.command) {
     case WordChoice::kWord: itemChosen(choice, event.item->caption); break;
-    case WordChoice::kDisable: myHost.setPolicy(exe.c_str(), kPolicyAsked); break;
-    case WordChoice::kEnable: myHost.setPolicy(exe.c_str(), kPolicyAll); break;
+    case WordChoice::kDisable: myHost.answerPolicy(exe.c_str(), false); break;
+    case WordChoice::kEnable: myHost.answerPolicy(exe.c_str(), true); break;
     case WordChoice::kAddWord: {
       AskAddWordRequest request;
       request.typed = toWide(choice.typed, static_cast<unsigned>(choice.codePage));

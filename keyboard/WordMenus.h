@@ -32,9 +32,14 @@ class WordMenuHost {
   virtual ~WordMenuHost() = default;
   // An interface text by its key ("ortho_menu_title").
   virtual Str16 text(const char* key) = 0;
-  // The application's policy flags, -1 when it has no entry yet.
-  virtual int32_t policyFlags(const char* exeName) = 0;
-  virtual void setPolicy(const char* exeName, int32_t flags) = 0;
+  // Whether the application has a policy entry yet; without one the popups
+  // ask whether to work there.
+  virtual bool hasPolicy(const char* exeName) = 0;
+  // The answer: work there with every feature, or without completion,
+  // spelling and automatic switching.
+  virtual void answerPolicy(const char* exeName, bool work) = 0;
+  // Whether the application's policy allows spelling.
+  virtual bool spellingAllowed(const char* exeName) = 0;
   // Asks whether to add a word to the dictionaries; the program runs the
   // question on a thread of its own, so that it never blocks the menu.
   virtual void askAddWord(const AskAddWordRequest& request) = 0;

@@ -97,8 +97,18 @@ TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsReme
   // "Add word" asks about the word as typed.
   args.back() = "Recieve {Menu:4}";
   EXPECT_TRUE(hasLine(runType(args), "menu action: add word Recieve (en)"));
+  // Not working in the application: asked once, and spelling stops there.
+  // (Another application: the policies stay with the process.)
+  args.back() = "--app";
+  args.push_back("asked.exe");
+  args.push_back("Recieve {Menu:6}wrnog ");
+  out = runType(args);
+  const size_t answer = out.find("menu action: set policy asked.exe 35\n");
+  ASSERT_NE(answer, std::string::npos) << out;
+  EXPECT_EQ(out.find("menu:", answer + 1), std::string::npos) << out;
   // The beginning of a word is no misspelling: no popup until the word is
   // one no dictionary word begins with.
+  args.resize(args.size() - 2);
   args.back() = "rec";
   EXPECT_EQ(runType(args).find("menu:"), std::string::npos);
 }

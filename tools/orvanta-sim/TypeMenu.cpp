@@ -77,12 +77,15 @@ void TypeMenu::showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret) {
   });
 }
 
-int32_t TypeMenu::policyFlags(const char* exeName) { return orv::policyFlags(exeName); }
+bool TypeMenu::hasPolicy(const char* exeName) { return orv::policyFlags(exeName) != -1; }
 
-void TypeMenu::setPolicy(const char* exeName, int32_t flags) {
+void TypeMenu::answerPolicy(const char* exeName, bool work) {
+  const int32_t flags = work ? kPolicyAll : kPolicyAsked;
   orv::setPolicy(exeName, flags);
   action("set policy " + std::string(exeName) + " " + std::to_string(flags));
 }
+
+bool TypeMenu::spellingAllowed(const char* exeName) { return myDesktop.policyAllows(exeName, kPolicySpelling); }
 
 void TypeMenu::askAddWord(const AskAddWordRequest& request) {
   action("add word " + utf16ToUtf8(request.typed) + " (" + std::string(view(request.language)) + ")");

@@ -53,8 +53,9 @@ class TypeMenu : public sim::SimDesktop::Menu, public ClipboardMenuActions, publ
   // WordMenuHost (text() is the one above). The policy written shows as
   // "menu action: set policy EXE FLAGS", the add-word question as
   // "menu action: add word WORD (LANGUAGE)".
-  int32_t policyFlags(const char* exeName) override;
-  void setPolicy(const char* exeName, int32_t flags) override;
+  bool hasPolicy(const char* exeName) override;
+  void answerPolicy(const char* exeName, bool work) override;
+  bool spellingAllowed(const char* exeName) override;
   void askAddWord(const AskAddWordRequest& request) override;
 
   // ClipboardMenuActions
