@@ -113,6 +113,10 @@ bool keyboardSwitchedOff();
 // A text chosen in a menu, pasted into the thread (from the menu thread; it
 // takes the keyboard lock). False when the clipboard could not be set.
 bool keyboardPasteChosenText(uint32_t thread, const Str16& text);
+// Message 0x474 to the main window: save the last-typed store's dictionary
+// in lParam (its handler calls keyboardSaveLastWords).
+constexpr UINT kMsgSaveLastWords = WM_USER + 0x74;
+void keyboardSaveLastWords(LPARAM dictionary);
 
 // The receiver (DllReceiver.cpp), handing keys to `keys`.
 bool startReceiver(KeyReceiver* keys);

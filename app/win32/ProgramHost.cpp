@@ -49,9 +49,30 @@ void CALLBACK postLaterMouse(HWND, UINT, UINT_PTR id, DWORD) {
 // The dictionaries share the application lock with the other word stores.
 SynchObject g_applicationLock;
 
+// Where a changed last-typed dictionary is saved: the main window's thread
+// saves it (message 0x474); when the window cannot take the message, here.
+class MainWindowSaver final : public LastWordsSaver {
+ public:
+  explicit MainWindowSaver(LastWords& store) : myStore(store) {}
+  bool onWindowThread() override {
+    HWND main = g_program.mainWindow;
+    return main && GetWindowThreadProcessId(main, nullptr) == GetCurrentThreadId();
+  }
+  void postSave(Dictionary* dictionary) override {
+    HWND main = g_program.mainWindow;
+    if (!main || !PostMessageW(main, kMsgSaveLastWords, 0, reinterpret_cast<LPARAM>(dictionary)))
+      myStore.save(dictionary);
+  }
+
+ private:
+  LastWords& myStore;
+};
+
 class ProgramHost final : public KeyboardHost {
  public:
-  ProgramHost() : myWords(moduleFolder(), g_applicationLock) {}
+  ProgramHost() : myWords(moduleFolder(), g_applicationLock), mySaver(myWords.lastWords()) {
+    myWords.lastWords().bindSaver(&mySaver);
+  }
 
   ProgramWords& words() { return myWords; }
 
@@ -62,7 +83,12 @@ class ProgramHost final : public KeyboardHost {
     myWords.loadDictionaries();
     trace("impossibility lists %d\n", static_cast<int>(myWords.impossibilities().size()));
     trace("dictionaries %d\n", static_cast<int>(myWords.dictionaries().size()));
+    myWords.loadLastWords();
+    trace("last-typed languages %d\n", static_cast<int>(myWords.lastWords().size()));
   }
+
+  // A whole word ended by one character, kept in the last-typed store.
+  void lastTypedWord(Hkl layout, const Str8& word) override { myWords.lastWords().remember(layout & 0xFFFF, word); }
 
   int checkInSet(const Str8& word, int32_t codePage) override {
     return myWords.dictionaries().checkInSet(word, codePage);
@@ -127,6 +153,7 @@ class ProgramHost final : public KeyboardHost {
 
  private:
   ProgramWords myWords;
+  MainWindowSaver mySaver;
 };
 
 struct Keyboard {
@@ -183,6 +210,10 @@ bool keyboardPasteChosenText(uint32_t thread, const Str16& text) {
   if (!g_keyboard) return false;
   SynchObject::Guard guard(keyboardLock());
   return g_keyboard->engine.pasteChosenText(thread, text);
+}
+
+void keyboardSaveLastWords(LPARAM dictionary) {
+  if (g_keyboard) g_keyboard->host.words().lastWords().save(reinterpret_cast<Dictionary*>(dictionary));
 }
 
 bool keyboardSwitchedOff() { return g_keyboard && g_keyboard->engine.switchedOff(); }
