@@ -90,9 +90,9 @@ TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsReme
   ASSERT_TRUE(hasLine(out, "menu: Spelling: receive | relieve | - | Add word | - | Do not work in this application | "
                            "work and do not ask"))
       << out;
-  args.back() = "Recieve {Menu:1}";
+  args.back() = "so Recieve {Menu:1}";
   out = runType(args);
-  EXPECT_TRUE(hasLine(out, "text: Receive ")) << out;
+  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
   EXPECT_TRUE(hasLine(out, "lastwords: en-US: receive")) << out;
   // "Add word" asks about the word as typed.
   args.back() = "Recieve {Menu:4}";
@@ -109,7 +109,7 @@ TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsReme
   // The beginning of a word is no misspelling: no popup until the word is
   // one no dictionary word begins with.
   args.resize(args.size() - 2);
-  args.back() = "rec";
+  args.back() = "hous";
   EXPECT_EQ(runType(args).find("menu:"), std::string::npos);
 }
 
