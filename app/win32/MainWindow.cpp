@@ -57,7 +57,7 @@ void onCommand(int cmd) {
       break;
     case kCmdNewTemplateFolder:
     case kCmdNewTemplateFile:
-      notAvailable("new template");
+      showNewTemplateDialog(cmd == kCmdNewTemplateFolder);
       break;
     case kCmdUpdater:
       notAvailable("updater");
