@@ -106,6 +106,7 @@ bool unpackResources();
 }  // namespace orv::win
 namespace orv {
 class KeyReceiver;
+class XMenu;
 }
 namespace orv::win {
 KeyReceiver* startKeyboard();
@@ -164,6 +165,10 @@ bool menuIsOpen();
 bool isMenuThreadWindow(HWND w);
 void closeMenuFromAnyThread();
 void requestClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y);
+// Any thread: a completion or spelling popup at the caret rectangle (at the
+// mouse pointer with `noCaret`), queued in the menu thread's session, which
+// shows it (message 1134) in the menus' style. The session takes the tree.
+void showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret);
 // The folder of the last "Create Folder" / "Create File" chosen in the menu,
 // and the dialog that creates it (NewTmpltDlg.cpp).
 Str16 pendingTemplateFolder();

@@ -5,6 +5,7 @@
 // the keyboard lock held (DllReceiver.cpp).
 
 #include "app/KeyboardConfig.h"
+#include "app/LocalStr.h"
 #include "app/Policies.h"
 #include "app/ProgramEngine.h"
 #include "app/ProgramWords.h"
@@ -15,6 +16,7 @@
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
 #include "keyboard/SelectionConverter.h"
+#include "keyboard/WordMenus.h"
 #include "platform/FileSystem.h"
 
 namespace orv::win {
@@ -69,6 +71,47 @@ class MainWindowSaver final : public LastWordsSaver {
   LastWords& myStore;
 };
 
+struct AskAddWordJob {
+  DictionarySet* dictionaries;
+  AskAddWordRequest request;
+};
+
+DWORD WINAPI askAddWordThread(LPVOID p) {
+  AskAddWordJob* job = static_cast<AskAddWordJob*>(p);
+  job->dictionaries->askAddWord(job->request);
+  delete job;
+  return 0;
+}
+
+// What the completion and spelling popups ask of the program. The add-word
+// question blocks while it is shown: it runs on a thread of its own.
+class ProgramWordHost final : public WordMenuHost {
+ public:
+  explicit ProgramWordHost(DictionarySet& dictionaries) : myDictionaries(dictionaries) {}
+  Str16 text(const char* key) override {
+    Str16 k;
+    for (const char* p = key; *p; ++p) k.append(static_cast<char16_t>(*p));
+    const char16_t* t = LocalStr::process().text(view(k));
+    Str16 out;
+    for (; t && *t; ++t) out.append(*t);
+    return out;
+  }
+  bool hasPolicy(const char* exeName) override { return orv::policyFlags(exeName) != -1; }
+  void answerPolicy(const char* exeName, bool work) override {
+    orv::setPolicy(exeName, work ? kPolicyAll : kPolicyAsked);
+  }
+  bool spellingAllowed(const char* exeName) override { return orv::policyAllows(exeName, kPolicySpelling); }
+  void askAddWord(const AskAddWordRequest& request) override {
+    AskAddWordJob* job = new AskAddWordJob{&myDictionaries, request};
+    HANDLE thread = CreateThread(nullptr, 0, askAddWordThread, job, 0, nullptr);
+    if (thread) CloseHandle(thread);
+    else delete job;
+  }
+
+ private:
+  DictionarySet& myDictionaries;
+};
+
 class ProgramHost final : public KeyboardHost {
  public:
   ProgramHost() : myWords(moduleFolder(), g_applicationLock), mySaver(myWords.lastWords()) {
@@ -90,6 +133,29 @@ class ProgramHost final : public KeyboardHost {
 
   // A whole word ended by one character, kept in the last-typed store.
   void lastTypedWord(Hkl layout, const Str8& word) override { myWords.lastWords().remember(layout & 0xFFFF, word); }
+
+  // The completion and spelling popups (made once the engine exists).
+  void bindWordMenus(WordMenus* menus) { myWordMenus = menus; }
+  bool showCompletion(Hkl, const Str8&, const int32_t rect[4], bool noCaret) override {
+    KeyboardState& state = *myState;
+    XMenu* root = myWordMenus ? myWordMenus->collectCompletions(state.analysisThread, state.exeName.c_str()) : nullptr;
+    if (!root) return false;
+    showWordMenu(root, rect, noCaret);
+    return true;
+  }
+  void spellingSuggestions(Hkl, const Str8&, const int32_t rect[4], bool noCaret) override {
+    KeyboardState& state = *myState;
+    if (XMenu* root = myWordMenus ? myWordMenus->spellingWhileTyping(state.analysisThread, state.exeName.c_str())
+                                  : nullptr)
+      showWordMenu(root, rect, noCaret);
+  }
+  void wordEndSpellingCheck(Hkl, const Str8&, const int32_t rect[4], bool noCaret) override {
+    KeyboardState& state = *myState;
+    if (XMenu* root = myWordMenus ? myWordMenus->spellingAtWordEnd(state.analysisThread, state.exeName.c_str())
+                                  : nullptr)
+      showWordMenu(root, rect, noCaret);
+  }
+  void bindState(KeyboardState* state) { myState = state; }
 
   int checkInSet(const Str8& word, int32_t codePage) override {
     return myWords.dictionaries().checkInSet(word, codePage);
@@ -164,6 +230,8 @@ class ProgramHost final : public KeyboardHost {
  private:
   ProgramWords myWords;
   MainWindowSaver mySaver;
+  WordMenus* myWordMenus = nullptr;
+  KeyboardState* myState = nullptr;
 };
 
 struct Keyboard {
@@ -179,7 +247,11 @@ struct Keyboard {
     engine.bindWords(&host.words());
     engine.bindNotes(&theNotes());
     engine.bindHistory(&theHistory());
+    host.bindState(&state);
+    host.bindWordMenus(&wordMenus);
   }
+  ProgramWordHost wordHost{host.words().dictionaries()};
+  WordMenus wordMenus{engine, host.words().dictionaries(), host.words().lastWords(), wordHost};
 };
 
 Keyboard* g_keyboard = nullptr;
