@@ -16,6 +16,7 @@
 #include "core/SynchObject.h"
 #include "language/DictionarySet.h"
 #include "language/Impossibility.h"
+#include "language/LastWords.h"
 
 namespace orv {
 
@@ -35,6 +36,10 @@ class ProgramWords : ILayoutCatalog, IInterfaceStrings {
   void layoutsChanged(KeyboardState& state);
 
   DictionarySet& dictionaries() { return myDictionaries; }
+  // The last-typed store of the module folder's "lastwords" folder; loaded
+  // at start-up after the dictionaries.
+  LastWords& lastWords() { return myLastWords; }
+  void loadLastWords() { myLastWords.load(myFolder); }
   const ImpossibilityRegistry& impossibilities() const { return myImpossibilities; }
 
  private:
@@ -53,6 +58,7 @@ class ProgramWords : ILayoutCatalog, IInterfaceStrings {
   SynchObject& myApplicationLock;
   DictionarySet myDictionaries;
   ImpossibilityRegistry myImpossibilities;
+  LastWords myLastWords;
   SynchObject myLayoutsLock;  // a leaf: nothing else is taken under it
   std::vector<Layout> myLayouts;
 };

@@ -27,4 +27,13 @@ bool KeyboardEngine::pasteChosenText(uint32_t thread, const Str16& text) {
   return true;
 }
 
+bool KeyboardEngine::replaceTypedText(uint32_t thread, uint32_t eraseCount, const Str16& text, Hkl layout) {
+  if (!myState || text.size() == 0) return false;
+  myState->resetAndTrack();
+  if (!putOnClipboard(text)) return false;
+  forgetLastSwitch();
+  startRetype(thread, eraseCount, layout);
+  return true;
+}
+
 }  // namespace orv

@@ -133,6 +133,11 @@ class KeyboardEngine : public KeyboardSeams {
   // took) comes back as after a retype. False when the clipboard could not
   // be set (nothing is pasted). The caller holds the keyboard lock.
   bool pasteChosenText(uint32_t thread, const Str16& text);
+  // A completion or spelling suggestion chosen: the typed word (the last
+  // `eraseCount` characters the application shows) replaced by `text` with
+  // the retype's sequence, in `layout` when not 0 (a switch). The user's
+  // clipboard comes back afterwards. The caller holds the keyboard lock.
+  bool replaceTypedText(uint32_t thread, uint32_t eraseCount, const Str16& text, Hkl layout);
 
   // --- hotkeys (Hotkeys.cpp) ---
   // The table in its order with the default codes.

@@ -189,6 +189,29 @@ void closeMenuFromAnyThread() {
   if (root) PostMessageW(root, WM_CLOSE, 0, 0);
 }
 
+void showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret) {
+  MenuThreadParts* parts = g_parts;
+  if (!parts) {
+    delete root;
+    return;
+  }
+  MenuRect at{rect[0], rect[1], rect[2], rect[3]};
+  if (noCaret) {
+    POINT p;
+    GetCursorPos(&p);
+    at = MenuRect{p.x, p.y, p.x, p.y};
+  }
+  struct Styler {
+    static void apply(XMenu& m, const MenuStyle& style) {
+      m.style = style;
+      for (int32_t i = 0; i < m.count(); ++i) apply(*m.child(i), style);
+    }
+  };
+  Styler::apply(*root, parts->style);
+  parts->session.show(root, at, false, false);
+  postToMenuThread(kMsgShowQueuedMenu, 0, 0);
+}
+
 void requestClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) {
   {
     SynchObject::Guard guard(g_targetLock);

@@ -90,6 +90,9 @@ LRESULT CALLBACK appProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     case kMsgToggleOnOff:
       showOnOff(wp != 0);
       return 0;
+    case kMsgSaveLastWords:
+      keyboardSaveLastWords(lp);
+      return 0;
     case WM_DESTROY: {
       LRESULT r = Subclass::callPrevious(w, kHandlerName, m, wp, lp);
       Subclass::detachObject(w, kHandlerName);

@@ -106,6 +106,7 @@ bool unpackResources();
 }  // namespace orv::win
 namespace orv {
 class KeyReceiver;
+class XMenu;
 }
 namespace orv::win {
 KeyReceiver* startKeyboard();
@@ -120,6 +121,10 @@ bool keyboardSwitchedOff();
 // A text chosen in a menu, pasted into the thread (from the menu thread; it
 // takes the keyboard lock). False when the clipboard could not be set.
 bool keyboardPasteChosenText(uint32_t thread, const Str16& text);
+// Message 0x474 to the main window: save the last-typed store's dictionary
+// in lParam (its handler calls keyboardSaveLastWords).
+constexpr UINT kMsgSaveLastWords = WM_USER + 0x74;
+void keyboardSaveLastWords(LPARAM dictionary);
 // More of the clipboard menu's requests of the keyboard engine, from the
 // menu thread; each takes the keyboard lock. A hotkey's display text;
 // whether a transliteration is active; the selection commands (3 toggle, 4
@@ -160,6 +165,10 @@ bool menuIsOpen();
 bool isMenuThreadWindow(HWND w);
 void closeMenuFromAnyThread();
 void requestClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y);
+// Any thread: a completion or spelling popup at the caret rectangle (at the
+// mouse pointer with `noCaret`), queued in the menu thread's session, which
+// shows it (message 1134) in the menus' style. The session takes the tree.
+void showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret);
 // The folder of the last "Create Folder" / "Create File" chosen in the menu,
 // and the dialog that creates it (NewTmpltDlg.cpp).
 Str16 pendingTemplateFolder();

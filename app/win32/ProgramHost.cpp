@@ -5,6 +5,7 @@
 // the keyboard lock held (DllReceiver.cpp).
 
 #include "app/KeyboardConfig.h"
+#include "app/LocalStr.h"
 #include "app/Policies.h"
 #include "app/ProgramEngine.h"
 #include "app/ProgramWords.h"
@@ -15,6 +16,7 @@
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
 #include "keyboard/SelectionConverter.h"
+#include "keyboard/WordMenus.h"
 #include "platform/FileSystem.h"
 
 namespace orv::win {
@@ -50,9 +52,71 @@ void CALLBACK postLaterMouse(HWND, UINT, UINT_PTR id, DWORD) {
 // The dictionaries share the application lock with the other word stores.
 SynchObject g_applicationLock;
 
+// Where a changed last-typed dictionary is saved: the main window's thread
+// saves it (message 0x474); when the window cannot take the message, here.
+class MainWindowSaver final : public LastWordsSaver {
+ public:
+  explicit MainWindowSaver(LastWords& store) : myStore(store) {}
+  bool onWindowThread() override {
+    HWND main = g_program.mainWindow;
+    return main && GetWindowThreadProcessId(main, nullptr) == GetCurrentThreadId();
+  }
+  void postSave(Dictionary* dictionary) override {
+    HWND main = g_program.mainWindow;
+    if (!main || !PostMessageW(main, kMsgSaveLastWords, 0, reinterpret_cast<LPARAM>(dictionary)))
+      myStore.save(dictionary);
+  }
+
+ private:
+  LastWords& myStore;
+};
+
+struct AskAddWordJob {
+  DictionarySet* dictionaries;
+  AskAddWordRequest request;
+};
+
+DWORD WINAPI askAddWordThread(LPVOID p) {
+  AskAddWordJob* job = static_cast<AskAddWordJob*>(p);
+  job->dictionaries->askAddWord(job->request);
+  delete job;
+  return 0;
+}
+
+// What the completion and spelling popups ask of the program. The add-word
+// question blocks while it is shown: it runs on a thread of its own.
+class ProgramWordHost final : public WordMenuHost {
+ public:
+  explicit ProgramWordHost(DictionarySet& dictionaries) : myDictionaries(dictionaries) {}
+  Str16 text(const char* key) override {
+    Str16 k;
+    for (const char* p = key; *p; ++p) k.append(static_cast<char16_t>(*p));
+    const char16_t* t = LocalStr::process().text(view(k));
+    Str16 out;
+    for (; t && *t; ++t) out.append(*t);
+    return out;
+  }
+  bool hasPolicy(const char* exeName) override { return orv::policyFlags(exeName) != -1; }
+  void answerPolicy(const char* exeName, bool work) override {
+    orv::setPolicy(exeName, work ? kPolicyAll : kPolicyAsked);
+  }
+  bool spellingAllowed(const char* exeName) override { return orv::policyAllows(exeName, kPolicySpelling); }
+  void askAddWord(const AskAddWordRequest& request) override {
+    AskAddWordJob* job = new AskAddWordJob{&myDictionaries, request};
+    HANDLE thread = CreateThread(nullptr, 0, askAddWordThread, job, 0, nullptr);
+    if (thread) CloseHandle(thread);
+    else delete job;
+  }
+
+ private:
+  DictionarySet& myDictionaries;
+};
+
 class ProgramHost final : public KeyboardHost {
  public:
-  ProgramHost() : myWords(moduleFolder(), g_applicationLock) {}
+  ProgramHost() : myWords(moduleFolder(), g_applicationLock), mySaver(myWords.lastWords()) {
+    myWords.lastWords().bindSaver(&mySaver);
+  }
 
   ProgramWords& words() { return myWords; }
 
@@ -63,7 +127,35 @@ class ProgramHost final : public KeyboardHost {
     myWords.loadDictionaries();
     trace("impossibility lists %d\n", static_cast<int>(myWords.impossibilities().size()));
     trace("dictionaries %d\n", static_cast<int>(myWords.dictionaries().size()));
+    myWords.loadLastWords();
+    trace("last-typed languages %d\n", static_cast<int>(myWords.lastWords().size()));
   }
+
+  // A whole word ended by one character, kept in the last-typed store.
+  void lastTypedWord(Hkl layout, const Str8& word) override { myWords.lastWords().remember(layout & 0xFFFF, word); }
+
+  // The completion and spelling popups (made once the engine exists).
+  void bindWordMenus(WordMenus* menus) { myWordMenus = menus; }
+  bool showCompletion(Hkl, const Str8&, const int32_t rect[4], bool noCaret) override {
+    KeyboardState& state = *myState;
+    XMenu* root = myWordMenus ? myWordMenus->collectCompletions(state.analysisThread, state.exeName.c_str()) : nullptr;
+    if (!root) return false;
+    showWordMenu(root, rect, noCaret);
+    return true;
+  }
+  void spellingSuggestions(Hkl, const Str8&, const int32_t rect[4], bool noCaret) override {
+    KeyboardState& state = *myState;
+    if (XMenu* root = myWordMenus ? myWordMenus->spellingWhileTyping(state.analysisThread, state.exeName.c_str())
+                                  : nullptr)
+      showWordMenu(root, rect, noCaret);
+  }
+  void wordEndSpellingCheck(Hkl, const Str8&, const int32_t rect[4], bool noCaret) override {
+    KeyboardState& state = *myState;
+    if (XMenu* root = myWordMenus ? myWordMenus->spellingAtWordEnd(state.analysisThread, state.exeName.c_str())
+                                  : nullptr)
+      showWordMenu(root, rect, noCaret);
+  }
+  void bindState(KeyboardState* state) { myState = state; }
 
   int checkInSet(const Str8& word, int32_t codePage) override {
     return myWords.dictionaries().checkInSet(word, codePage);
@@ -137,6 +229,9 @@ class ProgramHost final : public KeyboardHost {
 
  private:
   ProgramWords myWords;
+  MainWindowSaver mySaver;
+  WordMenus* myWordMenus = nullptr;
+  KeyboardState* myState = nullptr;
 };
 
 struct Keyboard {
@@ -152,7 +247,11 @@ struct Keyboard {
     engine.bindWords(&host.words());
     engine.bindNotes(&theNotes());
     engine.bindHistory(&theHistory());
+    host.bindState(&state);
+    host.bindWordMenus(&wordMenus);
   }
+  ProgramWordHost wordHost{host.words().dictionaries()};
+  WordMenus wordMenus{engine, host.words().dictionaries(), host.words().lastWords(), wordHost};
 };
 
 Keyboard* g_keyboard = nullptr;
@@ -193,6 +292,10 @@ bool keyboardPasteChosenText(uint32_t thread, const Str16& text) {
   if (!g_keyboard) return false;
   SynchObject::Guard guard(keyboardLock());
   return g_keyboard->engine.pasteChosenText(thread, text);
+}
+
+void keyboardSaveLastWords(LPARAM dictionary) {
+  if (g_keyboard) g_keyboard->host.words().lastWords().save(reinterpret_cast<Dictionary*>(dictionary));
 }
 
 bool keyboardSwitchedOff() { return g_keyboard && g_keyboard->engine.switchedOff(); }

@@ -427,4 +427,29 @@ void SimDesktop::threadCommand(uint32_t command, uint32_t lParam) {
   }
 }
 
+void SimDesktop::lastTypedWord(Hkl layout, const Str8& word) {
+  lastTyped.push_back(std::string(view(word)));
+  if (wordMenus) wordMenus->rememberTypedWord(layout, word);
+}
+
+bool SimDesktop::showCompletion(Hkl, const Str8&, const int32_t rect[4], bool noCaret) {
+  if (!wordMenus || !menu) return false;
+  XMenu* root = wordMenus->collectCompletions(state.analysisThread, state.exeName.c_str());
+  if (!root) return false;
+  menu->showWordMenu(root, rect, noCaret);
+  return true;
+}
+
+void SimDesktop::spellingSuggestions(Hkl, const Str8&, const int32_t rect[4], bool noCaret) {
+  if (!wordMenus || !menu) return;
+  if (XMenu* root = wordMenus->spellingWhileTyping(state.analysisThread, state.exeName.c_str()))
+    menu->showWordMenu(root, rect, noCaret);
+}
+
+void SimDesktop::wordEndSpellingCheck(Hkl, const Str8&, const int32_t rect[4], bool noCaret) {
+  if (!wordMenus || !menu) return;
+  if (XMenu* root = wordMenus->spellingAtWordEnd(state.analysisThread, state.exeName.c_str()))
+    menu->showWordMenu(root, rect, noCaret);
+}
+
 }  // namespace orv::sim

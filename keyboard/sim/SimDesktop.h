@@ -25,6 +25,7 @@
 #include "hook/HookLogic.h"
 #include "keyboard/KeyboardEngine.h"
 #include "keyboard/KeyboardState.h"
+#include "keyboard/WordMenus.h"
 #include "platform/Text.h"
 #include "platform/sim/SimClipboard.h"
 #include "platform/sim/SimInput.h"
@@ -126,7 +127,7 @@ class SimDesktop : public KeyboardHost {
   void debugLog(const char* line) override;
   // The receiver's waits pass on the simulated clock.
   void sleep(uint32_t ms) override { clipboardPort.sleep(ms); }
-  void lastTypedWord(Hkl, const Str8& word) override { lastTyped.push_back(std::string(view(word))); }
+  void lastTypedWord(Hkl layout, const Str8& word) override;
   std::vector<std::string> lastTyped;  // words handed to the last-typed store (8-bit)
   // The popup menu, when a test or orvanta-sim gives one (none shown otherwise).
   class Menu {
@@ -137,7 +138,19 @@ class SimDesktop : public KeyboardHost {
     virtual void close() = 0;
     virtual bool isMenuWindow(uint32_t hwnd) = 0;
     virtual void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) = 0;
+    // A completion or spelling popup at the caret rectangle (at the pointer
+    // with `noCaret`); the menu takes the tree.
+    virtual void showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret) {
+      (void)rect, (void)noCaret;
+      delete root;
+    }
   };
+  // The completion and spelling popups and the last-typed store, when a test
+  // or orvanta-sim gives them (not owned).
+  WordMenus* wordMenus = nullptr;
+  bool showCompletion(Hkl layout, const Str8& word, const int32_t rect[4], bool noCaret) override;
+  void spellingSuggestions(Hkl layout, const Str8& word, const int32_t rect[4], bool noCaret) override;
+  void wordEndSpellingCheck(Hkl layout, const Str8& word, const int32_t rect[4], bool noCaret) override;
   Menu* menu = nullptr;
   // Work for the menu thread (showing a menu, a key offered to it), run in
   // order with the queued keys and messages, after the event that asked.

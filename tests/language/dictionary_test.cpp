@@ -221,5 +221,33 @@ TEST_F(DictionaryTest, CapitalsInMultibyteCodePages) {
   }
 }
 
+// The rows of the suggestion rules, through the dictionary: which edit finds
+// the stored word, and what no edit may give.
+TEST_F(DictionaryTest, SuggestionsByEditFromBothIndexes) {
+  Dictionary d(folder("en_US", "windows-1252"), 0);
+  for (const char* w : {"the", "ca", "Paris"}) d.addWord(str8(w));
+  struct Case {
+    std::string typed;
+    std::string expected;  // the suggestions, space separated
+  };
+  const Case cases[] = {
+      {"teh", "the"},     // neighbours exchanged
+      {"thw", "the"},     // a letter substituted
+      {"th", "the"},      // a letter inserted
+      {"thee", "the"},    // a letter deleted (four letters)
+      {"thex", "the"},    // the exchange with the end and the deletion: once
+      {"cax", "ca"},      // three letters: only the exchange with the end shortens
+      {"xca", ""},        // and no deletion does
+      {"pariss", "Paris"},  // from the cased index, with its capitals
+      {std::string(99, 't') + "e", ""},  // 100 letters: none
+  };
+  for (const Case& c : cases) {
+    SetT<Str8> s = d.getSuggestions(str8(c.typed));
+    std::string got;
+    for (int32_t i = 0; i < s.size(); ++i) got += (i ? " " : "") + std::string(view(s.at(i)));
+    EXPECT_EQ(got, c.expected) << c.typed;
+  }
+}
+
 }  // namespace
 }  // namespace orv

@@ -13,7 +13,9 @@
 #include "app/Settings.h"
 #include "core/Trace.h"
 #include "language/Dictionary.h"
+#include "language/LastWords.h"
 #include "language/Locale.h"
+#include "platform/FileSystem.h"
 #include "tools/orvanta-sim/DesktopTyper.h"
 #include "tools/orvanta-sim/RunStores.h"
 #include "tools/orvanta-sim/TypeMenu.h"
@@ -179,16 +181,58 @@ std::unique_ptr<sim::SimDesktop> makeDesktop(const std::vector<const SimLayout*>
   return d;
 }
 
+namespace {
+
+// The last-typed store as saved in the module folder, read back: a line
+// "lastwords: CULTURE: WORD WORD ..." per store dictionary.
+std::string lastWordsLines(const Str16& moduleFolder) {
+  std::string out;
+  LastWords store;
+  store.load(moduleFolder);
+  const Str16 folder = joinPath(moduleFolder, u"lastwords");
+  for (const Str16& name : store.names()) {
+    Dictionary dic(joinPath(folder, view(name)), LastWords::codePageOfCulture(name));
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* f = open_memstream(&text, &size);
+    if (!f) continue;
+    dic.writeWordList(f, " ");
+    std::fclose(f);
+    std::string words(text, size);
+    std::free(text);
+    while (!words.empty() && words.back() == ' ') words.pop_back();
+    out += "lastwords: " + utf16ToUtf8(name) + ": " +
+           utf16ToUtf8(toWide(str8(words), static_cast<unsigned>(dic.getCodePage()))) + "\n";
+  }
+  return out;
+}
+
+// The run's module folder and what the run wrote there.
+void removeTree(const Str16& folder) {
+  ArrT<FolderEntry> entries;
+  if (listFolder(folder, entries))
+    for (const FolderEntry& e : entries) {
+      Str16 path = joinPath(folder, view(e.name));
+      if (e.isFolder) removeTree(path);
+      else removeFile(path);
+    }
+  removeFolder(folder);
+}
+
+}  // namespace
+
 int cmdType(const std::vector<std::string>& a, std::string& out, std::string& err) {
   const char* usage =
       "usage: orvanta-sim type [--layouts L1,L2[,L3]] [--active L] [--dic DIR]... [--set section.key=value]...\n"
       "                        [--clipboard TEXT] [--app NAME.exe] [--translit DIR] [--trace]\n"
       "                        [--history-file F] [--notes-file F] [--note SHORTCUT=TEXT]... [--history] [--notes]\n"
+      "                        [--lastwords]\n"
       "                        SCRIPT\n";
   std::string layouts = "us,ru", activeName, script, clip, app = "notepad.exe", historyFile, notesFile;
   std::string translit = shippedTranslitFolder();
   std::vector<std::string> dics, notes;
   bool haveScript = false, haveClip = false, trace = false, showHistory = false, showNotes = false;
+  bool showLastWords = false;
   RunSettings settings;
   for (size_t i = 1; i < a.size(); ++i) {
     auto value = [&](std::string& dst) {
@@ -225,6 +269,7 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
       notes.push_back(v);
     } else if (a[i] == "--history") showHistory = true;
     else if (a[i] == "--notes") showNotes = true;
+    else if (a[i] == "--lastwords") showLastWords = true;
     else if (!haveScript && (a[i].empty() || a[i][0] != '-')) script = a[i], haveScript = true;
     else {
       err = "unexpected argument '" + a[i] + "'\n" + usage;
@@ -308,7 +353,21 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
     err = "cannot read " + english + "\n";
     return 2;
   }
+  // The store's dictionaries report their files as the shipped ones do
+  // while loading; that is no part of the run's output. The folder and
+  // what the run wrote there go when the run ends, however it ends.
+  struct RunFolder {
+    Str16 path;
+    TraceSink outer;
+    ~RunFolder() {
+      removeTree(path);
+      setTraceSink(outer);
+    }
+  } runFolder{utf8ToUtf16(folder), setTraceSink([](const std::string&, void*) {}, nullptr)};
+  LastWords lastWords;
+  lastWords.load(utf8ToUtf16(folder));
   TypeMenu menu(*d, menuSettings, std::move(texts), utf8ToUtf16(folder));
+  menu.enableWordMenus(dictionaries.set(), lastWords);
   DesktopTyper typer(*d);
   typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
   if (!typer.run(steps, err)) return 2;
@@ -316,7 +375,6 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
   if (!saveRunStores(*d, historyFile, notesFile, err)) return 2;
   for (const std::string& line : d->trace) out += "trace: " + line + "\n";
   const SimLayout* now = findSimLayout(d->activeLayout());
-  rmdir(folder);  // nothing is written there; a failure leaves it
   for (const std::string& line : menu.lines()) out += line + "\n";
   out += "text: " + d->appTextUtf8() + "\n";
   out += std::string("layout: ") + (now ? now->shortName : "?") + "\n";
@@ -326,6 +384,7 @@ int cmdType(const std::vector<std::string>& a, std::string& out, std::string& er
   out += "sounds: " + (sounds.empty() ? std::string("-") : sounds) + "\n";
   if (showHistory) out += historyLines(*d);
   if (showNotes) out += notesLines(*d);
+  if (showLastWords) out += lastWordsLines(utf8ToUtf16(folder));
   return 0;
 }
 

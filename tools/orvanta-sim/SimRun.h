@@ -55,6 +55,7 @@ class RunDictionaries {
   int checkLanguage(const Str8& word, int32_t codePage, const Str8& language) {
     return mySet.checkInLanguage(word, codePage, language);
   }
+  DictionarySet& set() { return mySet; }
 
  private:
   SynchObject myLock;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/Policies.h"
 #include "keyboard/KeyboardEngine.h"
 #include "platform/SimLayouts.h"
 #include "platform/Text.h"
@@ -20,6 +21,7 @@ TypeMenu::TypeMenu(sim::SimDesktop& d, const ClipboardMenuSettings& settings, La
 
 TypeMenu::~TypeMenu() {
   myDesktop.menu = nullptr;
+  myDesktop.wordMenus = nullptr;
   mySession.close();
 }
 
@@ -54,6 +56,39 @@ void TypeMenu::showClipboardMenu(uint32_t thread, const char* exeName, bool hasP
     mySession.show(root, at, false, true);
     noteOpened();
   });
+}
+
+void TypeMenu::enableWordMenus(DictionarySet& dictionaries, LastWords& lastWords) {
+  myWords = std::make_unique<WordMenus>(myDesktop.engine, dictionaries, lastWords, *this);
+  myWords->style = makeMenuStyle({}, 4, 255);
+  myDesktop.wordMenus = myWords.get();
+}
+
+void TypeMenu::showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret) {
+  MenuRect at{rect[0], rect[1], rect[2], rect[3]};
+  myDesktop.postToMenuThread([this, root, at, noCaret]() mutable {
+    if (noCaret) {
+      myView.cursorPos(at.left, at.top);
+      at.right = at.left;
+      at.bottom = at.top;
+    }
+    mySession.show(root, at, false, true);
+    noteOpened();
+  });
+}
+
+bool TypeMenu::hasPolicy(const char* exeName) { return orv::policyFlags(exeName) != -1; }
+
+void TypeMenu::answerPolicy(const char* exeName, bool work) {
+  const int32_t flags = work ? kPolicyAll : kPolicyAsked;
+  orv::setPolicy(exeName, flags);
+  action("set policy " + std::string(exeName) + " " + std::to_string(flags));
+}
+
+bool TypeMenu::spellingAllowed(const char* exeName) { return myDesktop.policyAllows(exeName, kPolicySpelling); }
+
+void TypeMenu::askAddWord(const AskAddWordRequest& request) {
+  action("add word " + utf16ToUtf8(request.typed) + " (" + std::string(view(request.language)) + ")");
 }
 
 void TypeMenu::offerKey(uint32_t vk) {

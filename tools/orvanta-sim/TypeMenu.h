@@ -7,6 +7,7 @@
 // selection commands) or is written as "menu action: ..." (the editor, the
 // options window, the templates dialog).
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,16 +15,21 @@
 #include "clipboard/ClipboardMenu.h"
 #include "clipboard/MenuSession.h"
 #include "clipboard/RecordingMenuView.h"
+#include "keyboard/WordMenus.h"
 #include "keyboard/sim/SimDesktop.h"
 
 namespace orv::simtool {
 
-class TypeMenu : public sim::SimDesktop::Menu, public ClipboardMenuActions {
+class TypeMenu : public sim::SimDesktop::Menu, public ClipboardMenuActions, public WordMenuHost {
  public:
   // `texts`: the English interface texts; `moduleFolder`: where the
   // templates folder would be. Installs itself as the desktop's menu.
   TypeMenu(sim::SimDesktop& d, const ClipboardMenuSettings& settings, LangTable texts, Str16 moduleFolder);
   ~TypeMenu() override;
+
+  // The completion and spelling popups over these dictionaries and this
+  // last-typed store (both outlive the menu).
+  void enableWordMenus(DictionarySet& dictionaries, LastWords& lastWords);
 
   // {Menu:N}: chooses the N-th item (1-based, separators and headers
   // counted as they are shown) of the newest open menu; a sub-menu item opens
@@ -42,6 +48,15 @@ class TypeMenu : public sim::SimDesktop::Menu, public ClipboardMenuActions {
   void close() override;
   bool isMenuWindow(uint32_t hwnd) override { return mySession.isMenuWindow(hwnd); }
   void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override;
+  void showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret) override;
+
+  // WordMenuHost (text() is the one above). The policy written shows as
+  // "menu action: set policy EXE FLAGS", the add-word question as
+  // "menu action: add word WORD (LANGUAGE)".
+  bool hasPolicy(const char* exeName) override;
+  void answerPolicy(const char* exeName, bool work) override;
+  bool spellingAllowed(const char* exeName) override;
+  void askAddWord(const AskAddWordRequest& request) override;
 
   // ClipboardMenuActions
   Str16 text(const char* key) override;
@@ -78,6 +93,7 @@ class TypeMenu : public sim::SimDesktop::Menu, public ClipboardMenuActions {
   ClipboardMenu myMenu;
   int32_t mySeen = 0;  // windows made that have a line
   std::vector<std::string> myLines;
+  std::unique_ptr<WordMenus> myWords;
 };
 
 }  // namespace orv::simtool

@@ -1,0 +1,127 @@
+// The completion and spelling popups of the typed word in the simulated
+// desktop: what they offer, what choosing does, and the last-typed store.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "keyboard/sim/SimDesktop.h"
+#include "language/Dictionary.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+#include "support/ShippedDictionaries.h"
+#include "tools/orvanta-sim/DesktopTyper.h"
+#include "tools/orvanta-sim/SimRun.h"
+#include "tools/orvanta-sim/TypeMenu.h"
+
+namespace orv {
+namespace {
+
+struct WordSettings : KeyboardSettings {
+  int minLetters = 3;
+  int workStartSymbolCount() const override { return minLetters; }
+  int acUse() const override { return 1; }
+  int ocUse() const override { return 0; }
+  int autoswUse() const override { return 0; }
+};
+
+// Two English dictionaries of one code page: the completions of both are
+// offered, a word in both once.
+TEST(WordMenus, CompletionsOfferLongerWordsOnceEachNeverTheTypedWord) {
+  struct Case {
+    const char* typed;
+    int minLetters;
+    const char* menu;  // the completion menu's line, empty: none shown
+  };
+  const Case cases[] = {
+      {"ca", 3, ""},
+      // cart: only the check of car+t finds it; Carla: from the cased index
+      // with its capitals; cart from both dictionaries: one item; car itself
+      // (a dictionary word) only as the header.
+      {"car", 3, "menu: ?autocomplete_menu_title: car | Carla | carbon | carpet | cart | - | ?mi_disable_this_exe | ?mi_enable_this_exe"},
+      {"ca", 2, "menu: ?autocomplete_menu_title: Carla | car | carbon | carpet | cart | - | ?mi_disable_this_exe | ?mi_enable_this_exe"},
+  };
+  test::ScratchFolder dir;
+  SynchObject lock;
+  DictionarySet set(dir.path(), lock);
+  Dictionary* us = new Dictionary(dir.folder("en_US"), 1252);
+  Dictionary* gb = new Dictionary(dir.folder("en_GB"), 1252);
+  for (const char* w : {"car", "cart", "Carla", "carpet"}) us->addWord(str8(w));
+  for (const char* w : {"cart", "carbon"}) gb->addWord(str8(w));
+  set.appendOwned(us);
+  set.appendOwned(gb);
+  LastWords last;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    WordSettings settings;
+    settings.minLetters = c.minLetters;
+    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+    d.dictionary = [&set](const Str8& w, int32_t cp) { return set.checkInSet(w, cp); };
+    simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
+    menu.enableWordMenus(set, last);
+    simtool::DesktopTyper typer(d);
+    std::string err;
+    ASSERT_TRUE(typer.runScript(c.typed, err)) << err;
+    d.idle();
+    std::string shown = menu.lines().empty() ? "" : menu.lines().back();
+    EXPECT_EQ(shown, c.menu);
+  }
+}
+
+std::string runType(std::vector<std::string> args) {
+  args.insert(args.begin(), "type");
+  std::string out, err;
+  EXPECT_EQ(simtool::cmdType(args, out, err), 0) << err;
+  return out;
+}
+
+bool hasLine(const std::string& out, const std::string& line) {
+  return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
+}
+
+// A misspelt word ended by Space offers the right word; choosing it keeps
+// the typed capital and puts the word into the last-typed store on disk.
+TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsRemembered) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  const std::string base[] = {"--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
+  std::vector<std::string> args(std::begin(base), std::end(base));
+  args.push_back("Recieve ");
+  std::string out = runType(args);
+  ASSERT_TRUE(hasLine(out, "menu: Spelling: receive | relieve | - | Add word | - | Do not work in this application | "
+                           "work and do not ask"))
+      << out;
+  args.back() = "so Recieve {Menu:1}";
+  out = runType(args);
+  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
+  EXPECT_TRUE(hasLine(out, "lastwords: en-US: receive")) << out;
+  // "Add word" asks about the word as typed.
+  args.back() = "Recieve {Menu:4}";
+  EXPECT_TRUE(hasLine(runType(args), "menu action: add word Recieve (en)"));
+  // Not working in the application: asked once, and spelling stops there.
+  // (Another application: the policies stay with the process.)
+  args.back() = "--app";
+  args.push_back("asked.exe");
+  args.push_back("Recieve {Menu:6}wrnog ");
+  out = runType(args);
+  const size_t answer = out.find("menu action: set policy asked.exe 35\n");
+  ASSERT_NE(answer, std::string::npos) << out;
+  EXPECT_EQ(out.find("menu:", answer + 1), std::string::npos) << out;
+  // The beginning of a word is no misspelling: no popup until the word is
+  // one no dictionary word begins with.
+  args.resize(args.size() - 2);
+  args.back() = "hous";
+  EXPECT_EQ(runType(args).find("menu:"), std::string::npos);
+}
+
+TEST(WordMenus, ThreeLettersOfferCompletionsButNeverTheTypedWord) {
+  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
+  std::string out = runType({"--set", "common.ac_use=1", "--set", "common.oc_use=0", "hou"});
+  ASSERT_TRUE(out.rfind("menu: Completion: ", 0) == 0) << out;
+  std::string items = out.substr(0, out.find('\n')) + " |";
+  EXPECT_NE(items.find(" house |"), std::string::npos);
+  EXPECT_EQ(items.find(" hou |"), std::string::npos);
+  EXPECT_EQ(runType({"--set", "common.ac_use=1", "--set", "common.oc_use=0", "ho"}).find("menu:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv
