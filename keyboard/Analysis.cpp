@@ -167,6 +167,7 @@ void KeyboardEngine::analyseWord(KeyboardState& state, const KeyEventRecord& rec
   // the whole word once it has ended and stays as it is.
   const KeyboardSettings& s = state.settings();
   const char* exe = state.exeName.c_str();
+  myMenuByKeyboard = false;  // a popup of its own: Enter stays the application's
   if (!myWide.wordTerminated) {
     if (s.acUse() == 1 && myHost.policyAllows(exe, kPolicyCompletion) &&
         myHost.showCompletion(cur.layout, cur.wordCopy, rect, noCaret))

@@ -43,6 +43,7 @@ std::string exeOf(const MouseEventRecord& r) { return std::string(r.exeName, str
 
 void KeyboardEngine::openClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) {
   if (mySwitchedOff) return;
+  myMenuByKeyboard = false;
   myHost.showClipboardMenu(thread, exeName, hasPoint, x, y);
 }
 

@@ -139,6 +139,7 @@ void KeyboardEngine::runCommand(const Str8& name) {
     } else {
       openClipboardMenu(r.thread, exe, false, 0, 0);
     }
+    myMenuByKeyboard = true;
   }
 }
 

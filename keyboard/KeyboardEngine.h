@@ -167,8 +167,11 @@ class KeyboardEngine : public KeyboardSeams {
   bool isMenuOpen() override { return myHost.isMenuOpen(); }
   // The menu acts on key-downs (auto-repeats move the selection on).
   void offerKeyToMenu(KeyboardState&, const KeyEventRecord& record) override {
-    if (!isKeyUp(record.keyFlags)) myHost.offerKeyToMenu(record.vk);
+    if (isKeyUp(record.keyFlags)) return;
+    if (record.vk == 38 || record.vk == 40) myMenuByKeyboard = true;
+    myHost.offerKeyToMenu(record.vk);
   }
+  bool menuTakesConfirmKeys() override { return myMenuByKeyboard; }
   void closeMenu() override { myHost.closeMenu(); }
   bool isMenuWindow(uint32_t hwnd) override { return myHost.isMenuWindow(hwnd); }
   uint32_t offerMouseToClipboard(KeyboardState&, const MouseEventRecord& record) override;
@@ -254,6 +257,9 @@ class KeyboardEngine : public KeyboardSeams {
   // The middle button: a matching release opens the menu in link mode
   // (after a double middle click); the last matching press in link mode.
   bool myMiddlePending = false;
+  // The open menu was asked for with the keyboard, or the user has moved
+  // into it with Up or Down (menuTakesConfirmKeys).
+  bool myMenuByKeyboard = false;
   bool myHadMiddlePress = false;
   uint32_t myMiddlePressTick = 0;
   // Copy by mouse swallowed a right press: its release goes too.

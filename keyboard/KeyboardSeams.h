@@ -44,6 +44,11 @@ class KeyboardSeams {
   // The popup menu: is one open, offer it a key, close it, and the key-up
   // notice posted to the menu thread (message 1136).
   virtual bool isMenuOpen() { return false; }
+  // Whether Enter, Left and Right go to the open menu: yes when the user
+  // opened it with the keyboard or has moved into it with Up or Down; a
+  // popup that came up by itself while typing leaves them to the
+  // application (the Enter that ends a line must not pick a suggestion).
+  virtual bool menuTakesConfirmKeys() { return true; }
   virtual void offerKeyToMenu(KeyboardState&, const KeyEventRecord&) {}
   virtual void closeMenu() {}
   virtual void notifyMenuKeyUp() {}

@@ -94,6 +94,14 @@ TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsReme
   out = runType(args);
   EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
   EXPECT_TRUE(hasLine(out, "lastwords: en-US: receive")) << out;
+  // The popup came up by itself: Enter ends the line in the application and
+  // picks nothing, until the user moves into the menu with Down.
+  args.back() = "so Recieve {Enter}";
+  out = runType(args);
+  EXPECT_NE(out.find("text: so Recieve \n\n"), std::string::npos) << out;
+  args.back() = "so Recieve {Down}{Enter}";
+  out = runType(args);
+  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
   // "Add word" asks about the word as typed.
   args.back() = "Recieve {Menu:4}";
   EXPECT_TRUE(hasLine(runType(args), "menu action: add word Recieve (en)"));
