@@ -9,6 +9,7 @@
 
 #include "app/LocalStr.h"
 #include "app/Settings.h"
+#include "clipboard/Clipboard.h"
 #include "core/DebugLog.h"
 
 namespace orv::win {
@@ -52,9 +53,12 @@ void onCommand(int cmd) {
     case kCmdDeveloper:
       showDeveloperWindow();
       break;
-    case kCmdNotesEditor:
-      notAvailable("notes editor");
+    case kCmdNotesEditor: {
+      Str16 text;
+      theClipboard().getClipboardText(text);
+      openEditor(0, text, Str16());
       break;
+    }
     case kCmdNewTemplateFolder:
     case kCmdNewTemplateFile:
       notAvailable("new template");

@@ -133,6 +133,15 @@ bool startMenuThread();
 HWND menuThreadWindow();
 void postToMenuThread(UINT message, WPARAM wp, LPARAM lp);
 
+// The notes editor (NotesEditor.cpp), from any thread: a window for a note
+// (noteId > 0), a new note (-1) or a loose text or file (0; `path` empty for
+// a text); and the rebuild of every open window's note list.
+void openEditor(int64_t noteId, const Str16& text, const Str16& path);
+void refreshEditorNoteLists();
+// Whether a dictionary of the word's code page knows it (ProgramHost.cpp);
+// true while no dictionary is loaded, so that nothing is marked for nothing.
+bool editorWordKnown(const Str16& word);
+
 // Tray (TrayIcon.cpp).
 bool attachTrayHandler(HWND mainWindow);
 bool attachAppHandler(HWND mainWindow);
