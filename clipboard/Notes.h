@@ -43,6 +43,8 @@ enum class NoteResult {
   ShortcutTooLong,  // more than kMaxShortcutUnits after trimming
 };
 
+// Unicode's White_Space characters (line breaks included).
+bool isWhiteSpace(char16_t c);
 // Leading and trailing white space removed (ASCII and Unicode spaces, line
 // breaks included).
 Str16 trimWhiteSpace(std::u16string_view text);

@@ -31,8 +31,8 @@ class WordCheck {
 };
 
 // isWord of the dictionaries of a set: a word is known when any dictionary
-// whose code page can hold it knows it, with its capitals. A pass takes the
-// set's lock once (hold()).
+// whose code page can hold it knows it, with its capitals. Each question
+// takes the set's lock.
 class DictionaryWordCheck : public WordCheck {
  public:
   explicit DictionaryWordCheck(DictionarySet& set);

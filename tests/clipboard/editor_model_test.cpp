@@ -1,0 +1,387 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "clipboard/EditorModel.h"
+#include "platform/Text.h"
+#include "support/ScratchFolder.h"
+
+namespace orv {
+namespace {
+
+using test::readBytes;
+using test::ScratchFolder;
+using test::writeBytes;
+
+// The world around the window, answering as each test arranges.
+struct FakeHost : EditorHost {
+  std::deque<int> answers;  // the next answers; Cancel when none is left
+  std::vector<std::string> asked, captions, reported;
+  std::vector<std::string> clipboard;
+  bool clipboardWorks = true, storesWork = true;
+  bool dialogOk = true;
+  Str16 dialogPath;
+  std::optional<TextEncoding> dialogEncoding;  // what the user picks in the list; none: untouched
+  TextEncoding dialogOffered = TextEncoding::Utf8;
+  int storeSaves = 0, refreshes = 0;
+
+  int ask(const char* textKey, const char* captionKey, unsigned) override {
+    asked.push_back(textKey);
+    captions.push_back(captionKey);
+    if (answers.empty()) return kEditorIdCancel;
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void report(const char* textKey) override { reported.push_back(textKey); }
+  bool chooseSaveFile(Str16& path, TextEncoding& encoding) override {
+    dialogOffered = encoding;
+    if (!dialogOk) return false;
+    path = dialogPath;
+    if (dialogEncoding) encoding = *dialogEncoding;
+    return true;
+  }
+  bool putOnClipboard(const Str16& text) override {
+    if (clipboardWorks) clipboard.push_back(utf16ToUtf8(text));
+    return clipboardWorks;
+  }
+  bool saveStores() override {
+    ++storeSaves;
+    return storesWork;
+  }
+  void refreshNoteLists() override { ++refreshes; }
+};
+
+Str16 u(const char* utf8) { return utf8ToUtf16(utf8); }
+
+std::vector<std::string> texts(const NotesStore& notes) {
+  std::vector<std::string> out;
+  for (const TxtNote& n : notes.notes()) out.push_back(utf16ToUtf8(n.text));
+  return out;
+}
+
+enum class Kind { Note, NewNote, File, Fragment };
+
+// A window of each kind: the note "alpha" in the store, a new note, the file
+// "old" in a scratch folder, the fragment "frag".
+struct Window {
+  ScratchFolder dir;
+  NotesStore notes;
+  FakeHost host;
+  EditorModel model{host, notes};
+  Str16 path = dir.file(std::string("sub/f.txt"));
+
+  explicit Window(Kind kind) {
+    uint32_t id = 0;
+    notes.addNote(TxtNote{u("alpha"), {}, {}, 0}, &id);
+    dir.folder("sub");
+    writeBytes(path, "old");
+    switch (kind) {
+      case Kind::Note: model.open(id, {}, u("stale request text")); break;
+      case Kind::NewNote: model.open(kNewNoteRequestId, {}, {}); break;
+      case Kind::File: model.open(0, path, {}); break;
+      case Kind::Fragment: model.open(0, {}, u("frag")); break;
+    }
+  }
+};
+
+TEST(EditorModel, ClosingAsksByBindingAndKeepsWhatTheAnswerSays) {
+  const int kYes = kEditorIdYes, kNo = kEditorIdNo, kCancel = kEditorIdCancel;
+  struct Row {
+    const char* name;
+    Kind kind;
+    const char* edit;  // null: untouched
+    int answer;
+    const char* question;  // null: none asked
+    bool closes;
+    std::vector<std::string> notesAfter;
+    std::vector<std::string> clipboard;
+    std::string fileAfter;
+    bool clipboardWorks = true, storesWork = true, folderGone = false;
+    const char* reported = nullptr;
+  };
+  const char* scrap = "underliner_quit_msg_text_scrap";
+  const char* note = "underliner_quit_msg_text_note";
+  const char* file = "underliner_quit_msg_text_file";
+  const Row rows[] = {
+      {"edited fragment, yes: to the clipboard", Kind::Fragment, "frag!", kYes, scrap, true, {"alpha"}, {"frag!"}, "old"},
+      {"edited fragment, no", Kind::Fragment, "frag!", kNo, scrap, true, {"alpha"}, {}, "old"},
+      {"edited fragment, cancel: stays", Kind::Fragment, "frag!", kCancel, scrap, false, {"alpha"}, {}, "old"},
+      {"untouched fragment", Kind::Fragment, nullptr, kYes, nullptr, true, {"alpha"}, {}, "old"},
+      {"new note closed without typing leaves no note", Kind::NewNote, nullptr, kYes, nullptr, true, {"alpha"}, {}, "old"},
+      {"new note typed and erased, yes", Kind::NewNote, "", kYes, note, true, {"alpha"}, {}, "old"},
+      {"new note typed, yes: saved", Kind::NewNote, "hello", kYes, note, true, {"hello", "alpha"}, {}, "old"},
+      {"new note typed, no", Kind::NewNote, "hello", kNo, note, true, {"alpha"}, {}, "old"},
+      {"note edited, yes: updated", Kind::Note, "beta", kYes, note, true, {"beta"}, {}, "old"},
+      {"note edited, no: kept as stored", Kind::Note, "beta", kNo, note, true, {"alpha"}, {}, "old"},
+      {"note emptied, yes: removed", Kind::Note, "", kYes, note, true, {}, {}, "old"},
+      {"note emptied, cancel: stays", Kind::Note, "", kCancel, note, false, {"alpha"}, {}, "old"},
+      {"file edited, yes: written", Kind::File, "new", kYes, file, true, {"alpha"}, {}, "new"},
+      {"file edited, no: left", Kind::File, "new", kNo, file, true, {"alpha"}, {}, "old"},
+      {"clipboard refuses: stays open, says so", Kind::Fragment, "frag!", kYes, scrap, false, {"alpha"}, {}, "old",
+       false, true, false, "underliner_clipboard_failed_msg"},
+      {"notes.dat cannot be written: stays open, says so", Kind::NewNote, "hello", kYes, note, false,
+       {"hello", "alpha"}, {}, "old", true, false, false, "underliner_stores_failed_msg"},
+      {"file cannot be written: stays open, says so", Kind::File, "new", kYes, file, false, {"alpha"}, {}, "",
+       true, true, true, "underliner_write_failed_msg"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Window w(r.kind);
+    w.host.clipboardWorks = r.clipboardWorks;
+    w.host.storesWork = r.storesWork;
+    if (r.folderGone) test::removeTree(w.dir.file(std::string("sub")));
+    if (r.edit && !*r.edit) w.model.setText(u("typed, then erased"));
+    if (r.edit) w.model.setText(u(r.edit));
+    w.host.answers = {r.answer};
+    EXPECT_EQ(w.model.close(), r.closes);
+    EXPECT_EQ(w.host.asked, r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
+    if (r.question) {
+      EXPECT_EQ(w.host.captions[0], "underliner_quit_msg_title");
+    }
+    EXPECT_EQ(texts(w.notes), r.notesAfter);
+    EXPECT_EQ(w.host.clipboard, r.clipboard);
+    EXPECT_EQ(readBytes(w.path), r.fileAfter);
+    EXPECT_EQ(w.host.reported, r.reported ? std::vector<std::string>{r.reported} : std::vector<std::string>{});
+    if (!r.closes && r.edit) {
+      EXPECT_EQ(utf16ToUtf8(w.model.text()), r.edit);
+    }
+  }
+}
+
+TEST(EditorModel, FilesAreWrittenInTheirEncodingOrTheOneChosen) {
+  enum class Via { Save, SaveToFileUntouched, SaveToFileChosen };
+  struct Row {
+    const char* name;
+    std::string before;
+    TextEncoding read;
+    std::string edit;
+    Via via;
+    TextEncoding chosen;
+    int answer;             // to the ANSI question, when asked
+    bool asksAnsiLoss;
+    std::string after;
+  };
+  const auto le = TextEncoding::Utf16Le, be = TextEncoding::Utf16Be, u8 = TextEncoding::Utf8,
+             ansi = TextEncoding::Ansi;
+  const std::string smile = "\xF0\x9F\x98\x80";  // beyond every ANSI code page
+  const Row rows[] = {
+      {"UTF-16 LE back as LE", std::string("\xFF\xFEh\0i\0", 6), le, "hi!", Via::Save, ansi, 0, false,
+       std::string("\xFF\xFEh\0i\0!\0", 8)},
+      {"UTF-16 BE back as BE", std::string("\xFE\xFF\0h\0i", 6), be, "hi!", Via::Save, ansi, 0, false,
+       std::string("\xFE\xFF\0h\0i\0!", 8)},
+      {"UTF-16 BE through the dialog untouched: ANSI", std::string("\xFE\xFF\0h\0i", 6), be, "hi!",
+       Via::SaveToFileUntouched, ansi, 0, false, "hi!"},
+      {"UTF-8 back with its mark", "\xEF\xBB\xBFh\xC3\xA9", u8, "h\xC3\xA9!", Via::Save, ansi, 0, false,
+       "\xEF\xBB\xBFh\xC3\xA9!"},
+      {"ANSI back as ANSI", "caf\xE9", ansi, "caf\xC3\xA9!", Via::Save, ansi, 0, false, "caf\xE9!"},
+      {"ANSI to BE by the dialog", "hi", ansi, "hi!", Via::SaveToFileChosen, be, 0, false,
+       std::string("\xFE\xFF\0h\0i\0!", 8)},
+      {"ANSI to LE by the dialog, beyond the BMP", "hi", ansi, "hi" + smile, Via::SaveToFileChosen, le, 0,
+       false, std::string("\xFF\xFEh\0i\0\x3D\xD8\x00\xDE", 10)},
+      {"ANSI that cannot hold the text: cancel keeps the file", "hi", ansi, "hi" + smile, Via::Save, ansi,
+       kEditorIdCancel, true, "hi"},
+      {"ANSI that cannot hold the text: OK writes '?'", "hi", ansi, "hi" + smile, Via::Save, ansi,
+       kEditorIdOk, true, "hi?"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    ScratchFolder dir;
+    NotesStore notes;
+    FakeHost host;
+    EditorModel model(host, notes);
+    Str16 path = dir.file(std::string("f.txt"));
+    writeBytes(path, r.before);
+    ASSERT_TRUE(model.open(0, path, {}));
+    EXPECT_EQ(model.encoding(), r.read);
+    model.setText(u(r.edit.c_str()));
+    host.answers = {r.answer};
+    host.dialogPath = path;
+    if (r.via == Via::SaveToFileChosen) host.dialogEncoding = r.chosen;
+    const EditorOutcome outcome = r.via == Via::Save ? model.save() : model.saveToFile();
+    if (r.via != Via::Save) {
+      EXPECT_EQ(host.dialogOffered, ansi);
+    }
+    EXPECT_EQ(readBytes(path), r.after);
+    EXPECT_EQ(host.asked, r.asksAnsiLoss ? std::vector<std::string>{"underliner_ansi_loss_msg"} : std::vector<std::string>{});
+    const bool written = !r.asksAnsiLoss || r.answer == kEditorIdOk;
+    EXPECT_EQ(outcome, written ? EditorOutcome::Done : EditorOutcome::Nothing);
+    EXPECT_EQ(model.modified(), !written);
+    Str16 back;
+    ASSERT_TRUE(readTextFile(path, back));
+    if (written && !r.asksAnsiLoss) {
+      EXPECT_EQ(utf16ToUtf8(back), r.edit);
+    }
+  }
+}
+
+TEST(EditorModel, WindowTitleNamesTheFileOrTheNoteCaptionCutAt50) {
+  const std::string fifty(50, 'x');
+  struct Row {
+    const char* name;
+    Kind kind;
+    const char* title;
+    std::string text;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {"caption longer than 50: its first 50", Kind::NewNote, "", fifty + "yz", "*" + fifty + " - End"},
+      {"title before text, white space collapsed", Kind::NewNote, "  My \t\r\n note  ", "body", "*My note - End"},
+      {"blank title: the text", Kind::NewNote, " ", "first\r\nline", "*first line - End"},
+      {"cut never splits a surrogate pair", Kind::NewNote, "", std::string(49, 'a') + "\xF0\x9F\x98\x80",
+       "*" + std::string(49, 'a') + " - End"},
+      {"cut at a space drops it", Kind::NewNote, "", std::string(49, 'a') + " b", "*" + std::string(49, 'a') + " - End"},
+      {"untouched note", Kind::Note, nullptr, "", "alpha - End"},
+      {"file: its name", Kind::File, nullptr, "", "f.txt - End"},
+      {"modified fragment", Kind::Fragment, nullptr, "x", "*End"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Window w(r.kind);
+    if (r.title) w.model.setTitle(u(r.title));
+    if (!r.text.empty()) w.model.setText(u(r.text.c_str()));
+    EXPECT_EQ(utf16ToUtf8(w.model.windowTitle(u("End"))), r.expected);
+  }
+}
+
+TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
+  struct Row {
+    const char* name;
+    Kind kind;
+    const char* edit;
+    int answer;
+    const char* question;
+    EditorOutcome outcome;
+    std::vector<std::string> notesAfter;  // the store holds "alpha" and then "target" at the top
+    std::vector<std::string> clipboard;
+  };
+  const char* chrow = "underliner_chrow_msg_text_note";
+  const Row rows[] = {
+      {"untouched: no question", Kind::Note, nullptr, kEditorIdCancel, nullptr, EditorOutcome::Done,
+       {"target", "alpha"}, {}},
+      {"edited, yes: saved first", Kind::Note, "beta", kEditorIdYes, chrow, EditorOutcome::Done, {"target", "beta"}, {}},
+      {"edited, no: dropped", Kind::Note, "beta", kEditorIdNo, chrow, EditorOutcome::Done, {"target", "alpha"}, {}},
+      {"edited, cancel: stays", Kind::Note, "beta", kEditorIdCancel, chrow, EditorOutcome::Nothing,
+       {"target", "alpha"}, {}},
+      {"new note, yes: saved at the top, the target still found", Kind::NewNote, "fresh", kEditorIdYes, chrow,
+       EditorOutcome::Done, {"fresh", "target", "alpha"}, {}},
+      {"fragment, yes: to the clipboard", Kind::Fragment, "frag!", kEditorIdYes, "underliner_quit_msg_text_scrap",
+       EditorOutcome::Done, {"target", "alpha"}, {"frag!"}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Window w(r.kind);
+    uint32_t target = 0;
+    w.notes.addNote(TxtNote{u("target"), u("tg"), u("Target"), 0}, &target);
+    if (r.edit) w.model.setText(u(r.edit));
+    w.host.answers = {r.answer};
+    EXPECT_EQ(w.model.selectRow(w.notes.indexOf(target)), r.outcome);
+    EXPECT_EQ(w.host.asked, r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
+    EXPECT_EQ(texts(w.notes), r.notesAfter);
+    EXPECT_EQ(w.host.clipboard, r.clipboard);
+    if (r.outcome == EditorOutcome::Done) {
+      EXPECT_EQ(w.model.noteId(), target);
+      EXPECT_EQ(w.model.selectedRow(), w.notes.indexOf(target));
+      EXPECT_EQ(utf16ToUtf8(w.model.text()) + "|" + utf16ToUtf8(w.model.title()) + "|" +
+                    utf16ToUtf8(w.model.shortcut()),
+                "target|Target|tg");
+      EXPECT_FALSE(w.model.modified());
+    } else {
+      EXPECT_EQ(utf16ToUtf8(w.model.text()), r.edit);
+      EXPECT_TRUE(w.model.modified());
+    }
+  }
+}
+
+TEST(EditorModel, SaveCommandsByBinding) {
+  enum class Cmd { Save, SaveAsNewNote, SaveToFileCancelled };
+  struct Row {
+    const char* name;
+    Kind kind;
+    std::string edit;
+    Cmd cmd;
+    EditorOutcome outcome;
+    std::vector<std::string> notesAfter;
+    EditorBinding bindingAfter;
+    const char* reported = nullptr;
+  };
+  const Row rows[] = {
+      {"note: updated in place", Kind::Note, "beta", Cmd::Save, EditorOutcome::Done, {"beta"}, EditorBinding::Note},
+      {"new note: added and bound", Kind::NewNote, "hi", Cmd::Save, EditorOutcome::Done, {"hi", "alpha"},
+       EditorBinding::Note},
+      {"empty note: nothing saved", Kind::NewNote, "", Cmd::Save, EditorOutcome::Nothing, {"alpha"},
+       EditorBinding::NewNote},
+      {"as a new note from a note: the old one kept", Kind::Note, "beta", Cmd::SaveAsNewNote, EditorOutcome::Done,
+       {"beta", "alpha"}, EditorBinding::Note},
+      {"as a new note from a fragment: bound to it", Kind::Fragment, "frag!", Cmd::SaveAsNewNote, EditorOutcome::Done,
+       {"frag!", "alpha"}, EditorBinding::Note},
+      {"too long for a note: refused, said, kept", Kind::NewNote, std::string(NotesStore::kMaxTextUnits + 1, 'x'),
+       Cmd::Save, EditorOutcome::Failed, {"alpha"}, EditorBinding::NewNote, "underliner_note_failed_msg"},
+      {"save dialog cancelled: nothing changes", Kind::Note, "beta", Cmd::SaveToFileCancelled, EditorOutcome::Nothing,
+       {"alpha"}, EditorBinding::Note},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Window w(r.kind);
+    w.model.setText(u(r.edit.c_str()));
+    w.host.dialogOk = false;
+    EditorOutcome o = r.cmd == Cmd::Save            ? w.model.save()
+                      : r.cmd == Cmd::SaveAsNewNote ? w.model.saveAsNewNote()
+                                                    : w.model.saveToFile();
+    EXPECT_EQ(o, r.outcome);
+    EXPECT_EQ(texts(w.notes), r.notesAfter);
+    EXPECT_EQ(w.model.binding(), r.bindingAfter);
+    EXPECT_EQ(w.model.modified(), o != EditorOutcome::Done && !r.edit.empty());
+    EXPECT_EQ(w.host.reported, r.reported ? std::vector<std::string>{r.reported} : std::vector<std::string>{});
+    if (o == EditorOutcome::Done) {
+      EXPECT_EQ(w.model.selectedRow(), 0);
+      EXPECT_GT(w.host.refreshes, 0);
+    }
+  }
+}
+
+TEST(EditorModel, OpeningTakesTheNoteAsStoredOrKeepsAVanishedOnesText) {
+  Window w(Kind::Fragment);
+  uint32_t id = w.notes.notes()[0].id;
+  w.model.open(id, {}, u("stale"));
+  EXPECT_EQ(utf16ToUtf8(w.model.text()), "alpha");
+  EXPECT_FALSE(w.model.modified());
+  w.notes.deleteNote(id, true);
+  w.model.open(id, {}, u("only here"));
+  EXPECT_EQ(w.model.binding(), EditorBinding::NewNote);
+  EXPECT_TRUE(w.model.modified());
+  EXPECT_FALSE(w.model.open(0, w.dir.file(std::string("missing.txt")), {}));
+  EXPECT_EQ(w.host.reported, std::vector<std::string>{"underliner_read_failed_msg"});
+  EXPECT_TRUE(w.model.text().empty());
+}
+
+TEST(EditorModel, MoveUpAndDownKeepTheNoteSelected) {
+  struct Row {
+    int32_t row;
+    bool down;
+    int32_t now;
+    std::vector<std::string> order;
+  };
+  const Row rows[] = {{0, true, 1, {"b", "a", "c"}},
+                      {2, false, 1, {"a", "c", "b"}},
+                      {2, true, -1, {"a", "b", "c"}},
+                      {0, false, -1, {"a", "b", "c"}}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.row * 2 + r.down);
+    NotesStore notes;
+    FakeHost host;
+    EditorModel model(host, notes);
+    for (const char* t : {"c", "b", "a"}) notes.addNote(TxtNote{u(t), {}, {}, 0});
+    model.selectRow(r.row);
+    EXPECT_EQ(model.moveRow(r.row, r.down), r.now);
+    EXPECT_EQ(texts(notes), r.order);
+    EXPECT_EQ(model.selectedRow(), r.now < 0 ? r.row : r.now);
+    EXPECT_EQ(host.storeSaves > 0, r.now >= 0);
+  }
+}
+
+}  // namespace
+}  // namespace orv
