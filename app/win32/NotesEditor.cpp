@@ -24,8 +24,11 @@
 #include "app/SettingFormats.h"
 #include "app/Settings.h"
 #include "clipboard/Clipboard.h"
+#include "clipboard/EditorModel.h"
+#include "clipboard/Underline.h"
 #include "clipboard/Notes.h"
 #include "clipboard/Templates.h"
+#include "language/DictionarySet.h"
 
 namespace orv::win {
 
@@ -69,21 +72,38 @@ void setText(HWND control, const Str16& text) {
 }
 
 struct Request {
-  int64_t noteId = 0;  // 0: no note, -1: a new note, else the note's id
+  uint32_t noteId = 0;  // 0: no note, kNewNoteRequestId: a new note, else the note's id
   Str16 text;
   Str16 path;
+};
+
+struct Underliner;
+void refreshAllLists();
+
+// The model's questions, dialogs and effects, on the window.
+class WindowHost final : public EditorHost {
+ public:
+  explicit WindowHost(Underliner& u) : myU(u) {}
+  int ask(const char* textKey, const char* captionKey, unsigned style) override;
+  void report(const char* textKey) override;
+  bool chooseSaveFile(Str16& path, TextEncoding& encoding) override;
+  bool putOnClipboard(const Str16& text) override { return theClipboard().setClipboardData(true, text); }
+  bool saveStores() override { return saveProgramStores(); }
+  void refreshNoteLists() override { refreshAllLists(); }
+
+ private:
+  Underliner& myU;
 };
 
 struct Underliner {
   HWND window = nullptr, list = nullptr, titleLabel = nullptr, title = nullptr, shortcutLabel = nullptr,
        shortcut = nullptr, toolbar = nullptr, text = nullptr, tooltip = nullptr;
-  int64_t noteId = 0;
-  Str16 path;
-  TextEncoding encoding = TextEncoding::Ansi;
-  bool modified = false;
+  WindowHost host{*this};
+  EditorModel model{host};
+  UnderlineState underline;
+  std::vector<RECT> misspelt;  // as last painted
   bool wrap = true;
-  bool filling = false;  // the window sets its own fields: no change of the user
-  std::vector<RECT> misspelt;
+  bool filling = false;  // the window sets its own fields: no edit of the user
   WNDPROC textProc = nullptr;
   int splitL = 111;
   bool dragging = false;
@@ -96,8 +116,58 @@ std::vector<Underliner*> g_windows;
 HFONT g_font = nullptr;
 HBRUSH g_backBrush = nullptr;
 
-void rebuildTitle(Underliner& u);
 void layout(Underliner& u);
+
+int WindowHost::ask(const char* textKey, const char* captionKey, unsigned style) {
+  trace("editor asks: %s\n", utf16ToUtf8(std::u16string_view(lstr(textKey))).c_str());
+  return MessageBoxW(myU.window, lw(textKey), lw(captionKey), style);
+}
+
+void WindowHost::report(const char* textKey) {
+  trace("editor reports: %s\n", textKey);
+  MessageBoxW(myU.window, lw(textKey), lw("underliner_form_title"), MB_OK | MB_ICONEXCLAMATION);
+}
+
+UINT_PTR CALLBACK saveHook(HWND dlg, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_INITDIALOG) {
+    auto* ofn = reinterpret_cast<OPENFILENAMEW*>(lp);
+    SetWindowLongPtrW(dlg, GWLP_USERDATA, ofn->lCustData);
+    HWND combo = GetDlgItem(dlg, kEncodingCombo);
+    for (const wchar_t* s : {L"ANSI", L"Unicode", L"Unicode Big Endian", L"UTF-8"})
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+    auto* encoding = reinterpret_cast<TextEncoding*>(ofn->lCustData);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(*encoding), 0);
+  } else if (m == WM_COMMAND && LOWORD(wp) == kEncodingCombo && HIWORD(wp) == CBN_SELCHANGE) {
+    auto* encoding = reinterpret_cast<TextEncoding*>(GetWindowLongPtrW(dlg, GWLP_USERDATA));
+    int sel = static_cast<int>(SendMessageW(GetDlgItem(dlg, kEncodingCombo), CB_GETCURSEL, 0, 0));
+    if (encoding && sel >= 0 && sel <= 3) *encoding = static_cast<TextEncoding>(sel);
+  }
+  return 0;
+}
+
+bool WindowHost::chooseSaveFile(Str16& path, TextEncoding& encoding) {
+  wchar_t file[MAX_PATH] = {};
+  int n = std::min<int>(path.size(), MAX_PATH - 1);
+  for (int i = 0; i < n; ++i) file[i] = static_cast<wchar_t>(path[i]);
+  TextEncoding chosen = encoding;
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = myU.window;
+  ofn.hInstance = g_program.instance;
+  ofn.lpstrFilter = L"Text files\0*.txt\0";
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrDefExt = L"txt";
+  ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE | OFN_OVERWRITEPROMPT |
+              OFN_PATHMUSTEXIST;
+  ofn.lpTemplateName = L"ENC_FOR_SAVE_AS";
+  ofn.lpfnHook = saveHook;
+  ofn.lCustData = reinterpret_cast<LPARAM>(&chosen);
+  if (!GetSaveFileNameW(&ofn)) return false;
+  path = toStr16(file, lstrlenW(file));
+  encoding = chosen;
+  return true;
+}
 
 // --- fonts and colours of the settings ---
 
@@ -127,27 +197,25 @@ void applyFontEverywhere() {
   }
 }
 
-// --- the note list ---
+// --- the window from its model ---
+
+void rebuildTitle(Underliner& u) { setText(u.window, u.model.windowTitle(str16(lstr("underliner_title_end")))); }
 
 void fillNoteList(Underliner& u) {
+  bool was = u.filling;
   u.filling = true;
+  SendMessageW(u.list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(u.list, LB_RESETCONTENT, 0, 0);
-  ArrT<TxtNote> notes = theNotes().notes();
-  int selected = -1;
-  for (int32_t i = 0; i < notes.size(); ++i) {
-    Str16 caption = notes[i].title.size() ? notes[i].title : notes[i].text;
-    Str16 line;
-    for (int32_t k = 0; k < caption.size() && line.size() < 80; ++k) {
-      char16_t c = caption[k];
-      line.append(c == u'\r' || c == u'\n' || c == u'\t' ? u' ' : c);
-    }
+  ArrT<EditorNoteRow> rows = u.model.noteRows();
+  for (int32_t i = 0; i < rows.size(); ++i) {
+    Str16 line = rows[i].caption;
     line.append(u'\0');
     SendMessageW(u.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.data()));
-    SendMessageW(u.list, LB_SETITEMDATA, i, static_cast<LPARAM>(notes[i].id));
-    if (static_cast<int64_t>(notes[i].id) == u.noteId) selected = i;
   }
-  SendMessageW(u.list, LB_SETCURSEL, selected, 0);
-  u.filling = false;
+  SendMessageW(u.list, LB_SETCURSEL, u.model.selectedRow(), 0);
+  SendMessageW(u.list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(u.list, nullptr, TRUE);
+  u.filling = was;
 }
 
 void refreshAllLists() {
@@ -157,330 +225,70 @@ void refreshAllLists() {
   }
 }
 
-// --- the window title ---
-
-Str16 noteCaption(int64_t id) {
-  TxtNote note;
-  int32_t i = id > 0 ? theNotes().indexOf(static_cast<uint32_t>(id)) : -1;
-  if (i < 0 || !theNotes().at(i, note)) return Str16();
-  const Str16& source = note.title.size() ? note.title : note.text;
-  Str16 out;
-  bool space = false;
-  for (int32_t k = 0; k < source.size(); ++k) {
-    char16_t c = source[k];
-    bool isSpace = c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-    if (isSpace) {
-      space = true;
-      continue;
-    }
-    if (space && out.size()) out.append(u' ');
-    space = false;
-    out.append(c);
-  }
-  if (out.size() > 50) out.remove(50, out.size() - 50);
-  return out;
-}
-
-void rebuildTitle(Underliner& u) {
-  Str16 t;
-  if (u.modified) t.append(u'*');
-  if (u.path.size()) {
-    int32_t start = 0;
-    for (int32_t k = 0; k < u.path.size(); ++k)
-      if (u.path[k] == u'\\') start = k + 1;
-    t.append(u.path.data() + start, u.path.size() - start);
-    appendText(t, u" - ");
-  } else if (u.noteId > 0) {
-    Str16 caption = noteCaption(u.noteId);
-    if (caption.size()) {
-      appendText(t, view(caption));
-      appendText(t, u" - ");
-    }
-  }
-  appendText(t, lstr("underliner_title_end"));
-  setText(u.window, t);
-}
-
-void setModified(Underliner& u, bool modified) {
-  if (u.modified == modified) return;
-  u.modified = modified;
-  rebuildTitle(u);
-}
-
-// --- binding, saving, closing ---
-
-void bindToNote(Underliner& u, int64_t id) {
-  TxtNote note;
-  int32_t i = id > 0 ? theNotes().indexOf(static_cast<uint32_t>(id)) : -1;
+// The fields from the model (after opening or switching notes).
+void fillFields(Underliner& u) {
   u.filling = true;
-  u.noteId = id;
-  u.path.clear();
-  if (i >= 0 && theNotes().at(i, note)) {
-    setText(u.text, note.text);
-    setText(u.title, note.title);
-    setText(u.shortcut, note.shortcut);
-  }
+  setText(u.text, u.model.text());
+  setText(u.title, u.model.title());
+  setText(u.shortcut, u.model.shortcut());
   u.filling = false;
-  SendMessageW(u.list, LB_SETCURSEL, i, 0);
-  u.modified = false;
+  fillNoteList(u);
   rebuildTitle(u);
-  SetFocus(u.text);
 }
 
-// Saves the fields as the window's note. False when nothing could be kept
-// (an empty text, or a text the store refuses); the window then stays
-// modified, so that closing still asks.
-bool saveNote(Underliner& u) {
-  Str16 text = windowText(u.text);
-  if (text.size() == 0) return false;
-  Str16 title = trimWhiteSpace(view(windowText(u.title)));
-  Str16 shortcut = trimWhiteSpace(view(windowText(u.shortcut)));
-  NoteResult r;
-  if (u.noteId > 0 && theNotes().indexOf(static_cast<uint32_t>(u.noteId)) >= 0) {
-    r = theNotes().updateNote(static_cast<uint32_t>(u.noteId), text, title, shortcut);
-  } else {
-    uint32_t id = 0;
-    TxtNote note;
-    note.text = text;
-    note.title = title;
-    note.shortcut = shortcut;
-    r = theNotes().addNote(note, &id);
-    if (r == NoteResult::Ok) u.noteId = id;
-  }
-  if (r != NoteResult::Ok) {
-    trace("editor: note refused (%d)\n", static_cast<int>(r));
-    return false;
-  }
-  saveProgramStores();
-  trace("editor: note %d saved, %d notes\n", static_cast<int>(u.noteId), static_cast<int>(theNotes().size()));
-  u.modified = false;
-  refreshAllLists();
-  return true;
-}
-
-bool writeFile(Underliner& u) {
-  Str16 text = windowText(u.text);
-  std::vector<char> bytes;
-  auto units = [&](bool bigEndian) {
-    for (int32_t k = 0; k < text.size(); ++k) {
-      char16_t c = text[k];
-      char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
-      bytes.push_back(bigEndian ? hi : lo);
-      bytes.push_back(bigEndian ? lo : hi);
-    }
-  };
-  auto narrow = [&](UINT codePage) {
-    const wchar_t* s = w(text.data());
-    int n = WideCharToMultiByte(codePage, 0, s, text.size(), nullptr, 0, nullptr, nullptr);
-    size_t at = bytes.size();
-    bytes.resize(at + (n > 0 ? n : 0));
-    if (n > 0) WideCharToMultiByte(codePage, 0, s, text.size(), bytes.data() + at, n, nullptr, nullptr);
-  };
-  switch (u.encoding) {
-    case TextEncoding::Ansi: narrow(CP_ACP); break;
-    case TextEncoding::Utf16Le: bytes = {'\xFF', '\xFE'}; units(false); break;
-    case TextEncoding::Utf16Be: bytes = {'\xFE', '\xFF'}; units(true); break;
-    case TextEncoding::Utf8: bytes = {'\xEF', '\xBB', '\xBF'}; narrow(CP_UTF8); break;
-  }
-  Str16 path = u.path;
-  path.append(u'\0');
-  HANDLE f = CreateFileW(w(path.data()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  BOOL ok = bytes.empty() || WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-  if (!ok || written != bytes.size()) return false;
-  u.modified = false;
+// After a command: the binding may have changed (a new note, a file).
+void afterCommand(Underliner& u) {
+  fillNoteList(u);
   rebuildTitle(u);
-  return true;
-}
-
-bool putOnClipboard(const Str16& text) { return theClipboard().setClipboardData(true, text); }
-
-UINT_PTR CALLBACK saveHook(HWND dlg, UINT m, WPARAM wp, LPARAM lp) {
-  if (m == WM_INITDIALOG) {
-    auto* ofn = reinterpret_cast<OPENFILENAMEW*>(lp);
-    SetWindowLongPtrW(dlg, GWLP_USERDATA, ofn->lCustData);
-    HWND combo = GetDlgItem(dlg, kEncodingCombo);
-    for (const wchar_t* s : {L"ANSI", L"Unicode", L"Unicode Big Endian", L"UTF-8"})
-      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
-    SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    reinterpret_cast<Underliner*>(ofn->lCustData)->encoding = TextEncoding::Ansi;
-  } else if (m == WM_COMMAND && LOWORD(wp) == kEncodingCombo && HIWORD(wp) == CBN_SELCHANGE) {
-    auto* u = reinterpret_cast<Underliner*>(GetWindowLongPtrW(dlg, GWLP_USERDATA));
-    int sel = static_cast<int>(SendMessageW(GetDlgItem(dlg, kEncodingCombo), CB_GETCURSEL, 0, 0));
-    if (u && sel >= 0 && sel <= 3) u->encoding = static_cast<TextEncoding>(sel);
-  }
-  return 0;
-}
-
-bool saveToFile(Underliner& u) {
-  wchar_t file[MAX_PATH] = {};
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = u.window;
-  ofn.hInstance = g_program.instance;
-  ofn.lpstrFilter = L"Text files\0*.txt\0";
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrDefExt = L"txt";
-  ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE | OFN_OVERWRITEPROMPT |
-              OFN_PATHMUSTEXIST;
-  ofn.lpTemplateName = L"ENC_FOR_SAVE_AS";
-  ofn.lpfnHook = saveHook;
-  ofn.lCustData = reinterpret_cast<LPARAM>(&u);
-  TextEncoding before = u.encoding;
-  if (!GetSaveFileNameW(&ofn)) {
-    u.encoding = before;
-    return false;
-  }
-  Str16 oldPath = u.path;
-  int64_t oldId = u.noteId;
-  u.path = toStr16(file, lstrlenW(file));
-  u.noteId = 0;
-  if (writeFile(u)) {
-    SendMessageW(u.list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    return true;
-  }
-  // Not written: the window keeps what it was bound to.
-  u.path = oldPath;
-  u.noteId = oldId;
-  u.encoding = before;
-  MessageBoxW(u.window, file, lw("underliner_quit_msg_title"), MB_OK | MB_ICONERROR);
-  return false;
-}
-
-// Yes/No/Cancel when modified; true when the window may close.
-bool confirmQuit(Underliner& u) {
-  Str16 text = windowText(u.text);
-  if (!u.modified) {
-    if (u.noteId > 0 && text.size() == 0 && theNotes().deleteNote(static_cast<uint32_t>(u.noteId), true)) {
-      saveProgramStores();
-      refreshAllLists();
-    }
-    return true;
-  }
-  const char* question = u.noteId != 0   ? "underliner_quit_msg_text_note"
-                         : u.path.size() ? "underliner_quit_msg_text_file"
-                                         : "underliner_quit_msg_text_scrap";
-  trace("editor asks: %s\n", utf16ToUtf8(std::u16string_view(lstr(question))).c_str());
-  int answer = MessageBoxW(u.window, lw(question), lw("underliner_quit_msg_title"), MB_YESNOCANCEL | MB_ICONQUESTION);
-  if (answer == IDCANCEL) return false;
-  if (answer == IDNO) {
-    if (u.noteId > 0 && theNotes().deleteNote(static_cast<uint32_t>(u.noteId), false)) {
-      saveProgramStores();
-      refreshAllLists();
-    }
-    return true;
-  }
-  if (u.noteId != 0) {
-    if (text.size()) return saveNote(u);
-    if (u.noteId > 0 && theNotes().deleteNote(static_cast<uint32_t>(u.noteId), true)) {
-      saveProgramStores();
-      refreshAllLists();
-    }
-    return true;
-  }
-  // A file or fragment that could not be kept leaves the window open: the
-  // text is never lost by answering Yes.
-  if (u.path.size()) return writeFile(u);
-  if (putOnClipboard(text)) {
-    trace("editor: text put on the clipboard\n");
-    return true;
-  }
-  return false;
-}
-
-void selectNoteRow(Underliner& u) {
-  int row = static_cast<int>(SendMessageW(u.list, LB_GETCURSEL, 0, 0));
-  if (row < 0 || u.filling) return;
-  int64_t id = static_cast<int64_t>(SendMessageW(u.list, LB_GETITEMDATA, row, 0));
-  if (id == u.noteId) return;
-  if (u.modified) {
-    int answer = MessageBoxW(u.window, lw("underliner_chrow_msg_text_note"), lw("underliner_chrow_msg_title"),
-                             MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL || (answer == IDYES && !saveNote(u))) {
-      fillNoteList(u);
-      return;
-    }
-  }
-  bindToNote(u, id);
-}
-
-void moveSelected(Underliner& u, bool down) {
-  int row = static_cast<int>(SendMessageW(u.list, LB_GETCURSEL, 0, 0));
-  if (row < 0) return;
-  int64_t id = static_cast<int64_t>(SendMessageW(u.list, LB_GETITEMDATA, row, 0));
-  if (!theNotes().moveNote(row, down)) return;
-  saveProgramStores();
-  refreshAllLists();
-  SendMessageW(u.list, LB_SETCURSEL, theNotes().indexOf(static_cast<uint32_t>(id)), 0);
 }
 
 // --- the spelling underline ---
 
-bool isLetter(wchar_t c) { return IsCharAlphaW(c); }
-
-std::vector<RECT> misspeltRects(Underliner& u) {
-  std::vector<RECT> rects;
-  if (cfgUnderlinerUnderline.get() <= 0) return rects;
-  Str16 text = windowText(u.text);
-  HDC dc = GetDC(u.text);
-  HGDIOBJ old = SelectObject(dc, g_font);
-  TEXTMETRICW tm = {};
-  GetTextMetricsW(dc, &tm);
-  int32_t n = text.size();
-  int misspeltCount = 0;
-  std::string words;
-  for (int32_t i = 0; i < n;) {
-    if (!isLetter(text[i])) {
-      ++i;
-      continue;
-    }
-    int32_t start = i;
-    while (i < n && isLetter(text[i])) ++i;
-    Str16 word;
-    word.append(text.data() + start, i - start);
-    if (editorWordKnown(word)) continue;
-    ++misspeltCount;
-    words += ' ' + utf16ToUtf8(word);
-    LRESULT first = SendMessageW(u.text, EM_POSFROMCHAR, start, 0);
-    LRESULT last = SendMessageW(u.text, EM_POSFROMCHAR, i - 1, 0);
-    if (first == -1 || last == -1 || HIWORD(first) != HIWORD(last)) continue;
-    SIZE lastSize = {};
-    GetTextExtentPoint32W(dc, w(text.data() + i - 1), 1, &lastSize);
-    RECT r;
-    r.left = static_cast<short>(LOWORD(first));
-    r.top = static_cast<short>(HIWORD(first));
-    r.right = static_cast<short>(LOWORD(last)) + lastSize.cx;
-    r.bottom = r.top + tm.tmHeight - 1;
-    rects.push_back(r);
-  }
-  SelectObject(dc, old);
-  ReleaseDC(u.text, dc);
-  static std::string lastWords;
-  if (words != lastWords) {
-    lastWords = words;
-    trace("editor underline %d:%s\n", misspeltCount, words.c_str());
-  }
-  return rects;
+DictionaryWordCheck* wordCheck() {
+  static DictionaryWordCheck* check = nullptr;  // editor thread only; lives as long as the process
+  DictionarySet* set = programDictionaries();
+  if (!check && set) check = new DictionaryWordCheck(*set);
+  return check;
 }
 
 void paintUnderline(Underliner& u) {
-  u.misspelt = misspeltRects(u);
-  if (u.misspelt.empty()) return;
+  DictionaryWordCheck* check = wordCheck();
+  if (!check) return;
+  Str16 text = windowText(u.text);
+  ArrT<int32_t> lineStarts;
+  int lines = static_cast<int>(SendMessageW(u.text, EM_GETLINECOUNT, 0, 0));
+  for (int i = 0; i < lines; ++i) lineStarts.append(static_cast<int32_t>(SendMessageW(u.text, EM_LINEINDEX, i, 0)));
+  if (u.underline.update(cfgUnderlinerUnderline.get() > 0, view(text), lineStarts, *check)) {
+    std::string words;
+    for (const TextRun& r : u.underline.misspelt()) words += ' ' + utf16ToUtf8(view(text).substr(r.start, r.length));
+    trace("editor underline %d:%s\n", static_cast<int>(u.underline.misspelt().size()), words.c_str());
+  }
+  const ArrT<TextRun>& runs = u.underline.misspelt();
+  if (runs.size() == 0) return;
   HDC dc = GetDC(u.text);
+  HGDIOBJ oldFont = SelectObject(dc, g_font);
+  TEXTMETRICW tm = {};
+  GetTextMetricsW(dc, &tm);
   RECT client;
   GetClientRect(u.text, &client);
   IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
   HPEN pen = CreatePen(PS_DOT, 0, RGB(255, 0, 0));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   SetBkMode(dc, TRANSPARENT);
-  for (const RECT& r : u.misspelt) {
-    MoveToEx(dc, r.left, r.bottom, nullptr);
-    LineTo(dc, r.right, r.bottom);
+  for (const TextRun& r : runs) {
+    int32_t last = r.start + r.length - 1;
+    if (last >= text.size()) continue;
+    LRESULT a = SendMessageW(u.text, EM_POSFROMCHAR, r.start, 0);
+    LRESULT b = SendMessageW(u.text, EM_POSFROMCHAR, last, 0);
+    if (a == -1 || b == -1 || HIWORD(a) != HIWORD(b)) continue;
+    SIZE lastSize = {};
+    GetTextExtentPoint32W(dc, w(text.data() + last), 1, &lastSize);
+    int y = static_cast<short>(HIWORD(a)) + tm.tmHeight - 1;
+    MoveToEx(dc, static_cast<short>(LOWORD(a)), y, nullptr);
+    LineTo(dc, static_cast<short>(LOWORD(b)) + lastSize.cx, y);
   }
   SelectObject(dc, oldPen);
+  SelectObject(dc, oldFont);
   DeleteObject(pen);
   ReleaseDC(u.text, dc);
 }
@@ -494,9 +302,22 @@ Underliner* fromWindow(HWND window) {
 LRESULT CALLBACK textProc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
   Underliner* u = fromWindow(GetParent(hwnd));
   WNDPROC prev = u ? u->textProc : DefWindowProcW;
+  if (u && m == WM_CONTEXTMENU && lp != -1) {
+    POINT at = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    bool added = false;
+    if (showEditorSpellingPopup(hwnd, at, u->underline.misspelt(), added)) {
+      if (added)
+        for (Underliner* other : g_windows) {
+          other->underline.forgetWords();
+          InvalidateRect(other->text, nullptr, TRUE);
+        }
+      return 0;
+    }
+  }
   LRESULT r = CallWindowProcW(prev, hwnd, m, wp, lp);
   if (u && m == WM_PAINT) paintUnderline(*u);
-  // Scrolling moves the text without a full repaint of the lines.
+  // Scrolling moves the painted text and its lines with it, but the edit
+  // control repaints only what came into view: the lines are drawn afresh.
   if (u && (m == WM_VSCROLL || m == WM_HSCROLL || m == WM_MOUSEWHEEL)) InvalidateRect(hwnd, nullptr, FALSE);
   return r;
 }
@@ -645,13 +466,30 @@ void writeBackSize(Underliner& u) {
   cfgUnderlinerInitialHeightEx.set(r.bottom - r.top);
 }
 
+int selectedRow(Underliner& u) { return static_cast<int>(SendMessageW(u.list, LB_GETCURSEL, 0, 0)); }
+
+void onFieldChange(Underliner& u, HWND from) {
+  if (u.filling) return;
+  if (from == u.text) u.model.setText(windowText(u.text));
+  else if (from == u.title) u.model.setTitle(windowText(u.title));
+  else u.model.setShortcut(windowText(u.shortcut));
+  rebuildTitle(u);  // the caption follows the text and the title
+}
+
 void onCommand(Underliner& u, int cmd, int code, HWND from) {
-  if (from == u.text || from == u.title || from == u.shortcut) {
-    if (code == EN_CHANGE && !u.filling) setModified(u, true);
+  if (from && (from == u.text || from == u.title || from == u.shortcut)) {
+    if (code == EN_CHANGE) onFieldChange(u, from);
     return;
   }
-  if (from == u.list) {
-    if (code == LBN_SELCHANGE) selectNoteRow(u);
+  if (from && from == u.list) {
+    if (code != LBN_SELCHANGE || u.filling) return;
+    int row = selectedRow(u);
+    if (row >= 0 && row != u.model.selectedRow() && u.model.selectRow(row) == EditorOutcome::Done) {
+      fillFields(u);
+      SetFocus(u.text);
+    } else {
+      fillNoteList(u);
+    }
     return;
   }
   switch (cmd) {
@@ -659,19 +497,24 @@ void onCommand(Underliner& u, int cmd, int code, HWND from) {
     case kCmdCut: SendMessageW(u.text, WM_CUT, 0, 0); break;
     case kCmdCopy: SendMessageW(u.text, WM_COPY, 0, 0); break;
     case kCmdPaste: SendMessageW(u.text, WM_PASTE, 0, 0); break;
-    case kCmdDelete: SendMessageW(u.text, WM_KEYDOWN, VK_DELETE, 0); break;
-    case kCmdSelAll: SendMessageW(u.text, EM_SETSEL, 0, -1); break;
-    case kCmdCopyAll: putOnClipboard(windowText(u.text)); break;
-    case kCmdNewNote: openEditor(-1, Str16(), Str16()); break;
-    case kCmdSave:
-      if (u.noteId != 0) saveNote(u);
-      else if (u.path.size()) writeFile(u);
-      else putOnClipboard(windowText(u.text));
+    case kCmdDelete:
+      SendMessageW(u.text, WM_KEYDOWN, VK_DELETE, 0);
+      SendMessageW(u.text, WM_KEYUP, VK_DELETE, 0);
       break;
-    case kCmdSaveFile: saveToFile(u); break;
+    case kCmdSelAll: SendMessageW(u.text, EM_SETSEL, 0, -1); break;
+    case kCmdCopyAll: u.host.putOnClipboard(windowText(u.text)); break;
+    case kCmdNewNote: openEditor(kNewNoteRequestId, Str16(), Str16()); break;
+    case kCmdSave:
+      u.model.save();
+      afterCommand(u);
+      break;
+    case kCmdSaveFile:
+      u.model.saveToFile();
+      afterCommand(u);
+      break;
     case kCmdSaveNewNote:
-      if (u.noteId == 0) u.noteId = -1;
-      saveNote(u);
+      u.model.saveAsNewNote();
+      afterCommand(u);
       break;
     case kCmdWrap:
       u.wrap = !u.wrap;
@@ -706,36 +549,36 @@ void onCommand(Underliner& u, int cmd, int code, HWND from) {
       cc.rgbResult = static_cast<COLORREF>(cfgUnderlinerBackColor.get());
       cc.lpCustColors = colors;
       cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-      if (!ChooseColorW(&cc)) break;
+      bool chosen = ChooseColorW(&cc);
+      // The custom colours are kept even when the dialog was cancelled:
+      // the user may have defined some before changing their mind.
       for (int i = 0; i < 16; ++i) custom[i] = colors[i];
       cfgCustomColors.set(formatCustomColors(custom));
+      if (!chosen) break;
       cfgUnderlinerBackColor.set(static_cast<int32_t>(cc.rgbResult & 0xFFFFFF));
       applyFontEverywhere();
       break;
     }
     case kCmdOpenNew: {
-      int row = static_cast<int>(SendMessageW(u.list, LB_GETCURSEL, 0, 0));
-      TxtNote note;
-      if (row >= 0 && theNotes().at(row, note)) openEditor(note.id, note.text, Str16());
+      int row = selectedRow(u);
+      ArrT<EditorNoteRow> rows = u.model.noteRows();
+      if (row >= 0 && row < rows.size()) openEditor(rows[row].id, Str16(), Str16());
       break;
     }
     case kCmdDeleteNote: {
-      int row = static_cast<int>(SendMessageW(u.list, LB_GETCURSEL, 0, 0));
-      TxtNote note;
-      if (row < 0 || !theNotes().at(row, note) || !theNotes().deleteNote(note.id, true)) break;
-      saveProgramStores();
-      // A window bound to the deleted note keeps its text as a new note, so
-      // that closing it still asks before anything is lost.
-      for (Underliner* other : g_windows)
-        if (other->noteId == static_cast<int64_t>(note.id)) {
-          other->noteId = -1;
-          other->modified = true;
-        }
+      int row = selectedRow(u);
+      if (row >= 0) u.model.deleteRow(row);
       refreshAllLists();
       break;
     }
-    case kCmdMoveUp: moveSelected(u, false); break;
-    case kCmdMoveDown: moveSelected(u, true); break;
+    case kCmdMoveUp:
+    case kCmdMoveDown: {
+      int row = selectedRow(u);
+      int now = row >= 0 ? u.model.moveRow(row, cmd == kCmdMoveDown) : -1;
+      refreshAllLists();
+      if (now >= 0) SendMessageW(u.list, LB_SETCURSEL, now, 0);
+      break;
+    }
     case kCmdDictionaries: trace("command options: not available yet\n"); break;
     case kCmdUnderline:
       cfgUnderlinerUnderline.toggle();
@@ -805,7 +648,8 @@ LRESULT CALLBACK underlinerProc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_CLOSE:
-      if (confirmQuit(*u)) DestroyWindow(hwnd);
+      if (u->model.close()) DestroyWindow(hwnd);
+      else afterCommand(*u);
       return 0;
     case WM_DESTROY:
       std::erase(g_windows, u);
@@ -837,8 +681,6 @@ void openWindow(const Request& request) {
   if (!registerClass()) return;
   if (!g_font) makeFont();
   auto* u = new Underliner;
-  u->noteId = request.noteId;
-  u->path = request.path;
   u->splitL = cfgUnderlinerInitialSplitL.get();
   g_windows.push_back(u);
   u->window = CreateWindowExW(0, kClassName, lw("underliner_form_title"), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -877,24 +719,14 @@ void openWindow(const Request& request) {
   CheckMenuItem(bar, kCmdWrap, MF_CHECKED);
   CheckMenuItem(bar, kCmdUnderline, cfgUnderlinerUnderline.get() > 0 ? MF_CHECKED : MF_UNCHECKED);
 
-  u->filling = true;
-  if (request.path.size()) {
-    Str16 text;
-    TextEncoding encoding = TextEncoding::Ansi;
-    if (readTextFile(request.path, text, &encoding)) u->encoding = encoding;
-    setText(u->text, text);
-  } else {
-    setText(u->text, request.text);
-  }
-  fillNoteList(*u);
-  u->filling = false;
-  if (u->noteId > 0) bindToNote(*u, u->noteId);
+  u->model.open(request.noteId, request.path, request.text);
+  fillFields(*u);
   layout(*u);
-  rebuildTitle(*u);
   ShowWindow(u->window, SW_SHOW);
   SetForegroundWindow(u->window);
   SetFocus(u->text);
-  trace("editor window opened: note %d, %d characters\n", static_cast<int>(u->noteId),
+  trace("editor window opened: note %d, %d characters\n",
+        request.noteId == kNewNoteRequestId ? -1 : static_cast<int>(u->model.noteId()),
         static_cast<int>(GetWindowTextLengthW(u->text)));
 }
 
@@ -921,8 +753,11 @@ bool editorShortcut(const MSG& msg) {
   Underliner* u = root ? fromWindow(root) : nullptr;
   if (!u) return false;
   if (msg.wParam == 'A') SendMessageW(u->text, EM_SETSEL, 0, -1);
-  else if (msg.wParam == 'N') openEditor(-1, Str16(), Str16());
-  else if (u->noteId != 0) saveNote(*u);
+  else if (msg.wParam == 'N') openEditor(kNewNoteRequestId, Str16(), Str16());
+  else if (u->model.isNote()) {
+    u->model.save();
+    afterCommand(*u);
+  }
   return true;
 }
 
@@ -963,7 +798,7 @@ bool ensureEditorThread() {
 
 }  // namespace
 
-void openEditor(int64_t noteId, const Str16& text, const Str16& path) {
+void openEditor(uint32_t noteId, const Str16& text, const Str16& path) {
   SynchObject::Guard guard(g_editorLock);
   if (!ensureEditorThread()) return;
   g_requests.push_back(Request{noteId, text, path});

@@ -99,9 +99,13 @@ bool unpackResources();
 }  // namespace orv::win
 namespace orv {
 class KeyReceiver;
+class DictionarySet;
+struct TextRun;
 }
 namespace orv::win {
 KeyReceiver* startKeyboard();
+// The program's dictionaries once the keyboard engine exists, else null.
+DictionarySet* programDictionaries();
 // The hotkey codes of the INI file's "hotkey" section.
 void loadKeyboardHotkeys();
 // Called by the receiver with the keyboard lock held: an echo step (message
@@ -134,13 +138,14 @@ HWND menuThreadWindow();
 void postToMenuThread(UINT message, WPARAM wp, LPARAM lp);
 
 // The notes editor (NotesEditor.cpp), from any thread: a window for a note
-// (noteId > 0), a new note (-1) or a loose text or file (0; `path` empty for
-// a text); and the rebuild of every open window's note list.
-void openEditor(int64_t noteId, const Str16& text, const Str16& path);
+// (its id), a new note (kNewNoteRequestId) or a loose text or file (0;
+// `path` empty for a text); and the rebuild of every open window's note list.
+void openEditor(uint32_t noteId, const Str16& text, const Str16& path);
 void refreshEditorNoteLists();
-// Whether a dictionary of the word's code page knows it (ProgramHost.cpp);
-// true while no dictionary is loaded, so that nothing is marked for nothing.
-bool editorWordKnown(const Str16& word);
+// The spelling popup for a right-click at `screen` in an editor's text field
+// (EditorSpelling.cpp): false, with nothing shown, when no underlined word is
+// there. `dictionaryChanged` tells that a word was added.
+bool showEditorSpellingPopup(HWND field, POINT screen, const ArrT<TextRun>& misspelt, bool& dictionaryChanged);
 
 // Tray (TrayIcon.cpp).
 bool attachTrayHandler(HWND mainWindow);

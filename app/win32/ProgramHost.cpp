@@ -10,6 +10,7 @@
 #include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
+#include "clipboard/EditorModel.h"
 #include "clipboard/History.h"
 #include "clipboard/Notes.h"
 #include "core/DebugLog.h"
@@ -94,7 +95,7 @@ class ProgramHost final : public KeyboardHost {
     trace("selection for the editor: %d characters\n", static_cast<int>(text.size()));
     openEditor(0, text, Str16());
   }
-  void newNote() override { openEditor(-1, Str16(), Str16()); }
+  void newNote() override { openEditor(kNewNoteRequestId, Str16(), Str16()); }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
 
   // The clipboard menu's mouse side.
@@ -163,25 +164,7 @@ KeyReceiver* startKeyboard() {
   return &g_keyboard->receiver;
 }
 
-bool editorWordKnown(const Str16& word) {
-  if (!g_keyboard || word.size() == 0) return true;
-  DictionarySet& set = g_keyboard->host.words().dictionaries();
-  ArrT<int32_t> tried;
-  for (int32_t i = 0; i < set.size(); ++i) {
-    int32_t codePage = set.at(i)->getCodePage();
-    bool seen = false;
-    for (int32_t k = 0; k < tried.size(); ++k) seen = seen || tried[k] == codePage;
-    if (seen) continue;
-    tried.append(codePage);
-    const wchar_t* wide = reinterpret_cast<const wchar_t*>(word.data());
-    BOOL lost = FALSE;
-    char buf[256];
-    int n = WideCharToMultiByte(static_cast<UINT>(codePage), 0, wide, word.size(), buf, sizeof buf, nullptr, &lost);
-    if (n <= 0 || lost) continue;  // not a word of that code page's dictionaries
-    if (set.isKnown(Str8(str8(std::string_view(buf, n))), codePage)) return true;
-  }
-  return tried.size() == 0;
-}
+DictionarySet* programDictionaries() { return g_keyboard ? &g_keyboard->host.words().dictionaries() : nullptr; }
 
 void loadKeyboardHotkeys() {
   if (!g_keyboard) return;
