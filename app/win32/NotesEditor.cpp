@@ -118,6 +118,11 @@ HBRUSH g_backBrush = nullptr;
 
 void layout(Underliner& u);
 
+HFONT uiFont() {
+  return g_program.dialogFont ? g_program.dialogFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+
 int WindowHost::ask(const char* textKey, const char* captionKey, unsigned style) {
   trace("editor asks: %s\n", utf16ToUtf8(std::u16string_view(lstr(textKey))).c_str());
   return MessageBoxW(myU.window, lw(textKey), lw(captionKey), style);
@@ -419,7 +424,7 @@ void layout(Underliner& u) {
   int width = rc.right, height = rc.bottom;
   int splitL = std::min(u.splitL, std::max(30, width - 120));
   HDC dc = GetDC(u.window);
-  HGDIOBJ old = SelectObject(dc, g_program.dialogFont ? g_program.dialogFont : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, uiFont());
   TEXTMETRICW tm = {};
   GetTextMetricsW(dc, &tm);
   SIZE titleSize = {}, shortcutSize = {};
@@ -447,6 +452,25 @@ void layout(Underliner& u) {
   MoveWindow(u.toolbar, right - tbSize.cx, y + (fieldH - tbSize.cy) / 2, tbSize.cx, tbSize.cy, TRUE);
   y += fieldH + kGap;
   MoveWindow(u.text, x, y, std::max(20, right - x), std::max(20, height - y - kGap), TRUE);
+}
+
+// A row of the note list: a caption too wide for the list ends in "...".
+void drawNoteRow(const DRAWITEMSTRUCT& di) {
+  if (di.itemID == static_cast<UINT>(-1)) return;
+  bool selected = di.itemState & ODS_SELECTED;
+  FillRect(di.hDC, &di.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  int n = static_cast<int>(SendMessageW(di.hwndItem, LB_GETTEXTLEN, di.itemID, 0));
+  if (n > 0) {
+    std::vector<wchar_t> buf(n + 1);
+    n = static_cast<int>(SendMessageW(di.hwndItem, LB_GETTEXT, di.itemID, reinterpret_cast<LPARAM>(buf.data())));
+    SetBkMode(di.hDC, TRANSPARENT);
+    SetTextColor(di.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT r = di.rcItem;
+    r.left += 3;
+    r.right -= 2;
+    DrawTextW(di.hDC, buf.data(), n, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+  }
+  if (di.itemState & ODS_FOCUS) DrawFocusRect(di.hDC, &di.rcItem);
 }
 
 void addTooltip(Underliner& u, HWND control, const char* key) {
@@ -606,6 +630,23 @@ LRESULT CALLBACK underlinerProc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       onCommand(*u, LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       return 0;
+    case WM_MEASUREITEM: {
+      auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      HDC dc = GetDC(hwnd);
+      HGDIOBJ old = SelectObject(dc, uiFont());
+      TEXTMETRICW tm = {};
+      GetTextMetricsW(dc, &tm);
+      SelectObject(dc, old);
+      ReleaseDC(hwnd, dc);
+      mi->itemHeight = tm.tmHeight + 2;
+      return TRUE;
+    }
+    case WM_DRAWITEM:
+      if (reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem == u->list) {
+        drawNoteRow(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        return TRUE;
+      }
+      break;
     case WM_CTLCOLOREDIT:
       if (reinterpret_cast<HWND>(lp) == u->text) {
         SetBkColor(reinterpret_cast<HDC>(wp), static_cast<COLORREF>(cfgUnderlinerBackColor.get()));
@@ -692,21 +733,23 @@ void openWindow(const Request& request) {
     delete u;
     return;
   }
-  HFONT uiFont = g_program.dialogFont ? g_program.dialogFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  HFONT font = uiFont();
   auto child = [&](const wchar_t* cls, DWORD style, DWORD ex, int id, const wchar_t* text = L"") {
     HWND c = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, u->window,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_program.instance, nullptr);
-    SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont), FALSE);
+    SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return c;
   };
-  u->list = child(L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, kIdList);
+  u->list = child(L"LISTBOX",
+                  WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                  WS_EX_CLIENTEDGE, kIdList);
   u->titleLabel = child(L"STATIC", SS_LEFT | SS_NOTIFY, 0, -1, lw("underliner_title_title"));
   u->title = child(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kIdTitle);
   u->shortcutLabel = child(L"STATIC", SS_LEFT | SS_NOTIFY, 0, -1, lw("underliner_title_shortcut"));
   u->shortcut = child(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kIdShortcut);
   SendMessageW(u->shortcut, EM_LIMITTEXT, NotesStore::kMaxShortcutUnits, 0);
   u->toolbar = createToolbar(*u);
-  SendMessageW(u->toolbar, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont), FALSE);
+  SendMessageW(u->toolbar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   createTextField(*u);
   u->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                u->window, nullptr, g_program.instance, nullptr);
