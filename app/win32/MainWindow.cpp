@@ -43,6 +43,12 @@ void notAvailable(const char* what) { trace("command %s: not available yet\n", w
 void onCommand(int cmd) {
   switch (cmd) {
     case kCmdExit:
+      // An editor's changed text is never dropped by the exit: the user
+      // answers its question first, and Cancel keeps the program running.
+      if (!closeEditorsForExit()) {
+        trace("exit cancelled by an editor\n");
+        break;
+      }
       exitProgram();
     case kCmdInstallHooks:
       installHooks();

@@ -848,6 +848,42 @@ void openEditor(uint32_t noteId, const Str16& text, const Str16& path) {
   PostThreadMessageW(g_editorThread, WM_USER, kEditorRequestWp, kEditorOpenLp);
 }
 
+namespace {
+
+BOOL CALLBACK collectEditorWindow(HWND hwnd, LPARAM list) {
+  wchar_t name[32];
+  if (GetClassNameW(hwnd, name, 32) && !lstrcmpW(name, kClassName))
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+bool closeEditorsForExit() {
+  static volatile LONG asking = 0;
+  DWORD thread;
+  {
+    SynchObject::Guard guard(g_editorLock);
+    thread = g_editorThread;
+  }
+  if (!thread) return true;
+  // The exit command comes again while the user still answers (a second
+  // start repeats it until this instance is gone): one round of questions.
+  if (InterlockedExchange(&asking, 1)) return false;
+  std::vector<HWND> windows;
+  EnumThreadWindows(thread, collectEditorWindow, reinterpret_cast<LPARAM>(&windows));
+  bool allClosed = true;
+  for (HWND hwnd : windows) {
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);  // the quit question on the editor thread
+    if (IsWindow(hwnd)) {
+      allClosed = false;  // Cancel: no more questions, the program stays
+      break;
+    }
+  }
+  InterlockedExchange(&asking, 0);
+  return allClosed;
+}
+
 void refreshEditorNoteLists() {
   SynchObject::Guard guard(g_editorLock);
   if (g_editorThread) PostThreadMessageW(g_editorThread, WM_USER, kEditorRequestWp, kEditorRefreshLp);

@@ -142,6 +142,10 @@ void postToMenuThread(UINT message, WPARAM wp, LPARAM lp);
 // `path` empty for a text); and the rebuild of every open window's note list.
 void openEditor(uint32_t noteId, const Str16& text, const Str16& path);
 void refreshEditorNoteLists();
+// Before the program exits (from the main thread): every editor window
+// closes as if the user closed it, asking when its text is changed; false
+// when one stays open (the user cancelled), and the exit should not go on.
+bool closeEditorsForExit();
 // The spelling popup for a right-click at `screen` in an editor's text field
 // (EditorSpelling.cpp): false, with nothing shown, when no underlined word is
 // there. `dictionaryChanged` tells that a word was added.
