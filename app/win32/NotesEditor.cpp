@@ -418,6 +418,14 @@ HWND createToolbar(Underliner& u) {
 constexpr int kGap = 4;
 constexpr int kSplitterWidth = 5;
 
+// The gap between the note list and the fields, which drags the list's width.
+bool onSplitter(const Underliner& u, int x) {
+  RECT list;
+  GetWindowRect(u.list, &list);
+  MapWindowPoints(nullptr, u.window, reinterpret_cast<POINT*>(&list), 2);
+  return x >= list.right && x < list.right + kSplitterWidth;
+}
+
 void layout(Underliner& u) {
   RECT rc;
   GetClientRect(u.window, &rc);
@@ -667,13 +675,20 @@ LRESULT CALLBACK underlinerProc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
       break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wp) == hwnd && LOWORD(lp) == HTCLIENT) {
-        SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
-        return TRUE;
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd, &p);
+        if (onSplitter(*u, p.x)) {
+          SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+          return TRUE;
+        }
       }
       break;
     case WM_LBUTTONDOWN:
-      u->dragging = true;
-      SetCapture(hwnd);
+      if (onSplitter(*u, GET_X_LPARAM(lp))) {
+        u->dragging = true;
+        SetCapture(hwnd);
+      }
       return 0;
     case WM_MOUSEMOVE:
       if (u->dragging) {
@@ -790,6 +805,18 @@ void openQueued() {
 // the key was taken.
 bool editorShortcut(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
+  // Tab and Shift+Tab move between the list and the fields; in the text
+  // field a Tab is text.
+  if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    Underliner* u = fromWindow(GetAncestor(msg.hwnd, GA_ROOT));
+    if (!u || msg.hwnd == u->text) return false;
+    HWND order[] = {u->list, u->title, u->shortcut, u->text};
+    int at = 0;
+    while (at < 4 && order[at] != msg.hwnd) ++at;
+    if (at == 4) return false;
+    SetFocus(order[(at + (GetKeyState(VK_SHIFT) < 0 ? 3 : 1)) % 4]);
+    return true;
+  }
   if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) return false;
   if (msg.wParam != 'S' && msg.wParam != 'A' && msg.wParam != 'N') return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
