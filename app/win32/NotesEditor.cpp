@@ -104,7 +104,6 @@ struct Underliner {
   std::vector<RECT> misspelt;  // as last painted
   bool wrap = true;
   bool filling = false;  // the window sets its own fields: no edit of the user
-  WNDPROC textProc = nullptr;
   int splitL = 111;
   bool dragging = false;
 };
@@ -304,9 +303,14 @@ Underliner* fromWindow(HWND window) {
   return nullptr;
 }
 
+// The edit control class's own procedure: every text field is an "EDIT",
+// and the field still needs it after its window's Underliner is gone (the
+// children are destroyed after their parent's WM_DESTROY).
+WNDPROC g_editProc = nullptr;
+
 LRESULT CALLBACK textProc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
   Underliner* u = fromWindow(GetParent(hwnd));
-  WNDPROC prev = u ? u->textProc : DefWindowProcW;
+  WNDPROC prev = g_editProc ? g_editProc : DefWindowProcW;
   if (u && m == WM_CONTEXTMENU && lp != -1) {
     POINT at = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     bool added = false;
@@ -342,8 +346,9 @@ void createTextField(Underliner& u) {
                            reinterpret_cast<HMENU>(kIdText), g_program.instance, nullptr);
   SendMessageW(u.text, EM_SETLIMITTEXT, NotesStore::kMaxTextUnits, 0);
   SendMessageW(u.text, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
-  u.textProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(u.text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textProc)));
+  if (auto old = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrW(u.text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textProc))))
+    g_editProc = old;
   if (hadText) {
     u.filling = true;
     setText(u.text, keep);
