@@ -67,7 +67,7 @@ void onCommand(int cmd) {
     }
     case kCmdNewTemplateFolder:
     case kCmdNewTemplateFile:
-      notAvailable("new template");
+      showNewTemplateDialog(cmd == kCmdNewTemplateFolder);
       break;
     case kCmdUpdater:
       notAvailable("updater");

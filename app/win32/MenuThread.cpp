@@ -3,6 +3,9 @@
 // writing the clipboard never happens on the receiver thread (which must
 // answer every key of the hook library at once).
 //
+//   1134  show the newest queued menu
+//   1135  build and show the clipboard menu at the packed point (lParam)
+//   1139  a key for the shown menu (wParam)
 //   1136  check the clipboard (after each key-up and mouse button event)
 //   1137  restore the borrowed clipboard 333 ms from now (wParam: loan)
 //   1138  ask the hook library for a copy in the thread given in lParam
@@ -28,6 +31,15 @@ uint32_t g_restoreLoan = 0;
 
 LRESULT CALLBACK menuThreadProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   switch (m) {
+    case kMsgShowQueuedMenu:
+      menuShowQueued();
+      return 0;
+    case kMsgShowClipboardMenu:
+      menuShowClipboard(lp);
+      return 0;
+    case kMsgMenuKey:
+      menuOfferKey(static_cast<uint32_t>(wp));
+      return 0;
     case kMsgCheckClipboard:
       checkProgramClipboard(theClipboard());
       return 0;
@@ -56,6 +68,7 @@ LRESULT CALLBACK menuThreadProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 DWORD WINAPI xmThreadProc(LPVOID ready) {
   HWND w = createMessageWindow(menuThreadProc, kIdleTimerId, kIdleTimerMs);
+  if (w) startMenuSession(w);
   g_menuWindow = w;
   SetEvent(static_cast<HANDLE>(ready));
   if (!w) return 1;

@@ -36,9 +36,16 @@ constexpr UINT kMsgToggleOnOff = WM_APP + 1;
 // To the popup menu thread's window (MenuThread.cpp): check the clipboard
 // for the history; restore the borrowed clipboard 333 ms from now (wParam:
 // the loan number); have the hook library copy in a thread (lParam).
+constexpr UINT kMsgShowQueuedMenu = WM_USER + 110;     // 1134
+constexpr UINT kMsgShowClipboardMenu = WM_USER + 111;  // 1135, lParam: the packed point
 constexpr UINT kMsgCheckClipboard = WM_USER + 112;    // 1136
 constexpr UINT kMsgRestoreClipboard = WM_USER + 113;  // 1137
 constexpr UINT kMsgCopyByMouse = WM_USER + 114;       // 1138
+// A key offered to the shown menu (wParam: the virtual key), posted by the
+// receiver so that only the menu thread touches the menu.
+constexpr UINT kMsgMenuKey = WM_USER + 115;  // 1139
+// The packed point of message 1135 that means "at the mouse pointer".
+constexpr LPARAM kAtCursor = 0x7FFF7FFF;
 constexpr UINT kRestoreClipboardTimerId = 1137;
 constexpr UINT kRestoreClipboardDelayMs = 333;
 
@@ -117,6 +124,13 @@ bool keyboardSwitchedOff();
 // A text chosen in a menu, pasted into the thread (from the menu thread; it
 // takes the keyboard lock). False when the clipboard could not be set.
 bool keyboardPasteChosenText(uint32_t thread, const Str16& text);
+// More of the clipboard menu's requests of the keyboard engine, from the
+// menu thread; each takes the keyboard lock. A hotkey's display text;
+// whether a transliteration is active; the selection commands (3 toggle, 4
+// from layout a to b, 9 transliterate, 6 copy for the editor).
+Str16 keyboardHotkeyText(const char* name);
+bool keyboardTranslitActive();
+void keyboardSelectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_t b);
 
 // The receiver (DllReceiver.cpp), handing keys to `keys`.
 bool startReceiver(KeyReceiver* keys);
@@ -150,6 +164,23 @@ bool closeEditorsForExit();
 // (EditorSpelling.cpp): false, with nothing shown, when no underlined word is
 // there. `dictionaryChanged` tells that a word was added.
 bool showEditorSpellingPopup(HWND field, POINT screen, const ArrT<TextRun>& misspelt, bool& dictionaryChanged);
+// The clipboard menu (ClipboardMenuHost.cpp). On the menu thread: make the
+// session once its message window exists; messages 1134, 1135 and 1139.
+void startMenuSession(HWND messageWindow);
+void menuShowQueued();
+void menuShowClipboard(LPARAM packed);
+void menuOfferKey(uint32_t vk);
+// Any thread: whether a menu is shown, whether a window is one of the menu
+// thread's, closing the shown menu, and asking for the clipboard menu of an
+// application's thread (hasPoint false: at the mouse pointer).
+bool menuIsOpen();
+bool isMenuThreadWindow(HWND w);
+void closeMenuFromAnyThread();
+void requestClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y);
+// The folder of the last "Create Folder" / "Create File" chosen in the menu,
+// and the dialog that creates it (NewTmpltDlg.cpp).
+Str16 pendingTemplateFolder();
+void showNewTemplateDialog(bool isFolder);
 
 // Tray (TrayIcon.cpp).
 bool attachTrayHandler(HWND mainWindow);

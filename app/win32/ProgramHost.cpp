@@ -15,6 +15,7 @@
 #include "clipboard/Notes.h"
 #include "core/DebugLog.h"
 #include "hook/HookLogic.h"
+#include "keyboard/SelectionConverter.h"
 #include "platform/FileSystem.h"
 
 namespace orv::win {
@@ -97,6 +98,15 @@ class ProgramHost final : public KeyboardHost {
   }
   void newNote() override { openEditor(kNewNoteRequestId, Str16(), Str16()); }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
+  void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override {
+    if (keyboardSwitchedOff()) return;
+    requestClipboardMenu(thread, exeName, hasPoint, x, y);
+  }
+  // The shown menu lives on the menu thread: keys reach it by message.
+  bool isMenuOpen() override { return menuIsOpen(); }
+  void offerKeyToMenu(uint32_t vk) override { postToMenuThread(kMsgMenuKey, vk, 0); }
+  void closeMenu() override { closeMenuFromAnyThread(); }
+  bool isMenuWindow(uint32_t hwnd) override { return isMenuThreadWindow(toWindow(hwnd)); }
 
   // The clipboard menu's mouse side.
   uint32_t doubleClickTime() override { return GetDoubleClickTime(); }
@@ -191,5 +201,30 @@ bool keyboardPasteChosenText(uint32_t thread, const Str16& text) {
 }
 
 bool keyboardSwitchedOff() { return g_keyboard && g_keyboard->engine.switchedOff(); }
+
+Str16 keyboardHotkeyText(const char* name) {
+  if (!g_keyboard) return Str16();
+  SynchObject::Guard guard(keyboardLock());
+  return hotkeyText(g_keyboard->engine.hotkeyCode(name, 0));
+}
+
+bool keyboardTranslitActive() {
+  if (!g_keyboard) return false;
+  SynchObject::Guard guard(keyboardLock());
+  return g_keyboard->engine.activeTranslit() != nullptr;
+}
+
+void keyboardSelectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_t b) {
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  SelectionConverter& s = g_keyboard->engine.selection();
+  switch (code) {
+    case 3: s.convertSelection(thread); break;
+    case 4: s.convertSelectionAs(thread, a, b); break;
+    case 9: s.transliterateSelection(thread); break;
+    case 6: s.copyForEditor(thread); break;
+    default: break;
+  }
+}
 
 }  // namespace orv::win

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "app/win32/Program.h"
+#include "clipboard/win32/MenuWindow.h"
 #include "app/AppPaths.h"
 #include "app/LocalStr.h"
 #include "app/ProgramStores.h"
@@ -177,7 +178,7 @@ int runProgram(HINSTANCE instance) {
   KeyReceiver* keys = startKeyboard();                                // 19.2, 19.4, 19.6, 19.7
   loadSounds();                                                       // 19.8
   loadProgramStores();                                                // 19.9
-  // 19.10: the menu window class joins with the popup menu.
+  registerMenuWindowClass(instance);                                  // 19.10
   if (!startMenuThread()) trace("menu thread failed\n");             // 19.11
   // 19.12: the hotkey table with its default codes is built with the engine.
   if (!startReceiver(keys)) return 1;                                 // 19.13

@@ -10,15 +10,29 @@ add_custom_command(
   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-icons
   COMMENT "Drawing the application icons")
 
+# The popup menu's item buttons and close button, each also at 150 %
+# (scripts/make-menu-bitmaps; the menu window picks the size by the DPI).
+set(ORV_MENU_BITMAPS clipbrd_btns_16.bmp clipbrd_btns_24.bmp menu_close_12.bmp menu_close_18.bmp)
+list(TRANSFORM ORV_MENU_BITMAPS PREPEND ${ORV_RES_DIR}/)
+add_custom_command(
+  OUTPUT ${ORV_MENU_BITMAPS}
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/make-menu-bitmaps ${ORV_RES_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-menu-bitmaps
+  COMMENT "Drawing the menu bitmaps")
+
 file(GENERATE OUTPUT ${ORV_RES_DIR}/orvanta.rc CONTENT
 "A ICON \"${ORV_RES_DIR}/app.ico\"
 MAIN_GRAY_ICO ICON \"${ORV_RES_DIR}/gray.ico\"
 or_hook_dll RCDATA \"$<TARGET_FILE:or_hook>\"
+CLIPBRD_BTNS BITMAP \"${ORV_RES_DIR}/clipbrd_btns_16.bmp\"
+CLIPBRD_BTNS_24 BITMAP \"${ORV_RES_DIR}/clipbrd_btns_24.bmp\"
+MENU_CLOSE BITMAP \"${ORV_RES_DIR}/menu_close_12.bmp\"
+MENU_CLOSE_18 BITMAP \"${ORV_RES_DIR}/menu_close_18.bmp\"
 ")
 
 add_custom_command(
   OUTPUT ${ORV_RES_DIR}/orvanta_res.obj
   COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${ORV_RES_DIR}/orvanta.rc -o ${ORV_RES_DIR}/orvanta_res.obj
-  DEPENDS ${ORV_RES_DIR}/orvanta.rc ${ORV_RES_DIR}/app.ico ${ORV_RES_DIR}/gray.ico or_hook
+  DEPENDS ${ORV_RES_DIR}/orvanta.rc ${ORV_RES_DIR}/app.ico ${ORV_RES_DIR}/gray.ico ${ORV_MENU_BITMAPS} or_hook
   COMMENT "Compiling the program's resources")
 set(ORV_PROGRAM_RESOURCES ${ORV_RES_DIR}/orvanta_res.obj)

@@ -25,6 +25,14 @@
 //                                inside character INDEX of control ID, near
 //                                its left edge (where a click puts the caret
 //                                in front of it)
+//   click TITLE ID               presses button ID of window TITLE (BM_CLICK)
+//   foreground                   prints the title of the foreground window
+//   clipboard                    prints the clipboard's text
+//   setclip TEXT [private]       puts TEXT on the clipboard; "private" marks it
+//                                as a password manager does, so that no
+//                                clipboard history takes it
+//   rect CLASS                   prints "LEFT TOP RIGHT BOTTOM" around every
+//                                visible window of CLASS; exit code 1 when none
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -72,6 +80,24 @@ int postCommand(const wchar_t* dll, const wchar_t* title, WPARAM cmd, LPARAM arg
   }
   DWORD thread = GetWindowThreadProcessId(target, nullptr);
   return PostThreadMessageW(thread, orv::hook::kThreadCommand, cmd, arg) ? 0 : 1;
+}
+
+struct VisibleOfClass {
+  const wchar_t* cls;
+  RECT rect;
+  bool found;
+};
+
+BOOL CALLBACK unionOfClass(HWND w, LPARAM lp) {
+  auto* v = reinterpret_cast<VisibleOfClass*>(lp);
+  wchar_t name[64] = {};
+  RECT r;
+  if (!IsWindowVisible(w) || !GetClassNameW(w, name, 64) || std::wcscmp(name, v->cls) || !GetWindowRect(w, &r))
+    return TRUE;
+  if (!v->found) v->rect = r;
+  UnionRect(&v->rect, &v->rect, &r);
+  v->found = true;
+  return TRUE;
 }
 
 }  // namespace
@@ -180,6 +206,46 @@ int wmain(int argc, wchar_t** argv) {
     POINT p = {static_cast<short>(LOWORD(pos)) + 1, static_cast<short>(HIWORD(pos)) + 6};
     ClientToScreen(c, &p);
     std::printf("%ld %ld\n", p.x, p.y);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"click") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    return c && PostMessageW(c, BM_CLICK, 0, 0) ? 0 : 1;
+  }
+  if (!std::wcscmp(cmd, L"foreground") && argc == 2) {
+    wchar_t title[256] = {};
+    GetWindowTextW(GetForegroundWindow(), title, 256);
+    std::printf("%ls\n", title);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"clipboard") && argc == 2) {
+    if (!OpenClipboard(nullptr)) return 1;
+    HANDLE h = GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* text = h ? static_cast<const wchar_t*>(GlobalLock(h)) : nullptr;
+    std::printf("%ls\n", text ? text : L"");
+    if (text) GlobalUnlock(h);
+    CloseClipboard();
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"setclip") && (argc == 3 || argc == 4)) {
+    if (!setClipboard(argv[2])) return 1;
+    if (argc == 4 && OpenClipboard(nullptr)) {
+      HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+      if (mark) {
+        *static_cast<DWORD*>(GlobalLock(mark)) = 0;
+        GlobalUnlock(mark);
+        if (!SetClipboardData(RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing"), mark))
+          GlobalFree(mark);
+      }
+      CloseClipboard();
+    }
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"rect") && argc == 3) {
+    VisibleOfClass v{argv[2], {0, 0, 0, 0}, false};
+    EnumWindows(unionOfClass, reinterpret_cast<LPARAM>(&v));
+    if (!v.found) return 1;
+    std::printf("%ld %ld %ld %ld\n", v.rect.left, v.rect.top, v.rect.right, v.rect.bottom);
     return 0;
   }
   return 2;
