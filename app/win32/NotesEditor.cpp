@@ -531,8 +531,15 @@ void onCommand(Underliner& u, int cmd, int code, HWND from) {
   }
   switch (cmd) {
     case kCmdUndo: SendMessageW(u.text, EM_UNDO, 0, 0); break;
-    case kCmdCut: SendMessageW(u.text, WM_CUT, 0, 0); break;
-    case kCmdCopy: SendMessageW(u.text, WM_COPY, 0, 0); break;
+    // The edit control puts only Unicode text; older programs read CF_TEXT.
+    case kCmdCut:
+      SendMessageW(u.text, WM_CUT, 0, 0);
+      theClipboard().addAnsiText();
+      break;
+    case kCmdCopy:
+      SendMessageW(u.text, WM_COPY, 0, 0);
+      theClipboard().addAnsiText();
+      break;
     case kCmdPaste: SendMessageW(u.text, WM_PASTE, 0, 0); break;
     case kCmdDelete:
       SendMessageW(u.text, WM_KEYDOWN, VK_DELETE, 0);
