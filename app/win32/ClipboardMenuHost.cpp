@@ -12,6 +12,7 @@
 #include "app/Settings.h"
 #include "app/win32/Program.h"
 #include "clipboard/ClipboardMenu.h"
+#include "clipboard/EditorModel.h"
 #include "clipboard/History.h"
 #include "clipboard/Notes.h"
 #include "clipboard/Templates.h"
@@ -70,14 +71,22 @@ class ProgramMenuActions final : public ClipboardMenuActions {
     trace("policy for %.*s\n", static_cast<int>(exeName.size()), exeName.data());
     PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdOptions, 0);
   }
-  // The notes editor comes later; until then its requests show on the trace.
-  void newNote() override { trace("notes editor: new note\n"); }
+  // The notes editor's requests (on the trace as well).
+  void newNote() override {
+    trace("notes editor: new note\n");
+    openEditor(kNewNoteRequestId, Str16(), Str16());
+  }
   void editFragment(const Str16& text) override {
     trace("notes editor: fragment of %d characters\n", static_cast<int>(text.size()));
+    openEditor(0, text, Str16());
   }
-  void editNote(uint32_t id, const Str16&) override { trace("notes editor: note %u\n", id); }
+  void editNote(uint32_t id, const Str16& text) override {
+    trace("notes editor: note %u\n", id);
+    openEditor(id, text, Str16());
+  }
   void editFile(const Str16& path) override {
     trace("notes editor: file %s\n", utf16ToUtf8(path).c_str());
+    openEditor(0, Str16(), path);
   }
   void newTemplate(const Str16& folder, bool isFolder) override {
     {
@@ -87,7 +96,8 @@ class ProgramMenuActions final : public ClipboardMenuActions {
     PostMessageW(g_program.mainWindow, WM_COMMAND, isFolder ? kCmdNewTemplateFolder : kCmdNewTemplateFile, 0);
   }
   void saveStores() override { saveProgramStores(); }
-  void notesMayHaveChanged() override {}
+  // The menu closed: the notes may have been deleted or moved in it.
+  void notesMayHaveChanged() override { refreshEditorNoteLists(); }
   void closeMenu() override;
   void repaint(XMenu& menu) override;
 };

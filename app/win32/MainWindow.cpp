@@ -9,6 +9,7 @@
 
 #include "app/LocalStr.h"
 #include "app/Settings.h"
+#include "clipboard/Clipboard.h"
 #include "core/DebugLog.h"
 
 namespace orv::win {
@@ -42,6 +43,12 @@ void notAvailable(const char* what) { trace("command %s: not available yet\n", w
 void onCommand(int cmd) {
   switch (cmd) {
     case kCmdExit:
+      // An editor's changed text is never dropped by the exit: the user
+      // answers its question first, and Cancel keeps the program running.
+      if (!closeEditorsForExit()) {
+        trace("exit cancelled by an editor\n");
+        break;
+      }
       exitProgram();
     case kCmdInstallHooks:
       installHooks();
@@ -52,9 +59,12 @@ void onCommand(int cmd) {
     case kCmdDeveloper:
       showDeveloperWindow();
       break;
-    case kCmdNotesEditor:
-      notAvailable("notes editor");
+    case kCmdNotesEditor: {
+      Str16 text;
+      theClipboard().getClipboardText(text);
+      openEditor(0, text, Str16());
       break;
+    }
     case kCmdNewTemplateFolder:
     case kCmdNewTemplateFile:
       showNewTemplateDialog(cmd == kCmdNewTemplateFolder);

@@ -96,8 +96,11 @@ INT_PTR CALLBACK dialogProc(HWND d, UINT m, WPARAM wp, LPARAM lp) {
           return TRUE;
         }
         trace("template %s created: %s\n", isFolder ? "folder" : "file", utf16ToUtf8(made).c_str());
-        // A new file opens in the notes editor once the program has one.
-        if (r == CreateTemplateResult::File) trace("notes editor: file %s\n", utf16ToUtf8(made).c_str());
+        // A new file opens in the notes editor.
+        if (r == CreateTemplateResult::File) {
+          trace("notes editor: file %s\n", utf16ToUtf8(made).c_str());
+          openEditor(0, Str16(), made);
+        }
         EndDialog(d, IDOK);
         return TRUE;
       }

@@ -107,9 +107,13 @@ bool unpackResources();
 namespace orv {
 class KeyReceiver;
 class XMenu;
+class DictionarySet;
+struct TextRun;
 }
 namespace orv::win {
 KeyReceiver* startKeyboard();
+// The program's dictionaries once the keyboard engine exists, else null.
+DictionarySet* programDictionaries();
 // The hotkey codes of the INI file's "hotkey" section.
 void loadKeyboardHotkeys();
 // Called by the receiver with the keyboard lock held: an echo step (message
@@ -152,6 +156,19 @@ bool startMenuThread();
 HWND menuThreadWindow();
 void postToMenuThread(UINT message, WPARAM wp, LPARAM lp);
 
+// The notes editor (NotesEditor.cpp), from any thread: a window for a note
+// (its id), a new note (kNewNoteRequestId) or a loose text or file (0;
+// `path` empty for a text); and the rebuild of every open window's note list.
+void openEditor(uint32_t noteId, const Str16& text, const Str16& path);
+void refreshEditorNoteLists();
+// Before the program exits (from the main thread): every editor window
+// closes as if the user closed it, asking when its text is changed; false
+// when one stays open (the user cancelled), and the exit should not go on.
+bool closeEditorsForExit();
+// The spelling popup for a right-click at `screen` in an editor's text field
+// (EditorSpelling.cpp): false, with nothing shown, when no underlined word is
+// there. `dictionaryChanged` tells that a word was added.
+bool showEditorSpellingPopup(HWND field, POINT screen, const ArrT<TextRun>& misspelt, bool& dictionaryChanged);
 // The clipboard menu (ClipboardMenuHost.cpp). On the menu thread: make the
 // session once its message window exists; messages 1134, 1135 and 1139.
 void startMenuSession(HWND messageWindow);

@@ -11,6 +11,7 @@
 #include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
+#include "clipboard/EditorModel.h"
 #include "clipboard/History.h"
 #include "clipboard/Notes.h"
 #include "core/DebugLog.h"
@@ -185,7 +186,9 @@ class ProgramHost final : public KeyboardHost {
   // The notes editor opens with the text once it exists.
   void editCopiedSelection(const Str16& text) override {
     trace("selection for the editor: %d characters\n", static_cast<int>(text.size()));
+    openEditor(0, text, Str16());
   }
+  void newNote() override { openEditor(kNewNoteRequestId, Str16(), Str16()); }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
   void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override {
     if (keyboardSwitchedOff()) return;
@@ -269,6 +272,8 @@ KeyReceiver* startKeyboard() {
   }
   return &g_keyboard->receiver;
 }
+
+DictionarySet* programDictionaries() { return g_keyboard ? &g_keyboard->host.words().dictionaries() : nullptr; }
 
 void loadKeyboardHotkeys() {
   if (!g_keyboard) return;
