@@ -66,26 +66,28 @@ class ClipboardMenuActions {
   // The module folder, without the trailing "\" (templates live below it).
   virtual Str16 moduleFolder() = 0;
 
+  // What the menu asks of the program; a stand-in overrides what it needs
+  // (by default nothing happens and a paste fails).
   // Puts the text on the clipboard and pastes it into the menu's target
   // thread (the typed-word buffers reset first); false when the clipboard
   // could not be opened.
-  virtual bool pasteText(uint32_t thread, const Str16& text) = 0;
+  virtual bool pasteText(uint32_t /*thread*/, const Str16& /*text*/) { return false; }
   // The selection commands of the target thread: 3 toggle, 4 from a to b,
   // 9 transliterate, 6 check spelling (copy for the editor).
-  virtual void selectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_t b) = 0;
-  virtual void openPolicy(const Str8& exeName) = 0;
-  virtual void newNote() = 0;
+  virtual void selectionCommand(uint32_t /*thread*/, uint8_t /*code*/, uint32_t /*a*/, uint32_t /*b*/) {}
+  virtual void openPolicy(const Str8& /*exeName*/) {}
+  virtual void newNote() {}
   // The notes editor on a loose fragment, a note, a template file.
-  virtual void editFragment(const Str16& text) = 0;
-  virtual void editNote(uint32_t id, const Str16& text) = 0;
-  virtual void editFile(const Str16& path) = 0;
+  virtual void editFragment(const Str16& /*text*/) {}
+  virtual void editNote(uint32_t /*id*/, const Str16& /*text*/) {}
+  virtual void editFile(const Str16& /*path*/) {}
   // The dialog that creates a template folder or file in `folder`.
-  virtual void newTemplate(const Str16& folder, bool isFolder) = 0;
-  virtual void saveStores() = 0;
-  virtual void notesMayHaveChanged() = 0;
+  virtual void newTemplate(const Str16& /*folder*/, bool /*isFolder*/) {}
+  virtual void saveStores() {}
+  virtual void notesMayHaveChanged() {}
   // The open menu: close it, repaint one menu's window.
-  virtual void closeMenu() = 0;
-  virtual void repaint(XMenu& menu) = 0;
+  virtual void closeMenu() {}
+  virtual void repaint(XMenu& /*menu*/) {}
 };
 
 class ClipboardMenu : public MenuHandler {

@@ -39,14 +39,7 @@ Str16 g_templateFolder;
 
 class ProgramMenuActions final : public ClipboardMenuActions {
  public:
-  Str16 text(const char* key) override {
-    Str16 k;
-    for (const char* p = key; *p; ++p) k.append(static_cast<char16_t>(*p));
-    const char16_t* t = LocalStr::process().text(view(k));
-    Str16 out;
-    for (; t && *t; ++t) out.append(*t);
-    return out;
-  }
+  Str16 text(const char* key) override { return languageText(key); }
   Str16 hotkeyText(const char* name) override { return keyboardHotkeyText(name); }
   ArrT<MenuLayoutName> layouts() override {
     ArrT<MenuLayoutName> out;

@@ -112,6 +112,8 @@ struct TextRun;
 }
 namespace orv::win {
 KeyReceiver* startKeyboard();
+// A language key's text in the user's language ("clipboard_menu_title").
+Str16 languageText(const char* key);
 // The program's dictionaries once the keyboard engine exists, else null.
 DictionarySet* programDictionaries();
 // The hotkey codes of the INI file's "hotkey" section.

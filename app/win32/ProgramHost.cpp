@@ -84,19 +84,25 @@ DWORD WINAPI askAddWordThread(LPVOID p) {
   return 0;
 }
 
+}  // namespace
+
+Str16 languageText(const char* key) {
+  Str16 k;
+  for (const char* p = key; *p; ++p) k.append(static_cast<char16_t>(*p));
+  const char16_t* t = LocalStr::process().text(view(k));
+  Str16 out;
+  for (; t && *t; ++t) out.append(*t);
+  return out;
+}
+
+namespace {
+
 // What the completion and spelling popups ask of the program. The add-word
 // question blocks while it is shown: it runs on a thread of its own.
 class ProgramWordHost final : public WordMenuHost {
  public:
   explicit ProgramWordHost(DictionarySet& dictionaries) : myDictionaries(dictionaries) {}
-  Str16 text(const char* key) override {
-    Str16 k;
-    for (const char* p = key; *p; ++p) k.append(static_cast<char16_t>(*p));
-    const char16_t* t = LocalStr::process().text(view(k));
-    Str16 out;
-    for (; t && *t; ++t) out.append(*t);
-    return out;
-  }
+  Str16 text(const char* key) override { return languageText(key); }
   bool hasPolicy(const char* exeName) override { return orv::policyFlags(exeName) != -1; }
   void answerPolicy(const char* exeName, bool work) override {
     orv::setPolicy(exeName, work ? kPolicyAll : kPolicyAsked);

@@ -27,17 +27,6 @@ class KeyTexts : public ClipboardMenuActions {
   bool translitActive() override { return false; }
   Str16 moduleFolder() override { return {}; }
   bool pasteText(uint32_t, const Str16&) override { return true; }
-  void selectionCommand(uint32_t, uint8_t, uint32_t, uint32_t) override {}
-  void openPolicy(const Str8&) override {}
-  void newNote() override {}
-  void editFragment(const Str16&) override {}
-  void editNote(uint32_t, const Str16&) override {}
-  void editFile(const Str16&) override {}
-  void newTemplate(const Str16&, bool) override {}
-  void saveStores() override {}
-  void notesMayHaveChanged() override {}
-  void closeMenu() override {}
-  void repaint(XMenu&) override {}
 };
 
 // Captions in order, "-" a separator, a folder's contents in brackets; the

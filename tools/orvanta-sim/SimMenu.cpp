@@ -41,18 +41,6 @@ class ToolActions : public ClipboardMenuActions {
   }
   bool translitActive() override { return myTranslit; }
   Str16 moduleFolder() override { return myFolder; }
-  bool pasteText(uint32_t, const Str16&) override { return false; }
-  void selectionCommand(uint32_t, uint8_t, uint32_t, uint32_t) override {}
-  void openPolicy(const Str8&) override {}
-  void newNote() override {}
-  void editFragment(const Str16&) override {}
-  void editNote(uint32_t, const Str16&) override {}
-  void editFile(const Str16&) override {}
-  void newTemplate(const Str16&, bool) override {}
-  void saveStores() override {}
-  void notesMayHaveChanged() override {}
-  void closeMenu() override {}
-  void repaint(XMenu&) override {}
 
  private:
   sim::SimDesktop& myDesktop;
