@@ -135,6 +135,20 @@ void WordMenus::addPolicyItems(XMenu& root, uint32_t thread, const char* exeName
   root.add(item(MenuKind::Item, myHost.text("mi_enable_this_exe"), &c));
 }
 
+XMenu* WordMenus::addWord(XMenu* level, int32_t& onLevel, const Str16& caption, const WordChoice& choice,
+                          const Str16& moreTitle) {
+  if (onLevel == kWordsPerLevel) {
+    XMenu* more = item(MenuKind::Sub, myHost.text("clipboard_menu_more_title"), nullptr);
+    more->title = moreTitle;
+    level->add(more);
+    level = more;
+    onLevel = 0;
+  }
+  level->add(item(MenuKind::Item, caption, &choice));
+  ++onLevel;
+  return level;
+}
+
 XMenu* WordMenus::collectCompletions(uint32_t thread, const char* exeName) {
   KeyboardState& state = myEngine.state();
   const int32_t min = state.settings().workStartSymbolCount();
@@ -187,6 +201,8 @@ XMenu* WordMenus::collectCompletions(uint32_t thread, const char* exeName) {
       root->add(item(MenuKind::Header, toWide(cur->wordCopy, cur->codePage), nullptr));
   }
   auto fill = [&](XMenu& menu, CandidateTable& table) {
+    XMenu* level = &menu;
+    int32_t onLevel = 0;
     for (int32_t i = 0; i < table.size(); ++i) {
       const CandidateVal& v = table.valAt(i);
       WordChoice c;
@@ -196,7 +212,7 @@ XMenu* WordMenus::collectCompletions(uint32_t thread, const char* exeName) {
       c.eraseCount = v.typed->eraseCount;
       c.thread = thread;
       c.exeName = str8(exeName);
-      menu.add(item(MenuKind::Item, table.keyAt(i).candidate, &c));
+      level = addWord(level, onLevel, table.keyAt(i).candidate, c, menu.title);
     }
   };
   fill(*root, fromDics);
@@ -248,6 +264,8 @@ XMenu* WordMenus::collectSuggestions(uint32_t thread, const char* exeName) {
   WordChoice c;
   c.thread = thread;
   c.exeName = str8(exeName);
+  XMenu* level = root;
+  int32_t onLevel = 0;
   for (int32_t i = 0; i < table.size(); ++i) {
     const CandidateVal& v = table.valAt(i);
     c.language = v.language;
@@ -255,7 +273,7 @@ XMenu* WordMenus::collectSuggestions(uint32_t thread, const char* exeName) {
     c.codePage = v.codePage;
     c.eraseCount = v.typed->eraseCount;
     c.trailing = v.typed->trailing;
-    root->add(item(MenuKind::Item, table.keyAt(i).candidate, &c));
+    level = addWord(level, onLevel, table.keyAt(i).candidate, c, root->title);
   }
   // "Add word" takes the typed word into the dictionaries of the layout's
   // language (one typed word: the current layout's).

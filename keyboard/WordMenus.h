@@ -47,6 +47,10 @@ class WordMenuHost {
 
 // Completions ask each dictionary for this many words per query.
 constexpr int32_t kCompletionQuery = 20;
+// A popup shows this many words on a level; the rest go on in a "More"
+// sub-menu (a few hundred completions would run past the screen's bottom
+// and hide the items after them).
+constexpr int32_t kWordsPerLevel = 20;
 
 // What an item does when chosen (its command record).
 struct WordChoice {
@@ -98,6 +102,10 @@ class WordMenus : public MenuHandler {
  private:
   XMenu* item(MenuKind kind, const Str16& caption, const WordChoice* choice);
   void addPolicyItems(XMenu& root, uint32_t thread, const char* exeName);
+  // Adds a word item to `level`, or to a "More" sub-menu of it once it
+  // holds kWordsPerLevel words; returns the level the next word goes to.
+  XMenu* addWord(XMenu* level, int32_t& onLevel, const Str16& caption, const WordChoice& choice,
+                 const Str16& moreTitle);
 
   KeyboardEngine& myEngine;
   DictionarySet& myDics;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "keyboard/WordMenus.h"
 #include "keyboard/sim/SimDesktop.h"
 #include "language/Dictionary.h"
 #include "platform/Text.h"
@@ -68,6 +69,42 @@ TEST(WordMenus, CompletionsOfferLongerWordsOnceEachNeverTheTypedWord) {
   }
 }
 
+// Hundreds of completions would run past the screen's bottom: a level
+// shows kWordsPerLevel words, the rest go on behind "More", and the items
+// after the words stay on the root.
+TEST(WordMenus, WordsBeyondOneLevelGoOnInAMoreSubMenu) {
+  test::ScratchFolder dir;
+  SynchObject lock;
+  DictionarySet set(dir.path(), lock);
+  Dictionary* us = new Dictionary(dir.folder("en_US"), 1252);
+  std::string word = "dogxx";
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b : {'a', 'b'}) {
+      word[3] = a;
+      word[4] = b;
+      us->addWord(str8(word.c_str()));
+    }
+  set.appendOwned(us);
+  LastWords last;
+  WordSettings settings;
+  sim::SimDesktop d({0x04090409}, settings);
+  d.dictionary = [&set](const Str8& w, int32_t cp) { return set.checkInSet(w, cp); };
+  simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
+  menu.enableWordMenus(set, last);
+  simtool::DesktopTyper typer(d);
+  std::string err;
+  ASSERT_TRUE(typer.runScript("dog", err)) << err;
+  d.idle();
+  ASSERT_FALSE(menu.lines().empty());
+  const std::string shown = menu.lines().back();
+  const std::string tail = " | ?clipboard_menu_more_title | - | ?mi_disable_this_exe | ?mi_enable_this_exe";
+  ASSERT_GT(shown.size(), tail.size());
+  EXPECT_EQ(shown.substr(shown.size() - tail.size()), tail) << shown;
+  int words = 0;
+  for (size_t at = shown.find(" dog"); at != std::string::npos; at = shown.find(" dog", at + 1)) ++words;
+  EXPECT_EQ(words, kWordsPerLevel) << shown;
+}
+
 std::string runType(std::vector<std::string> args) {
   args.insert(args.begin(), "type");
   std::string out, err;
@@ -126,7 +163,7 @@ TEST(WordMenus, ThreeLettersOfferCompletionsButNeverTheTypedWord) {
   std::string out = runType({"--set", "common.ac_use=1", "--set", "common.oc_use=0", "hou"});
   ASSERT_TRUE(out.rfind("menu: Completion: ", 0) == 0) << out;
   std::string items = out.substr(0, out.find('\n')) + " |";
-  EXPECT_NE(items.find(" house |"), std::string::npos);
+  EXPECT_NE(items.find(" hound |"), std::string::npos) << items;
   EXPECT_EQ(items.find(" hou |"), std::string::npos);
   EXPECT_EQ(runType({"--set", "common.ac_use=1", "--set", "common.oc_use=0", "ho"}).find("menu:"), std::string::npos);
 }

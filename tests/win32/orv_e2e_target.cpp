@@ -1,7 +1,8 @@
 // Target application of the end-to-end tests: a window titled as the first
 // argument with a plain edit control (id 101) and a password edit (id 102).
 // The focus goes to the password edit when the second argument is
-// "password". Every key message that reaches an edit control is printed
+// "password"; with "multiline" the plain edit keeps lines (Enter breaks one).
+// Every key message that reaches an edit control is printed
 // ("keydown 44", "keyup 44"), so the harness sees what the hooks let through.
 #include <windows.h>
 
@@ -45,6 +46,7 @@ LRESULT CALLBACK frameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 int wmain(int argc, wchar_t** argv) {
   const wchar_t* title = argc > 1 ? argv[1] : L"OrvTarget";
   const bool password = argc > 2 && std::wcscmp(argv[2], L"password") == 0;
+  const bool multiline = argc > 2 && std::wcscmp(argv[2], L"multiline") == 0;
   HINSTANCE inst = GetModuleHandleW(nullptr);
   WNDCLASSW wc = {};
   wc.lpfnWndProc = frameProc;
@@ -55,8 +57,9 @@ int wmain(int argc, wchar_t** argv) {
   RegisterClassW(&wc);
   HWND frame = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW, 40, 40, 420, 160, nullptr, nullptr,
                                inst, nullptr);
-  HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 380,
-                               26, frame, reinterpret_cast<HMENU>(101), inst, nullptr);
+  HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                               WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (multiline ? ES_MULTILINE | ES_WANTRETURN : 0),
+                               10, 10, 380, 26, frame, reinterpret_cast<HMENU>(101), inst, nullptr);
   HWND secret = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_PASSWORD,
                                 10, 50, 380, 26, frame, reinterpret_cast<HMENU>(102), inst, nullptr);
   g_editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(plain, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc)));
