@@ -6,6 +6,8 @@
 //                                when it is
 //   close TITLE                  posts WM_CLOSE to the window TITLE
 //   window CLASS                 prints the handle of a window of CLASS, or 0
+//   exists TITLE                 prints 1 while a visible window TITLE exists
+//                                (Wine's own view: X may still map a closed one)
 //   paste DLL TITLE ERASE TEXT   puts TEXT on the clipboard and runs the hook
 //                                library's paste sequence in TITLE's thread as
 //                                the program does: shared block fields, then
@@ -122,6 +124,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (!std::wcscmp(cmd, L"window") && argc == 3) {
     std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(FindWindowW(argv[2], nullptr))));
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"exists") && argc == 3) {
+    HWND w = FindWindowW(nullptr, argv[2]);
+    std::printf("%d\n", w && IsWindowVisible(w) ? 1 : 0);
     return 0;
   }
   if (!std::wcscmp(cmd, L"activate") && argc == 3) {
