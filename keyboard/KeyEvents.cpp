@@ -85,12 +85,11 @@ uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
     resetAndTrack();
     return 0;
   }
-  // An open popup menu takes its own keys (Escape, Enter, the arrows; see
-  // menuTakesConfirmKeys);
-  // Escape also drops the word. Any other key closes the menu and reaches
-  // the application as usual: a letter typed while a menu is up is never
-  // lost. (Only a key-down closes it: the release of the key that opened the
-  // menu must not.)
+  // An open popup menu takes its own keys: Escape (which also drops the
+  // word), Up and Down, and Enter, Left and Right when menuTakesConfirmKeys
+  // says so. Any other key closes the menu and reaches the application as
+  // usual: a letter typed while a menu is up is never lost. (Only a key-down
+  // closes it: the release of the key that opened the menu must not.)
   const bool menuKey =
       vk == 27 || vk == 38 || vk == 40 || ((vk == 13 || vk == 37 || vk == 39) && mySeams.menuTakesConfirmKeys());
   if (!menuKey && r.action != 0 && !up && mySeams.isMenuOpen()) mySeams.closeMenu();
