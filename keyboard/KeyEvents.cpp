@@ -90,11 +90,14 @@ uint32_t KeyboardState::onKeyEvent(const KeyEventRecord& r) {
   // says so. Any other key closes the menu and reaches the application as
   // usual: a letter typed while a menu is up is never lost. (Only a key-down
   // closes it: the release of the key that opened the menu must not.)
+  // Asked once per key; with no menu open nothing more is looked at.
+  const bool menuOpen = mySeams.isMenuOpen();
   const bool menuKey =
-      vk == 27 || vk == 38 || vk == 40 || ((vk == 13 || vk == 37 || vk == 39) && mySeams.menuTakesConfirmKeys());
-  if (!menuKey && r.action != 0 && !up && mySeams.isMenuOpen()) mySeams.closeMenu();
-  if (r.action == 0) return menuKey && mySeams.isMenuOpen() ? 1 : 0;
-  if (menuKey && mySeams.isMenuOpen()) {
+      menuOpen && (
+      vk == 27 || vk == 38 || vk == 40 || ((vk == 13 || vk == 37 || vk == 39) && mySeams.menuTakesConfirmKeys()));
+  if (menuOpen && !menuKey && r.action != 0 && !up) mySeams.closeMenu();
+  if (r.action == 0) return menuKey ? 1 : 0;
+  if (menuKey) {
     mySeams.offerKeyToMenu(*this, r);
     if (vk == 27) {
       if (typedKeys.size() == 0 || (typedKeys.last() & 0xFFFF) == 0) resetAndTrack();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "keyboard/sim/SimDesktop.h"
 #include "platform/Text.h"
@@ -73,6 +74,18 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
   }
 }
 
+// The simulated desktop with the clipboard menu that orvanta-sim type shows.
+struct MenuDesktop {
+  KeyboardSettings settings;
+  sim::SimDesktop d{{0x04090409, 0x04190419}, settings};
+  simtool::TypeMenu menu{d, ClipboardMenuSettings(), LangTable(), Str16()};
+  simtool::DesktopTyper typer{d};
+  MenuDesktop() {
+    typer.menuStep = [this](int32_t n, std::string& e) { return menu.step(n, e); };
+  }
+  std::tuple<sim::SimDesktop&, simtool::TypeMenu&, simtool::DesktopTyper&> parts() { return {d, menu, typer}; }
+};
+
 // Alt+W opens the clipboard menu at the caret, the keys go to it while it is
 // shown, and choosing an older history entry pastes it, makes it the newest
 // entry and, once the loan ends 333 ms later, leaves it on the clipboard as
@@ -81,11 +94,8 @@ TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboa
   const char* const choices[] = {"{Menu:2}", "{Down}{Down}{Enter}"};
   for (const char* choice : choices) {
     SCOPED_TRACE(choice);
-    KeyboardSettings settings;
-    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
-    simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
-    simtool::DesktopTyper typer(d);
-    typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
+    MenuDesktop desk;
+    auto [d, menu, typer] = desk.parts();
     std::string err;
     ASSERT_TRUE(typer.runScript("one{SelectAll}{Ctrl+C}{End} two{SelectAll}{Ctrl+C}{End} {Alt+W}", err)) << err;
     ASSERT_EQ(menu.lines().size(), 1u);
@@ -108,11 +118,8 @@ TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboa
 
 // Only the menu's own keys go to it: a letter closes the menu and is typed.
 TEST(ChosenPaste, ALetterTypedWhileTheMenuIsOpenClosesItAndReachesTheApplication) {
-  KeyboardSettings settings;
-  sim::SimDesktop d({0x04090409, 0x04190419}, settings);
-  simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
-  simtool::DesktopTyper typer(d);
-  typer.menuStep = [&menu](int32_t n, std::string& e) { return menu.step(n, e); };
+  MenuDesktop desk;
+  auto [d, menu, typer] = desk.parts();
   std::string err;
   ASSERT_TRUE(typer.runScript("one{SelectAll}{Ctrl+C}{End} {Alt+W}", err)) << err;
   ASSERT_TRUE(menu.isOpen());
