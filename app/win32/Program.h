@@ -201,6 +201,13 @@ void removeTrayIcon();
 void updateTrayIconForLayout(uintptr_t layout);
 void showTrayMenu();
 
+// The updater (Updater*.cpp): the background checks (start-up, once) and
+// the update dialog (tray command 107, the options window, the background
+// checks). A second non-silent call while a dialog exists says "Update in
+// progress.."; a silent one does nothing.
+void startIntervalUpdates();
+void openUpdateDialog(HWND owner, bool silent);
+
 // System bits (SystemSetup.cpp).
 void takeOverRunningInstance();
 void writeBrowserRegistryValues();
