@@ -50,20 +50,29 @@ class IOptionsPanel {
   }
 };
 
-// The panels in page order; each returns a new panel that the form owns.
-IOptionsPanel* newWelcomePanel();    // OptPanWelcome
-IOptionsPanel* newCommonPanel();     // OptPanCommon
-IOptionsPanel* newExeFilesPanel();   // OptPanExeFiles
-IOptionsPanel* newHotkeysPanel();    // OptPanHotkeys
-IOptionsPanel* newClipboardPanel();  // OptPanClipboard
-IOptionsPanel* newNotesPanel();      // OptPanNotes
-IOptionsPanel* newDicsPanel();       // OptPanDics
-IOptionsPanel* newKLsPanel();        // OptPanKLs
-IOptionsPanel* newTranslitPanel();   // OptPanTranslit
-IOptionsPanel* newSoundPanel();      // OptPanSound
-IOptionsPanel* newViewPanel();       // OptPanView
-IOptionsPanel* newUpdaterPanel();    // OptPanUpdater
-IOptionsPanel* newAboutPanel();      // OptPanAbout
+// The pages, in this order; each panel's file registers its factory at its
+// page with a static OptionsPanelRegistration (the program's sources are
+// linked whole, so every registration runs before the entry point).
+enum OptionsPage : int {
+  kPageWelcome,    // OptPanWelcome
+  kPageCommon,     // OptPanCommon
+  kPageExeFiles,   // OptPanExeFiles
+  kPageHotkeys,    // OptPanHotkeys
+  kPageClipboard,  // OptPanClipboard
+  kPageNotes,      // OptPanNotes
+  kPageDics,       // OptPanDics
+  kPageKLs,        // OptPanKLs
+  kPageTranslit,   // OptPanTranslit
+  kPageSound,      // OptPanSound
+  kPageView,       // OptPanView
+  kPageUpdater,    // OptPanUpdater
+  kPageAbout,      // OptPanAbout
+  kPageCount
+};
+using OptionsPanelFactory = IOptionsPanel* (*)();
+struct OptionsPanelRegistration {
+  OptionsPanelRegistration(OptionsPage page, OptionsPanelFactory make);
+};
 
 // The control ids the main window sets when the tray toggles a setting.
 constexpr int kCommonAutoSwitchCheck = 100;  // "autosw_use"
