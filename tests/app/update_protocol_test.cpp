@@ -131,6 +131,8 @@ TEST(UpdateUrls, HttpsUnlessLoopbackAndThePortOfTheDomain) {
       {"127.0.0.1.example", "https://127.0.0.1.example:443/update/update.php"},
       {"localhost.example", "https://localhost.example:443/update/update.php"},
       {"128.0.0.1", "https://128.0.0.1:443/update/update.php"},
+      {"127.1", "https://127.1:443/update/update.php"},
+      {"127.0.0.1.5", "https://127.0.0.1.5:443/update/update.php"},
   };
   for (const Case& c : cases) EXPECT_EQ(view(updateCheckUrl(str8(c.domain)).text()), c.url) << c.domain;
 
