@@ -145,7 +145,7 @@ def main():
 
     try:
         server = Server((args.bind, args.port), make_handler(args.publish, reply))
-    except OSError as e:
+    except (OSError, OverflowError) as e:
         sys.stderr.write("serve.py: cannot listen on %s port %d: %s\n" % (args.bind, args.port, e))
         return 1
     host, port = server.server_address[:2]
