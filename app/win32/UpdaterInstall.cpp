@@ -1,15 +1,15 @@
-// Installing a verified download: the running executable steps aside as
-// "<path>.old", the new file takes its place, the new program starts and
-// this one leaves. A failure on the way puts the old file back, so the user
-// always keeps a program that starts.
+// Installing a verified download once the user agrees: the files are
+// swapped (app/ExecutableSwap.h, which keeps a program that starts whatever
+// fails), the new program starts and this one leaves through the exit
+// sequence; the new instance's single-instance step finishes it off.
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <algorithm>
-
 #include <string>
 
+#include "app/ExecutableSwap.h"
 #include "app/LocalStr.h"
 #include "app/win32/Program.h"
 #include "app/win32/Updater.h"
@@ -18,21 +18,38 @@ namespace orv::win {
 
 namespace {
 
-bool writeWhole(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size()) {
-    DWORD wrote = 0;
-    const DWORD piece = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-    ok = WriteFile(file, bytes.data() + done, piece, &wrote, nullptr) && wrote == piece;
-    done += wrote;
+std::wstring wpath(const Str16& s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
+
+class Win32Files : public ExecutableFiles {
+ public:
+  bool move(const Str16& from, const Str16& to) override {
+    if (MoveFileExW(wpath(from).c_str(), wpath(to).c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    trace("update: cannot rename %ls (%lu)\n", wpath(from).c_str(), GetLastError());
+    return false;
   }
-  ok = ok && FlushFileBuffers(file);
-  CloseHandle(file);
-  return ok;
-}
+  bool write(const Str16& path, const uint8_t* data, size_t size) override {
+    HANDLE file = CreateFileW(wpath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return failed(path);
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < size) {
+      DWORD wrote = 0;
+      const DWORD piece = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 20));
+      ok = WriteFile(file, data + done, piece, &wrote, nullptr) && wrote == piece;
+      done += wrote;
+    }
+    ok = ok && FlushFileBuffers(file);
+    CloseHandle(file);
+    return ok || failed(path);
+  }
+  void remove(const Str16& path) override { DeleteFileW(wpath(path).c_str()); }
+
+ private:
+  static bool failed(const Str16& path) {
+    trace("update: cannot write %ls (%lu), the old file goes back\n", wpath(path).c_str(), GetLastError());
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -51,21 +68,20 @@ InstallResult installUpdate(HWND owner, const std::vector<uint8_t>& bytes) {
     return InstallResult::Cancelled;
   }
   const std::wstring exe = g_program.exePath;
-  const std::wstring old = exe + L".old";
-  // An ".old" left by an earlier update is replaced.
-  if (!MoveFileExW(exe.c_str(), old.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    trace("update: cannot rename %ls (%lu)\n", exe.c_str(), GetLastError());
-    updaterBox(owner, wide(lstr("updater_cannot_move")), L"Orvanta", MB_ICONWARNING);
-    return InstallResult::Failed;
+  Win32Files files;
+  switch (swapExecutable(files, str16(reinterpret_cast<const char16_t*>(g_program.exePath)), bytes.data(),
+                         bytes.size())) {
+    case SwapResult::CannotMove:
+      updaterBox(owner, wide(lstr("updater_cannot_move")), L"Orvanta", MB_ICONWARNING);
+      return InstallResult::Failed;
+    case SwapResult::CannotWrite:
+      updaterBox(owner, wide(lstr("updater_cannot_open_file")), L"Orvanta", MB_ICONWARNING);
+      return InstallResult::Failed;
+    case SwapResult::Replaced:
+      break;
   }
-  if (!writeWhole(exe, bytes)) {
-    trace("update: cannot write %ls (%lu), the old file goes back\n", exe.c_str(), GetLastError());
-    DeleteFileW(exe.c_str());
-    MoveFileExW(old.c_str(), exe.c_str(), MOVEFILE_REPLACE_EXISTING);
-    updaterBox(owner, wide(lstr("updater_cannot_open_file")), L"Orvanta", MB_ICONWARNING);
-    return InstallResult::Failed;
-  }
-  trace("update: %ls replaced (%lu bytes), the old one is %ls\n", exe.c_str(), static_cast<unsigned long>(bytes.size()), old.c_str());
+  trace("update: %ls replaced (%lu bytes), the old one is %ls.old\n", exe.c_str(),
+        static_cast<unsigned long>(bytes.size()), exe.c_str());
   const auto started = reinterpret_cast<INT_PTR>(
       ShellExecuteW(nullptr, L"open", exe.c_str(), nullptr, g_program.moduleFolder, SW_SHOWNORMAL));
   if (started <= 32) {
