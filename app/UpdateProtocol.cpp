@@ -17,8 +17,9 @@ namespace {
 using std::string_view;
 
 string_view trimmed(string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
 }
 
@@ -62,19 +63,20 @@ bool parseHex(string_view s, uint8_t* out, size_t size) {
   return true;
 }
 
+// The last line of a key decides: a malformed value unsets what an earlier line set.
 void applyReplyLine(UpdateReply& reply, string_view key, string_view value) {
   int64_t number = 0;
   if (key == "last_version") {
-    if (value.empty()) return;
     reply.lastVersion.clear();
     appendView(reply.lastVersion, value);
-    reply.hasVersion = true;
+    reply.hasVersion = !reply.lastVersion.empty();
   } else if (key == "last_filesize") {
-    if (parseDecimal(value, INT32_MIN, INT32_MAX, number)) reply.fileSize = static_cast<int32_t>(number);
+    reply.fileSize = parseDecimal(value, INT32_MIN, INT32_MAX, number) ? static_cast<int32_t>(number) : 0;
   } else if (key == "last_file_crc") {
     // Signed as the protocol has it; the unsigned spelling of the same CRC is taken too.
-    if (parseDecimal(value, INT32_MIN, UINT32_MAX, number))
-      reply.fileCrc = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(number)));
+    reply.fileCrc = parseDecimal(value, INT32_MIN, UINT32_MAX, number)
+                        ? static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(number)))
+                        : 0;
   } else if (key == "text") {
     reply.text.clear();
     for (char c : value) {
@@ -86,12 +88,14 @@ void applyReplyLine(UpdateReply& reply, string_view key, string_view value) {
     reply.hasText = !reply.text.empty();
   } else if (key == "last_file_sha256") {
     reply.hasSha256 = parseHex(value, reply.sha256, sizeof reply.sha256);
+    if (!reply.hasSha256) std::memset(reply.sha256, 0, sizeof reply.sha256);
   } else if (key == "last_file_sig") {
     // A DER signature of P-256 takes at most 72 bytes.
     uint8_t der[72];
     size_t size = value.size() / 2;
     reply.hasSignature = value.size() % 2 == 0 && size <= sizeof der && parseHex(value, der, size) &&
                          derSignatureToRaw(der, size, reply.signature);
+    if (!reply.hasSignature) std::memset(reply.signature, 0, sizeof reply.signature);
   }
 }
 

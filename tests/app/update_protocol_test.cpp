@@ -54,6 +54,7 @@ TEST(UpdateReply, ParsesTheLinesItKnowsAndLeavesMalformedValuesUnset) {
       {"last_file_sig:" + std::string(testkey::kSignatureRaw), nullptr, 0, 0, nullptr, false, false},
       {"last_file_sig:" + std::string(testkey::kSignatureDer) + "0", nullptr, 0, 0, nullptr, false, false},
       {std::string("last_version:3.2\0\xff\n\xfe:\x01", 21), "3.2", 0, 0, nullptr, false, false},
+      {"last_version:3.2\nlast_filesize:5\n" + sig + "last_file_sig:30\nlast_filesize:x\nlast_version:\r", nullptr, 0, 0, nullptr, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reply);
