@@ -218,13 +218,10 @@ void UpdateDialog::finishDownload() {
     check = myCheck;
   }
   InstallResult result = InstallResult::Failed;
-  if (check != DownloadCheck::Ok) {
+  if (check != DownloadCheck::Ok)
     updaterBox(myWindow, wide(lstr("updater_update_failed")), L"Orvanta", MB_ICONWARNING);
-    SynchObject::Guard guard(myLock);
-    myStatus = wide(lstr("updater_update_failed"));
-  } else {
+  else
     result = installUpdate(myWindow, bytes);
-  }
   if (result != InstallResult::Failed) {
     closeWindow();
     return;
@@ -233,6 +230,7 @@ void UpdateDialog::finishDownload() {
     // The user may try again.
     SynchObject::Guard guard(myLock);
     myDownloading = false;
+    myStatus = wide(lstr(check != DownloadCheck::Ok ? "updater_update_failed" : "updater_update_avalible"));
   }
   refresh();
 }
