@@ -398,7 +398,8 @@ INT_PTR CALLBACK UpdateDialog::dialogProc(HWND w, UINT m, WPARAM wp, LPARAM lp) 
     case WM_CLOSE:
       self->closeWindow();
       return TRUE;
-    case WM_DESTROY: {
+    case WM_NCDESTROY: {
+      // The last message, after the controls are gone: the fonts may go.
       trace("update dialog closed\n");
       {
         SynchObject::Guard guard(self->myLock);
