@@ -337,3 +337,21 @@ void keyboardSelectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_
 }
 
 }  // namespace orv::win
+
+namespace orv::win {
+
+ArrT<HotkeyRow> keyboardHotkeys() {
+  ArrT<HotkeyRow> rows;
+  if (!g_keyboard) return rows;
+  SynchObject::Guard guard(keyboardLock());
+  for (const AHotKey& k : g_keyboard->engine.hotkeys()) rows.append(HotkeyRow{k.name, k.label, k.code});
+  return rows;
+}
+
+bool keyboardSetHotkeyCode(const char* name, int32_t code) {
+  if (!g_keyboard) return false;
+  SynchObject::Guard guard(keyboardLock());
+  return g_keyboard->engine.setHotkeyCode(name, code);
+}
+
+}  // namespace orv::win
