@@ -367,3 +367,21 @@ void keyboardSetTranslit(const Str8& active) {
 }
 
 }  // namespace orv::win
+
+namespace orv::win {
+
+ArrT<HotkeyRow> keyboardHotkeys() {
+  ArrT<HotkeyRow> rows;
+  if (!g_keyboard) return rows;
+  SynchObject::Guard guard(keyboardLock());
+  for (const AHotKey& k : g_keyboard->engine.hotkeys()) rows.append(HotkeyRow{k.name, k.label, k.code});
+  return rows;
+}
+
+bool keyboardSetHotkeyCode(const char* name, int32_t code) {
+  if (!g_keyboard) return false;
+  SynchObject::Guard guard(keyboardLock());
+  return g_keyboard->engine.setHotkeyCode(name, code);
+}
+
+}  // namespace orv::win
