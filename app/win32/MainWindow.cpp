@@ -78,7 +78,7 @@ void onCommand(int cmd) {
       showNewTemplateDialog(cmd == kCmdNewTemplateFolder);
       break;
     case kCmdUpdater:
-      notAvailable("updater");
+      openUpdateDialog(nullptr, false);
       break;
     case kCmdToggleAutoSwitch:
       cfgAutoswUse.toggle();
