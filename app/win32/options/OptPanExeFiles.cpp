@@ -82,7 +82,6 @@ class OptPanExeFiles final : public IOptionsPanel {
                                      LVS_NOSORTHEADER,
                             .id = kList});
     ListView_SetExtendedListViewStyle(myList, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
-    ListView_SetImageList(myList, myImages, LVSIL_SMALL);
     HWND header = ListView_GetHeader(myList);
     Header_SetImageList(header, myImages);
     LVCOLUMNW column = {};

@@ -112,7 +112,7 @@ class OptPanKLs final : public IOptionsPanel {
 
   SIZE minimumSize() const override {
     PanelMetrics m = panelMetrics();
-    int check = controlTextWidth(GetDlgItem(myPage, kOnlySelected)) + GetSystemMetrics(SM_CXMENUCHECK) + 8;
+    int check = controlTextWidth(GetDlgItem(myPage, kOnlySelected)) + GetSystemMetrics(SM_CXMENUCHECK) + m.charWidth * 2;
     int list = 28 * m.charWidth + m.gap + myList.buttonsWidth();
     int w = (check > list ? check : list) + 2 * m.gap;
     int h = m.gap + hintHeight(w - 2 * m.gap) + m.gap + 5 * m.rowHeight + m.gap + m.rowHeight + m.gap;
