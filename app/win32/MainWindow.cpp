@@ -46,8 +46,6 @@ void setGeneralPageCheck(int id, bool on) {
   if (HWND page = optionsPanelPage("OptPanCommon")) setChecked(page, id, on);
 }
 
-void notAvailable(const char* what) { trace("command %s: not available yet\n", what); }
-
 void onCommand(int cmd) {
   switch (cmd) {
     case kCmdExit:
@@ -78,7 +76,7 @@ void onCommand(int cmd) {
       showNewTemplateDialog(cmd == kCmdNewTemplateFolder);
       break;
     case kCmdUpdater:
-      notAvailable("updater");
+      openUpdateDialog(nullptr, false);
       break;
     case kCmdToggleAutoSwitch:
       cfgAutoswUse.toggle();

@@ -213,6 +213,13 @@ void takeOverRunningInstance();
 void writeBrowserRegistryValues();
 void syncStartupShortcut();
 
+// The transliteration page (ProgramHost.cpp): the languages of the layouts
+// that have tables, in layout order and without repeats, with the active
+// one's index (-1: none); and a new "translit" "active" value ("*" off, else
+// a language code) that selects the tables at once.
+ArrT<Str8> keyboardTranslitLanguages(int32_t& active);
+void keyboardSetTranslit(const Str8& active);
+
 }  // namespace orv::win
 
 // The options window's access to the keyboard engine (ProgramHost.cpp),

@@ -339,6 +339,36 @@ void keyboardSelectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_
   }
 }
 
+ArrT<Str8> keyboardTranslitLanguages(int32_t& active) {
+  ArrT<Str8> languages;
+  active = -1;
+  if (!g_keyboard) return languages;
+  SynchObject::Guard guard(keyboardLock());
+  KeyboardEngine& engine = g_keyboard->engine;
+  const Translit* on = engine.activeTranslit();
+  for (Hkl h : g_keyboard->state.layoutOrder()) {
+    const Translit* t = engine.translit(g_keyboard->state.buffer(h));
+    if (!t || !t->hasTables()) continue;
+    int32_t at = -1;
+    for (int32_t i = 0; i < languages.size() && at < 0; ++i)
+      if (languages[i] == t->language()) at = i;
+    if (at < 0) {
+      at = languages.size();
+      languages.append(t->language());
+    }
+    if (t == on) active = at;
+  }
+  return languages;
+}
+
+void keyboardSetTranslit(const Str8& active) {
+  CfgKeyboardSettings().setTranslitActive(std::string(view(active)));
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  // Reading the tables again also picks up files edited since the start.
+  g_keyboard->engine.loadTranslit(joinPath(moduleFolder(), u"Translit"));
+}
+
 }  // namespace orv::win
 
 namespace orv::win {

@@ -159,7 +159,7 @@ int runProgram(HINSTANCE instance) {
   loadKeyboardHotkeys();                                              // 19.15
   createOptionsForm();                                                // 19.16
   syncStartupShortcut();                                              // 19.17
-  // 19.18: the periodic update check joins with the updater.
+  startIntervalUpdates();                                             // 19.18
   attachAppHandler(main);                                             // 20
   addTrayIcon();                                                      // 21
   updateTrayIconForLayout(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0)));  // 22

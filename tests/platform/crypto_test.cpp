@@ -1,0 +1,73 @@
+// Run on both builds: natively against the system's libcrypto, under Wine
+// against Wine's BCrypt. Both must accept the one good signature and refuse
+// every changed bit.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/Crypto.h"
+#include "support/UpdateTestKey.h"
+
+namespace orv {
+namespace {
+
+template <size_t N>
+void fromHex(std::string_view hex, uint8_t (&out)[N]) {
+  ASSERT_EQ(hex.size(), 2 * N);
+  for (size_t i = 0; i < N; ++i) out[i] = static_cast<uint8_t>(std::stoi(std::string(hex.substr(2 * i, 2)), nullptr, 16));
+}
+
+std::string toHex(const uint8_t* p, size_t n) {
+  static const char kDigits[] = "0123456789abcdef";
+  std::string s;
+  for (size_t i = 0; i < n; ++i) s += {kDigits[p[i] >> 4], kDigits[p[i] & 15]};
+  return s;
+}
+
+TEST(CryptoPort, Sha256Vectors) {
+  std::string million(1000000, 'a');
+  struct Case {
+    std::string_view data;
+    const char* digest;
+  } cases[] = {
+      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {million, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+      {testkey::kMessage, testkey::kMessageSha256.data()},
+  };
+  for (const Case& c : cases) {
+    uint8_t digest[32];
+    ASSERT_TRUE(sha256(c.data.data(), c.data.size(), digest));
+    EXPECT_EQ(toHex(digest, 32), c.digest) << c.data.substr(0, 20);
+  }
+}
+
+TEST(CryptoPort, VerifiesTheGoodSignatureAndRefusesAnyFlippedBit) {
+  uint8_t key[64], digest[32], sig[64];
+  fromHex(testkey::kPublicKey, key);
+  fromHex(testkey::kMessageSha256, digest);
+  fromHex(testkey::kSignatureRaw, sig);
+  ASSERT_TRUE(verifyP256(key, digest, sig));
+
+  struct Flip {
+    const char* what;
+    uint8_t* bytes;
+    size_t size;
+  } flips[] = {{"digest", digest, sizeof digest}, {"signature", sig, sizeof sig}, {"key", key, sizeof key}};
+  for (const Flip& f : flips) {
+    for (size_t at : {size_t(0), f.size / 2 - 1, f.size / 2, f.size - 1}) {
+      for (uint8_t bit : {uint8_t(0x01), uint8_t(0x80)}) {
+        f.bytes[at] ^= bit;
+        EXPECT_FALSE(verifyP256(key, digest, sig)) << f.what << " byte " << at << " bit " << int(bit);
+        f.bytes[at] ^= bit;
+      }
+    }
+  }
+  EXPECT_TRUE(verifyP256(key, digest, sig)) << "every flip was undone";
+}
+
+}  // namespace
+}  // namespace orv
