@@ -82,13 +82,6 @@ void paintPause(HWND w, int32_t code) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(IsWindowEnabled(w) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   TextOutA(dc, 0, 0, text, static_cast<int>(strlen(text)));
-  // The control put its caret after its own, shorter text.
-  if (GetFocus() == w) {
-    SIZE extent = {};
-    POINT caret = {};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
-    if (GetCaretPos(&caret)) SetCaretPos(extent.cx, caret.y);
-  }
   if (old) SelectObject(dc, old);
   ReleaseDC(w, dc);
 }
