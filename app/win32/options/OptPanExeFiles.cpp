@@ -82,7 +82,6 @@ class OptPanExeFiles final : public IOptionsPanel {
                                      LVS_NOSORTHEADER,
                             .id = kList});
     ListView_SetExtendedListViewStyle(myList, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
-    ListView_SetImageList(myList, myImages, LVSIL_SMALL);
     HWND header = ListView_GetHeader(myList);
     Header_SetImageList(header, myImages);
     LVCOLUMNW column = {};
@@ -125,22 +124,21 @@ class OptPanExeFiles final : public IOptionsPanel {
 
   void load() override {
     myEdit.load(copyPolicies(), recentPolicyCandidates());
+    myEdited = false;
     fillList(-1);
     fillCombo();
   }
 
-  void apply() override { replacePolicies(myEdit.table()); }
-
-  // The recent list grows while the user works elsewhere.
-  void activate() override {
-    ArrT<Str8> fresh = recentPolicyCandidates();
-    PoliciesEdit probe;
-    probe.load(myEdit.table(), fresh);
-    if (probe.recent() != myRecentShown) {
-      myRecentShown = probe.recent();
-      fillComboFrom(myRecentShown);
-    }
+  // Unedited, the copy is not written back: a policy the popups' "Do not
+  // work in this application" set meanwhile stays.
+  void apply() override {
+    if (myEdited) replacePolicies(myEdit.table());
+    myEdited = false;
   }
+
+  // The table and the recent list change while the user works elsewhere:
+  // an unedited copy follows them.
+  void activate() override { refreshUnedited(); }
 
   void layout(int width, int height) override {
     PanelMetrics m = panelMetrics();
@@ -218,11 +216,13 @@ class OptPanExeFiles final : public IOptionsPanel {
       showOptions(name());
       return;
     }
+    refreshUnedited();
     int32_t row = myEdit.openFor(std::string_view(exeName.data(), exeName.size()));
     if (row < 0) {
       MessageBeep(MB_OK);
       return;
     }
+    myEdited = true;
     fillList(row);
     myRecentShown = myEdit.recent();
     fillComboFrom(myRecentShown);
@@ -264,6 +264,22 @@ class OptPanExeFiles final : public IOptionsPanel {
     updateButtons();
   }
 
+  void refreshUnedited() {
+    if (!myEdited) {
+      int row = ListView_GetNextItem(myList, -1, LVNI_SELECTED);
+      Str8 selected = row >= 0 && row < myEdit.size() ? myEdit.row(row).name : Str8();
+      myEdit.load(copyPolicies(), recentPolicyCandidates());
+      fillList(myEdit.find(std::string_view(selected.data(), selected.size())));
+    } else {
+      PoliciesEdit probe;
+      probe.load(myEdit.table(), recentPolicyCandidates());
+      if (probe.recent() == myRecentShown) return;
+      myEdit.load(myEdit.table(), recentPolicyCandidates());
+    }
+    // Refilled only on a change: refilling drops what the user typed there.
+    if (myEdit.recent() != myRecentShown) fillCombo();
+  }
+
   void fillCombo() {
     myRecentShown = myEdit.recent();
     fillComboFrom(myRecentShown);
@@ -294,6 +310,7 @@ class OptPanExeFiles final : public IOptionsPanel {
       return;
     }
     SetWindowTextW(myCombo, L"");
+    myEdited = true;
     fillList(row);
     fillCombo();
     SetFocus(myList);
@@ -306,6 +323,7 @@ class OptPanExeFiles final : public IOptionsPanel {
     Str16 title = languageText("msg_delete_exe_row_title");
     if (MessageBoxW(optionsWindow(), wide(text), wide(title), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     myEdit.remove(row);
+    myEdited = true;
     fillList(row < myEdit.size() ? row : myEdit.size() - 1);
   }
 
@@ -348,6 +366,7 @@ class OptPanExeFiles final : public IOptionsPanel {
 
   void toggle(int row, int bit) {
     myEdit.toggleFlag(row, bit);
+    myEdited = true;
     RECT r;
     if (ListView_GetSubItemRect(myList, row, bit + 1, LVIR_BOUNDS, &r)) InvalidateRect(myList, &r, TRUE);
   }
@@ -411,6 +430,7 @@ class OptPanExeFiles final : public IOptionsPanel {
   int myIconSize = 16;
   Str16 myHelp[kFlagCount];
   PoliciesEdit myEdit;
+  bool myEdited = false;
   ArrT<Str8> myRecentShown;
 };
 

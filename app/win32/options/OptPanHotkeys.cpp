@@ -63,7 +63,7 @@ class OptPanHotkeys final : public IOptionsPanel {
   void layout(int width, int) override {
     PanelMetrics m = panelMetrics();
     int label = labelWidth();
-    int entryX = m.gap + label + m.gap;
+    int entryX = m.gap + label + 2 * m.gap;
     int entryWidth = width - entryX - m.gap;
     if (entryWidth > 28 * m.charWidth) entryWidth = 28 * m.charWidth;
     int y = m.gap;
@@ -86,7 +86,7 @@ class OptPanHotkeys final : public IOptionsPanel {
 
   SIZE minimumSize() const override {
     PanelMetrics m = panelMetrics();
-    int rows = m.gap + labelWidth() + m.gap + 20 * m.charWidth + m.gap;
+    int rows = m.gap + labelWidth() + 2 * m.gap + 20 * m.charWidth + m.gap;
     int radios = m.gap * 3;
     for (int v = 0; v < kCtrlChoices; ++v) radios += radioWidth(v) + m.gap * 2;
     int ctrl = 2 * m.gap + controlTextWidth(GetDlgItem(myPage, kCtrlLabel));
@@ -106,7 +106,8 @@ class OptPanHotkeys final : public IOptionsPanel {
     return w;
   }
   int radioWidth(int v) const {
-    return controlTextWidth(GetDlgItem(myPage, kCtrlRadio + v)) + GetSystemMetrics(SM_CXMENUCHECK) + 8;
+    PanelMetrics m = panelMetrics();
+    return controlTextWidth(GetDlgItem(myPage, kCtrlRadio + v)) + GetSystemMetrics(SM_CXMENUCHECK) + m.charWidth * 2;
   }
   void refreshEntries() {
     for (int32_t i = 0; i < myRows.size(); ++i) refreshHotkeyEntry(GetDlgItem(myPage, kEntryFirst + i));

@@ -105,7 +105,7 @@ class OptPanSound final : public IOptionsPanel {
     y += m.rowHeight + m.gap;
     int label = labelWidth();
     int play = playWidth();
-    int comboX = m.gap * 3 + label + m.gap;
+    int comboX = m.gap * 3 + label + 2 * m.gap;
     int comboWidth = width - comboX - m.gap - play - m.gap;
     if (comboWidth > 30 * m.charWidth) comboWidth = 30 * m.charWidth;
     for (int i = 0; i < kSoundCount; ++i) {
@@ -120,7 +120,7 @@ class OptPanSound final : public IOptionsPanel {
 
   SIZE minimumSize() const override {
     PanelMetrics m = panelMetrics();
-    int rows = m.gap * 3 + labelWidth() + m.gap + 20 * m.charWidth + m.gap + playWidth() + m.gap;
+    int rows = m.gap * 3 + labelWidth() + 2 * m.gap + 20 * m.charWidth + m.gap + playWidth() + m.gap;
     int top = m.gap * 2 + checkWidth(kSoundOn);
     int w = rows > top ? rows : top;
     int h = m.gap + m.rowHeight + m.gap + kSoundCount * (m.rowHeight + m.gap / 2) + m.gap + m.rowHeight + m.gap;
@@ -145,7 +145,8 @@ class OptPanSound final : public IOptionsPanel {
 
  private:
   int checkWidth(int id) const {
-    return controlTextWidth(GetDlgItem(myPage, id)) + GetSystemMetrics(SM_CXMENUCHECK) + 8;
+    PanelMetrics m = panelMetrics();
+    return controlTextWidth(GetDlgItem(myPage, id)) + GetSystemMetrics(SM_CXMENUCHECK) + m.charWidth * 2;
   }
   int labelWidth() const {
     int w = 0;
