@@ -46,8 +46,6 @@ void setGeneralPageCheck(int id, bool on) {
   if (HWND page = optionsPanelPage("OptPanCommon")) setChecked(page, id, on);
 }
 
-void notAvailable(const char* what) { trace("command %s: not available yet\n", what); }
-
 void onCommand(int cmd) {
   switch (cmd) {
     case kCmdExit:
