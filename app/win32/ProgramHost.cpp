@@ -11,6 +11,7 @@
 #include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
+#include "app/win32/options/OptionsPanel.h"
 #include "clipboard/EditorModel.h"
 #include "clipboard/History.h"
 #include "clipboard/Notes.h"
@@ -195,6 +196,8 @@ class ProgramHost final : public KeyboardHost {
     openEditor(0, text, Str16());
   }
   void newNote() override { openEditor(kNewNoteRequestId, Str16(), Str16()); }
+  // "!!tuner": the options window's applications page, on the main thread.
+  void openPolicies(const char* exeName) override { openPoliciesFor(exeName); }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
   void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override {
     if (keyboardSwitchedOff()) return;

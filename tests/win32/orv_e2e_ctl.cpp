@@ -41,6 +41,7 @@
 //                                the mouse message, decimal) to the program's
 //                                main window, as the notification area does
 //   checked TITLE ID             prints 1 when check box ID is checked, else 0
+//   enabled TITLE ID             prints 1 when control ID is enabled, else 0
 // A control ID not found among the window's children is looked for among the
 // visible controls of its pages (the options window's).
 // Exit code 0 on success.
@@ -309,6 +310,12 @@ int wmain(int argc, wchar_t** argv) {
     HWND c = control(argv[2], argv[3]);
     if (!c) return 1;
     std::printf("%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"enabled") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    if (!c) return 1;
+    std::printf("%d\n", IsWindowEnabled(c) ? 1 : 0);
     return 0;
   }
   if (!std::wcscmp(cmd, L"rect") && argc == 3) {

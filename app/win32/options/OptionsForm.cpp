@@ -187,9 +187,6 @@ void onCommand(int id, int code, HWND from) {
     case kPageList:
       if (code == LBN_SELCHANGE) selectPage(static_cast<int>(SendMessageW(g_form.list, LB_GETCURSEL, 0, 0)));
       break;
-    case kCmdExit:
-      if (!from) PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0);
-      break;
     case kCmdOptions:
       if (!from) {
         char name[sizeof g_pendingPanel];
@@ -202,6 +199,9 @@ void onCommand(int id, int code, HWND from) {
       }
       break;
     default:
+      // The main window's commands (100 exit, 104 editor, ...) sent here by
+      // a second start or a tool that finds the program by this class.
+      if (!from) PostMessageW(g_program.mainWindow, WM_COMMAND, id, 0);
       break;
   }
 }
