@@ -235,3 +235,11 @@ ArrT<HotkeyRow> keyboardHotkeys();
 // false when there is no hotkey of that name.
 bool keyboardSetHotkeyCode(const char* name, int32_t code);
 }  // namespace orv::win
+
+namespace orv::win {
+// The "hkl" "order" setting changed: the analysis follows it at once.
+void keyboardLayoutOrderChanged();
+// The "dic" "order" and "skip" settings changed: dictionaries switched off
+// are dropped, new ones loaded, and the set put in the new order.
+void keyboardReloadDictionaries();
+}  // namespace orv::win

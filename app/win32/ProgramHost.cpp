@@ -388,3 +388,19 @@ bool keyboardSetHotkeyCode(const char* name, int32_t code) {
 }
 
 }  // namespace orv::win
+
+namespace orv::win {
+
+void keyboardLayoutOrderChanged() {
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  g_keyboard->state.layoutOrderChanged();
+}
+
+void keyboardReloadDictionaries() {
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  g_keyboard->host.words().loadDictionaries();
+}
+
+}  // namespace orv::win
