@@ -3,6 +3,7 @@
 #include "app/HelpPages.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 namespace orv {
@@ -104,13 +105,6 @@ class TextBuilder {
     myLineLength = 0;
   }
   size_t mark() const { return myOut.size(); }
-  // The characters written since `mark`, counted as code points.
-  size_t widthSince(size_t mark) const {
-    size_t n = 0;
-    for (size_t i = mark; i < myOut.size(); ++i)
-      if ((static_cast<unsigned char>(myOut[i]) & 0xC0) != 0x80) ++n;
-    return n;
-  }
   std::string& out() { return myOut; }
 
  private:
@@ -153,7 +147,9 @@ Str16 helpPagePath(std::u16string_view moduleFolder, std::string_view language, 
   return exists(english) ? english : Str16();
 }
 
-std::string htmlToText(std::string_view html, std::string* title) {
+HelpText htmlToHelpText(std::string_view html) {
+  HelpText result;
+  std::vector<std::pair<size_t, size_t>> headingBytes;  // byte ranges in the text
   TextBuilder text;
   std::string word;
   int skipDepth = 0;  // inside <head>, <script>, <style>
@@ -202,9 +198,12 @@ std::string htmlToText(std::string_view html, std::string* title) {
           text.breakLine(true);
           headingStart = text.mark();
         } else {
-          size_t width = text.widthSince(headingStart);
           text.breakLine(false);
-          if (width) text.out().append(width, name[1] <= '2' ? '=' : '-');
+          // The line's own text, without its line feed.
+          if (text.mark() > headingStart + 1) {
+            headingBytes.push_back({headingStart, text.mark() - 1});
+            result.headings.push_back({0, 0, name[1] - '0'});
+          }
           text.breakLine(true);
         }
         continue;
@@ -279,8 +278,22 @@ std::string htmlToText(std::string_view html, std::string* title) {
   std::string out = std::move(text.out());
   while (!out.empty() && out.back() == '\n') out.pop_back();
   if (!out.empty()) out += '\n';
-  if (title) *title = titleText;
-  return out;
+  // Byte offsets to UTF-16 positions: one unit per character, two above
+  // U+FFFF (a four-byte sequence).
+  std::vector<size_t> units(out.size() + 1, 0);
+  for (size_t i = 0, u = 0; i <= out.size(); ++i) {
+    units[i] = u;
+    if (i == out.size()) break;
+    const unsigned char c = static_cast<unsigned char>(out[i]);
+    if ((c & 0xC0) != 0x80) u += c >= 0xF0 ? 2 : 1;
+  }
+  for (size_t h = 0; h < headingBytes.size(); ++h) {
+    result.headings[h].begin = units[std::min(headingBytes[h].first, out.size())];
+    result.headings[h].end = units[std::min(headingBytes[h].second, out.size())];
+  }
+  result.text = std::move(out);
+  result.title = std::move(titleText);
+  return result;
 }
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Str.h"
 
@@ -18,9 +19,19 @@ Str16 helpPagePath(std::u16string_view moduleFolder, std::string_view language, 
                    const std::function<bool(const Str16&)>& exists);
 
 // Readable text of a simple HTML page (UTF-8 in and out, lines end in
-// "\n"): headings on lines of their own underlined, paragraphs apart,
-// list items as bullets, entities decoded, head, scripts and styles left
-// out. `title` (optional) gets the page's <title>.
-std::string htmlToText(std::string_view html, std::string* title = nullptr);
+// "\n"): headings on lines of their own, paragraphs apart, list items as
+// bullets, entities decoded, head, scripts and styles left out; where the
+// headings are (in UTF-16 units of the text, as a text control counts them)
+// so that a viewer can set them off; the page's <title>.
+struct HelpText {
+  struct Heading {
+    size_t begin, end;  // [begin, end) without the line feed
+    int level;          // 1 for <h1>
+  };
+  std::string text;
+  std::string title;
+  std::vector<Heading> headings;
+};
+HelpText htmlToHelpText(std::string_view html);
 
 }  // namespace orv

@@ -35,8 +35,11 @@
 //                                clipboard history takes it
 //   rect CLASS                   prints "LEFT TOP RIGHT BOTTOM" around every
 //                                visible window of CLASS; exit code 1 when none
-//   pick TITLE ID INDEX          selects item INDEX of list box ID and tells
-//                                its parent (LBN_SELCHANGE), as a click does
+//   pick TITLE ID INDEX          selects item INDEX of list or combo box ID
+//                                and tells its parent (LBN_ / CBN_SELCHANGE,
+//                                posted: the parent may ask a question)
+//   find TITLE ID TEXT           prints the index of the item TEXT of list or
+//                                combo box ID
 //   tray EVENT                   posts the tray icon's notification (EVENT:
 //                                the mouse message, decimal) to the program's
 //                                main window, as the notification area does
@@ -295,8 +298,24 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (!std::wcscmp(cmd, L"pick") && argc == 5) {
     HWND c = control(argv[2], argv[3]);
-    if (!c || SendMessageW(c, LB_SETCURSEL, _wtoi(argv[4]), 0) == LB_ERR) return 1;
-    SendMessageW(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), LBN_SELCHANGE), reinterpret_cast<LPARAM>(c));
+    wchar_t cls[16] = {};
+    if (c) GetClassNameW(c, cls, 16);
+    const bool combo = !lstrcmpiW(cls, L"ComboBox");
+    if (!c || SendMessageW(c, combo ? CB_SETCURSEL : LB_SETCURSEL, _wtoi(argv[4]), 0) < 0) return 1;
+    PostMessageW(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(c));
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"find") && argc == 5) {
+    HWND c = control(argv[2], argv[3]);
+    wchar_t cls[16] = {};
+    if (c) GetClassNameW(c, cls, 16);
+    const bool combo = !lstrcmpiW(cls, L"ComboBox");
+    LRESULT i = c ? SendMessageW(c, combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(argv[4]))
+                  : -1;
+    if (i < 0) return 1;
+    std::printf("%d\n", static_cast<int>(i));
     return 0;
   }
   if (!std::wcscmp(cmd, L"tray") && argc == 3) {

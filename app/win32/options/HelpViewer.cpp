@@ -4,6 +4,8 @@
 
 #include "app/win32/options/HelpViewer.h"
 
+#include <richedit.h>
+
 #include <cstdio>
 #include <string>
 
@@ -38,14 +40,20 @@ std::string readFile(const Str16& path) {
   return data;
 }
 
-Str16 withCrLf(const std::string& text) {
-  std::string crlf;
-  crlf.reserve(text.size() + text.size() / 16);
+std::string withLineEnds(const std::string& text, const char* lineEnd) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
   for (char c : text) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
+    if (c == '\n') out += lineEnd;
+    else out += c;
   }
-  return utf8ToUtf16(crlf);
+  return out;
+}
+
+bool isRich(HWND field) {
+  wchar_t cls[32] = {};
+  GetClassNameW(field, cls, 32);
+  return lstrcmpiW(cls, MSFTEDIT_CLASS) == 0;
 }
 
 LRESULT CALLBACK viewerProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -98,6 +106,11 @@ HWND makeViewer(HWND owner) {
   HWND w = CreateWindowExW(0, L"orvanta_help_viewer", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                            64 * m.charWidth, 30 * m.lineHeight, owner, nullptr, g_program.instance, nullptr);
   if (!w) return nullptr;
+  // Over the window it was opened from, a little down and right.
+  RECT r = {};
+  if (owner && GetWindowRect(owner, &r))
+    SetWindowPos(w, nullptr, r.left + 4 * m.charWidth, r.top + 2 * m.lineHeight, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   HWND field = createHelpField(w, kField);
   SetWindowLongPtrW(field, GWLP_USERDATA, GetWindowLongPtrW(field, GWLP_WNDPROC));
   SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fieldProc));
@@ -106,31 +119,62 @@ HWND makeViewer(HWND owner) {
 
 }  // namespace
 
-Str16 helpPageText(const char* page, Str16* title) {
-  std::u16string_view folder(reinterpret_cast<const char16_t*>(g_program.moduleFolder));
-  Str16 path = helpPagePath(folder, utf16ToUtf8(cfgInterfaceLang.get()), page ? page : "", fileExists);
-  if (path.empty()) {
-    char line[160];
-    std::snprintf(line, sizeof line, "html\\en\\%s: missing", page ? page : "");
-    if (title) *title = str16(u"Orvanta");
-    return utf8ToUtf16(line);
-  }
-  std::string pageTitle;
-  std::string text = htmlToText(readFile(path), &pageTitle);
-  if (title) *title = utf8ToUtf16(pageTitle.empty() ? std::string("Orvanta") : pageTitle);
-  return withCrLf(text);
-}
-
 HWND createHelpField(HWND parent, int id) {
+  // Rich edit 4.1 (msftedit.dll), on every system since XP and in Wine.
+  static const bool rich = LoadLibraryW(L"msftedit.dll") != nullptr;
   ControlArgs a;
   a.parent = parent;
-  a.className = L"EDIT";
+  a.className = rich ? MSFTEDIT_CLASS : L"EDIT";
   a.style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
   a.exStyle = WS_EX_CLIENTEDGE;
   a.id = id;
   HWND field = createControl(a);
+  if (!field && rich) {
+    a.className = L"EDIT";
+    field = createControl(a);
+  }
+  if (isRich(field)) SendMessageW(field, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_WINDOW));
   SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(8, 8));
   return field;
+}
+
+void fillHelpField(HWND field, const char* page, Str16* title) {
+  std::u16string_view folder(reinterpret_cast<const char16_t*>(g_program.moduleFolder));
+  Str16 path = helpPagePath(folder, utf16ToUtf8(cfgInterfaceLang.get()), page ? page : "", fileExists);
+  HelpText help;
+  if (path.empty()) {
+    help.text = std::string("html\\en\\") + (page ? page : "") + ": missing\n";
+  } else {
+    help = htmlToHelpText(readFile(path));
+  }
+  if (title) *title = utf8ToUtf16(help.title.empty() ? std::string("Orvanta") : help.title);
+  const bool rich = isRich(field);
+  // A rich edit control ends a paragraph with one CR, which keeps the
+  // heading positions (counted with one unit per line end) in step.
+  Str16 text = utf8ToUtf16(withLineEnds(help.text, rich ? "\r" : "\r\n"));
+  SetWindowTextW(field, reinterpret_cast<const wchar_t*>(text.data()));
+  if (!rich) return;
+  for (const auto& h : help.headings) {
+    CHARRANGE range = {static_cast<LONG>(h.begin), static_cast<LONG>(h.end)};
+    SendMessageW(field, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_BOLD | CFM_SIZE;
+    format.dwEffects = CFE_BOLD;
+    // Sizes in twips: the dialog font's points, larger for the top levels.
+    format.yHeight = (cfgDefFontSize.get() + (h.level == 1 ? 4 : h.level == 2 ? 2 : 0)) * 20;
+    SendMessageW(field, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  }
+  // Rich edit controls under Wine ignore EM_SETMARGINS: the text keeps
+  // away from the border by paragraph indents (in twips).
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  PARAFORMAT2 para = {};
+  para.cbSize = sizeof para;
+  para.dwMask = PFM_STARTINDENT | PFM_RIGHTINDENT;
+  para.dxStartIndent = 120;
+  para.dxRightIndent = 120;
+  SendMessageW(field, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&para));
+  SendMessageW(field, EM_SETSEL, 0, 0);
 }
 
 LRESULT helpFieldColors(WPARAM dc) {
@@ -145,9 +189,8 @@ void showHelpPage(HWND owner, const char* page) {
   if (!g_viewer) g_viewer = makeViewer(owner);
   if (!g_viewer) return;
   Str16 title;
-  Str16 text = helpPageText(page, &title);
+  fillHelpField(GetDlgItem(g_viewer, kField), page, &title);
   SetWindowTextW(g_viewer, reinterpret_cast<const wchar_t*>(title.data()));
-  SetDlgItemTextW(g_viewer, kField, reinterpret_cast<const wchar_t*>(text.data()));
   trace("help shown: %s\n", page);
   ShowWindow(g_viewer, IsIconic(g_viewer) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(g_viewer);

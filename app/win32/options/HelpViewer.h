@@ -9,15 +9,15 @@
 
 namespace orv::win {
 
-// The readable text of a help page in the user's interface language (the
-// English page when that language has none), lines ending in "\r\n"; a line
-// naming the missing file when there is none. `title` gets the page's title.
-Str16 helpPageText(const char* page, Str16* title = nullptr);
-
-// A read-only, scrolling text field for help text (the viewer's and the
-// welcome page's).
+// A read-only, scrolling field for help text (a rich edit control where
+// the system has one, so that headings stand out; else a plain edit).
 HWND createHelpField(HWND parent, int id);
-// The answer to WM_CTLCOLORSTATIC for such a field (its parent's handler).
+// Fills such a field with a help page in the user's interface language
+// (the English page when that language has none; a line naming the missing
+// file when there is none). `title` gets the page's title.
+void fillHelpField(HWND field, const char* page, Str16* title = nullptr);
+// The answer to WM_CTLCOLORSTATIC for a plain edit field (its parent's
+// handler).
 LRESULT helpFieldColors(WPARAM dc);
 
 // Shows the page in the help window (one window, reused), in front.

@@ -17,8 +17,7 @@ class OptPanWelcome final : public IOptionsPanel {
     // The page follows the interface language, which is only read at start.
     if (myLoaded) return;
     myLoaded = true;
-    Str16 text = helpPageText("start.html");
-    SetWindowTextW(myField, reinterpret_cast<const wchar_t*>(text.data()));
+    fillHelpField(myField, "start.html");
   }
   void apply() override {}
   void create(HWND page) override { myField = createHelpField(page, kStartText); }

@@ -127,14 +127,13 @@ void loadAll() {
 
 void applyAll() {
   for (int i = 0; i < g_form.count; ++i) g_form.panels[i]->apply();
-  // The start-up shortcut follows "windows_autostart" as applied.
-  syncStartupShortcut();
   trace("options applied\n");
 }
 
+// A restart asked for by an earlier Apply stays asked for: what it applied
+// is written.
 void hideWithoutApplying() {
   ShowWindow(g_form.window, SW_HIDE);
-  g_form.restart = false;
   loadAll();
   trace("options cancelled\n");
 }
