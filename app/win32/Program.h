@@ -219,6 +219,10 @@ void syncStartupShortcut();
 // a language code) that selects the tables at once.
 ArrT<Str8> keyboardTranslitLanguages(int32_t& active);
 void keyboardSetTranslit(const Str8& active);
+// Any thread (ClipboardMenuHost.cpp): the menus shown from now on take the
+// appearance settings ("menu_font_name", "menu_font_size_idx",
+// "transparency") again.
+void reloadMenuStyle();
 
 }  // namespace orv::win
 

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "app/OptViewModel.h"
+#include "app/win32/Program.h"
 #include "app/win32/options/Controls.h"
 #include "app/win32/options/OptionsPanel.h"
 #include "app/win32/options/PanelKit.h"
@@ -77,7 +78,10 @@ class OptPanView final : public IOptionsPanel {
     showOpacity();
   }
 
-  void apply() override { myModel.apply(); }
+  void apply() override {
+    myModel.apply();
+    reloadMenuStyle();
+  }
 
   void layout(int, int) override { flow(true); }
   SIZE minimumSize() const override { return flow(false); }
