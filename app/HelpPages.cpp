@@ -92,7 +92,6 @@ class TextBuilder {
     if (myPendingSpace && !myOut.empty() && myOut.back() != '\n' && myOut.back() != ' ') myOut += ' ';
     myPendingSpace = false;
     myOut.append(w);
-    myLineLength += w.size();
   }
   void space() { myPendingSpace = true; }
   // Ends the current line; `blank` leaves an empty line after it.
@@ -102,7 +101,6 @@ class TextBuilder {
     if (myOut.empty()) return;
     if (myOut.back() != '\n') myOut += '\n';
     if (blank && !(myOut.size() >= 2 && myOut[myOut.size() - 2] == '\n')) myOut += '\n';
-    myLineLength = 0;
   }
   size_t mark() const { return myOut.size(); }
   std::string& out() { return myOut; }
@@ -110,7 +108,6 @@ class TextBuilder {
  private:
   std::string myOut;
   bool myPendingSpace = false;
-  size_t myLineLength = 0;
 };
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
