@@ -5,6 +5,7 @@
 namespace orv {
 
 std::string CfgKeyboardSettings::hklOrder() const { return utf16ToUtf8(cfgHklOrder.get()); }
+std::string CfgKeyboardSettings::hklSkip() const { return utf16ToUtf8(cfgHklSkip.get()); }
 int CfgKeyboardSettings::onlySelLaySwitch() const { return cfgOnlySelLaySwitch.get(); }
 int CfgKeyboardSettings::autocomplete() const { return cfgAutocomplete.get(); }
 int CfgKeyboardSettings::workStartSymbolCount() const { return cfgWorkStartSymbolCnt.get(); }

@@ -9,6 +9,7 @@ namespace orv {
 class CfgKeyboardSettings : public KeyboardSettings {
  public:
   std::string hklOrder() const override;
+  std::string hklSkip() const override;
   int onlySelLaySwitch() const override;
   int autocomplete() const override;
   int workStartSymbolCount() const override;

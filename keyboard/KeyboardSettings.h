@@ -13,6 +13,8 @@ class KeyboardSettings {
   virtual ~KeyboardSettings() = default;
   // "hkl" "order": layout handles in hexadecimal separated by blanks or tabs.
   virtual std::string hklOrder() const { return ""; }
+  // "hkl" "skip": the layouts left out of switching (same format).
+  virtual std::string hklSkip() const { return ""; }
   // "common" "only_sel_lay_switch": 1 = switches cycle through the program's
   // layout order, 0 = through the system's list.
   virtual int onlySelLaySwitch() const { return 1; }

@@ -103,6 +103,11 @@ ArrT<Hkl> KeyboardState::layoutOrder() {
   return programLayoutOrder(withBuffers, mySettings.hklOrder());
 }
 
+void KeyboardState::layoutOrderChanged() {
+  rebuildAnalysisOrder();
+  mySeams.layoutsChanged(*this);
+}
+
 void KeyboardState::rebuildAnalysisOrder() {
   analysisOrder.clear();
   for (Hkl h : layoutOrder()) analysisOrder.append(buffer(h));

@@ -82,6 +82,8 @@ class KeyboardState {
   KeybBuffer* buffer(Hkl layout);
   // The program's layout order over the installed layouts.
   ArrT<Hkl> layoutOrder();
+  // The setting "hkl" "order" changed: the analysis follows the new order.
+  void layoutOrderChanged();
 
   // --- state, read and written by the parts around key handling ---
   ArrT<RawKbd> history;

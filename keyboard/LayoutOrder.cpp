@@ -39,6 +39,17 @@ ArrT<Hkl> programLayoutOrder(const ArrT<Hkl>& installed, std::string_view orderS
   return out;
 }
 
+ArrT<Hkl> withoutSkipped(const ArrT<Hkl>& list, std::string_view skipSetting) {
+  ArrT<Hkl> skip = parseLayoutOrder(skipSetting);
+  ArrT<Hkl> out;
+  for (Hkl h : list) {
+    bool skipped = false;
+    for (Hkl s : skip) skipped = skipped || s == h;
+    if (!skipped) out.append(h);
+  }
+  return out;
+}
+
 ArrT<Hkl> systemLayoutList(KeyboardPort& port) {
   Hkl list[100];
   int32_t n = port.layoutList(list, 100);
@@ -48,7 +59,7 @@ ArrT<Hkl> systemLayoutList(KeyboardPort& port) {
 ArrT<Hkl> switchLayoutOrder(KeyboardPort& port, const KeyboardSettings& settings) {
   ArrT<Hkl> system = systemLayoutList(port);
   if (settings.onlySelLaySwitch() == 0) return system;
-  return programLayoutOrder(system, settings.hklOrder());
+  return withoutSkipped(programLayoutOrder(system, settings.hklOrder()), settings.hklSkip());
 }
 
 }  // namespace orv

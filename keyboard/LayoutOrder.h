@@ -2,7 +2,8 @@
 // The program's layout order: every installed layout, those named by the
 // setting "hkl" "order" first and in that order, then the others in the
 // system's order. The layout switches cycle through it when
-// "only_sel_lay_switch" is 1, else through the system's list.
+// "only_sel_lay_switch" is 1, leaving out those named by "hkl" "skip", else
+// through the system's list.
 
 #include <string_view>
 
@@ -21,6 +22,9 @@ ArrT<Hkl> parseLayoutOrder(std::string_view text);
 // or repeat are ignored.
 ArrT<Hkl> programLayoutOrder(const ArrT<Hkl>& installed, std::string_view orderSetting);
 
+// The list without the layouts named by the setting "hkl" "skip" (same
+// format), which the user left out of switching.
+ArrT<Hkl> withoutSkipped(const ArrT<Hkl>& list, std::string_view skipSetting);
 // The system's list (GetKeyboardLayoutList, room for 100).
 ArrT<Hkl> systemLayoutList(KeyboardPort& port);
 

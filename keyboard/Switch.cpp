@@ -247,7 +247,9 @@ void KeyboardEngine::switchBack() {
 
 void KeyboardEngine::switchToNextLayout() {
   KeyboardState& state = *myState;
-  ArrT<Hkl> list = state.settings().onlySelLaySwitch() == 1 ? state.layoutOrder() : systemLayoutList(state.port());
+  ArrT<Hkl> list = state.settings().onlySelLaySwitch() == 1
+                       ? withoutSkipped(state.layoutOrder(), state.settings().hklSkip())
+                       : systemLayoutList(state.port());
   if (list.size() < 2) return;
   Hkl next = 0;
   for (int32_t i = 0; i < list.size(); ++i)

@@ -117,6 +117,14 @@ struct MenuThreadParts {
 MenuThreadParts* g_parts = nullptr;
 std::atomic<DWORD> g_menuThreadId{0};
 
+// The appearance page replaces the style (main thread) while the receiver
+// may be styling a word menu: the style is copied and replaced under a lock.
+SynchObject g_styleLock;
+MenuStyle currentStyle(const MenuThreadParts& parts) {
+  SynchObject::Guard guard(g_styleLock);
+  return parts.style;
+}
+
 // A handler asks for the close while the session is still inside the
 // event: the root's WM_CLOSE comes back through the message loop.
 void ProgramMenuActions::closeMenu() { closeMenuFromAnyThread(); }
@@ -166,7 +174,8 @@ void menuShowClipboard(LPARAM packed) {
   s.clipboardFirst = cfgMenuClpbrdFirst.get() != 0;
   s.clipboardAsSub = cfgMenuClpbrdAsSub.get() != 0;
   s.notesAsSub = cfgMenuNotesAsSub.get() != 0;
-  XMenu* root = g_parts->clipboardMenu.build(s, g_parts->style);
+  const MenuStyle style = currentStyle(*g_parts);
+  XMenu* root = g_parts->clipboardMenu.build(s, style);
   if (!root) return;
   g_parts->session.show(root, MenuRect{p.x, p.y, p.x, p.y}, false, true);
   traceShown("clipboard");
@@ -210,7 +219,7 @@ void showWordMenu(XMenu* root, const int32_t rect[4], bool noCaret) {
       for (int32_t i = 0; i < m.count(); ++i) apply(*m.child(i), style);
     }
   };
-  Styler::apply(*root, parts->style);
+  Styler::apply(*root, currentStyle(*parts));
   parts->session.show(root, at, false, false);
   postToMenuThread(kMsgShowQueuedMenu, 0, 0);
 }
@@ -230,6 +239,15 @@ void requestClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, i
 Str16 pendingTemplateFolder() {
   SynchObject::Guard guard(g_templateLock);
   return g_templateFolder;
+}
+
+void reloadMenuStyle() {
+  MenuThreadParts* parts = g_parts;
+  if (!parts) return;
+  MenuStyle style = makeMenuStyle(cfgMenuFontName.get(), cfgMenuFontSizeIdx.get(), cfgTransparency.get());
+  scaleMenuImages(style, parts->measure.dpi());
+  SynchObject::Guard guard(g_styleLock);
+  parts->style = style;
 }
 
 }  // namespace orv::win

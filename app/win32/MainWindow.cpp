@@ -4,6 +4,8 @@
 
 #include "app/win32/Program.h"
 #include "app/win32/Subclass.h"
+#include "app/win32/options/Controls.h"
+#include "app/win32/options/OptionsPanel.h"
 
 #include <cstring>
 
@@ -38,7 +40,11 @@ void installHooks() {
   trace("hooks installed\n");
 }
 
-void notAvailable(const char* what) { trace("command %s: not available yet\n", what); }
+// The tray's toggles write the setting at once; the general page's check
+// box follows, so that a later OK there does not undo the toggle.
+void setGeneralPageCheck(int id, bool on) {
+  if (HWND page = optionsPanelPage("OptPanCommon")) setChecked(page, id, on);
+}
 
 void onCommand(int cmd) {
   switch (cmd) {
@@ -54,7 +60,7 @@ void onCommand(int cmd) {
       installHooks();
       break;
     case kCmdOptions:
-      notAvailable("options");
+      showOptions(nullptr);
       break;
     case kCmdDeveloper:
       showDeveloperWindow();
@@ -74,9 +80,11 @@ void onCommand(int cmd) {
       break;
     case kCmdToggleAutoSwitch:
       cfgAutoswUse.toggle();
+      setGeneralPageCheck(kCommonAutoSwitchCheck, cfgAutoswUse.get() > 0);
       break;
     case kCmdToggleSpelling:
       cfgOcUse.toggle();
+      setGeneralPageCheck(kCommonSpellingCheck, cfgOcUse.get() > 0);
       break;
     default:
       break;
@@ -89,7 +97,7 @@ LRESULT CALLBACK appProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
       onCommand(LOWORD(wp));
       return 0;
     case kMsgTrayLeft:
-      // Brings the options window to the front once it exists.
+      if (optionsVisible()) showOptions(nullptr);
       return 0;
     case kMsgTrayRight:
       showTrayMenu();
@@ -131,7 +139,7 @@ void exitProgram() {
   }
   removeTrayIcon();
   LocalStr::save();
-  if (g_program.optionsWindow) DestroyWindow(g_program.optionsWindow);
+  destroyOptionsForm();
   if (g_program.unhookAll) {
     DWORD start = GetTickCount();
     while (!g_program.unhookAll()) {

@@ -9,6 +9,7 @@
 //                closed, or notes were deleted elsewhere)
 
 #include "app/win32/Program.h"
+#include "app/win32/options/OptionsPanel.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -623,7 +624,7 @@ void onCommand(Underliner& u, int cmd, int code, HWND from) {
       if (now >= 0) SendMessageW(u.list, LB_SETCURSEL, now, 0);
       break;
     }
-    case kCmdDictionaries: trace("command options: not available yet\n"); break;
+    case kCmdDictionaries: showOptions("OptPanDics"); break;
     case kCmdUnderline:
       cfgUnderlinerUnderline.toggle();
       for (Underliner* other : g_windows) {

@@ -213,4 +213,37 @@ void takeOverRunningInstance();
 void writeBrowserRegistryValues();
 void syncStartupShortcut();
 
+// The transliteration page (ProgramHost.cpp): the languages of the layouts
+// that have tables, in layout order and without repeats, with the active
+// one's index (-1: none); and a new "translit" "active" value ("*" off, else
+// a language code) that selects the tables at once.
+ArrT<Str8> keyboardTranslitLanguages(int32_t& active);
+void keyboardSetTranslit(const Str8& active);
+// Any thread (ClipboardMenuHost.cpp): the menus shown from now on take the
+// appearance settings ("menu_font_name", "menu_font_size_idx",
+// "transparency") again.
+void reloadMenuStyle();
+
+}  // namespace orv::win
+
+// The options window's access to the keyboard engine (ProgramHost.cpp),
+// from the main thread; each takes the keyboard lock.
+namespace orv::win {
+// The hotkey table in its order: name, label ("$hk_exit") and code.
+struct HotkeyRow {
+  Str8 name;
+  Str16 label;
+  int32_t code = 0;
+};
+ArrT<HotkeyRow> keyboardHotkeys();
+// false when there is no hotkey of that name.
+bool keyboardSetHotkeyCode(const char* name, int32_t code);
+}  // namespace orv::win
+
+namespace orv::win {
+// The "hkl" "order" setting changed: the analysis follows it at once.
+void keyboardLayoutOrderChanged();
+// The "dic" "order" and "skip" settings changed: dictionaries switched off
+// are dropped, new ones loaded, and the set put in the new order.
+void keyboardReloadDictionaries();
 }  // namespace orv::win

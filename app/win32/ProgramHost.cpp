@@ -11,6 +11,7 @@
 #include "app/ProgramWords.h"
 #include "app/Sounds.h"
 #include "app/win32/Program.h"
+#include "app/win32/options/OptionsPanel.h"
 #include "clipboard/EditorModel.h"
 #include "clipboard/History.h"
 #include "clipboard/Notes.h"
@@ -195,6 +196,8 @@ class ProgramHost final : public KeyboardHost {
     openEditor(0, text, Str16());
   }
   void newNote() override { openEditor(kNewNoteRequestId, Str16(), Str16()); }
+  // "!!tuner": the options window's applications page, on the main thread.
+  void openPolicies(const char* exeName) override { openPoliciesFor(exeName); }
   void exitProgram() override { PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0); }
   void showClipboardMenu(uint32_t thread, const char* exeName, bool hasPoint, int32_t x, int32_t y) override {
     if (keyboardSwitchedOff()) return;
@@ -334,6 +337,70 @@ void keyboardSelectionCommand(uint32_t thread, uint8_t code, uint32_t a, uint32_
     case 6: s.copyForEditor(thread); break;
     default: break;
   }
+}
+
+ArrT<Str8> keyboardTranslitLanguages(int32_t& active) {
+  ArrT<Str8> languages;
+  active = -1;
+  if (!g_keyboard) return languages;
+  SynchObject::Guard guard(keyboardLock());
+  KeyboardEngine& engine = g_keyboard->engine;
+  const Translit* on = engine.activeTranslit();
+  for (Hkl h : g_keyboard->state.layoutOrder()) {
+    const Translit* t = engine.translit(g_keyboard->state.buffer(h));
+    if (!t || !t->hasTables()) continue;
+    int32_t at = -1;
+    for (int32_t i = 0; i < languages.size() && at < 0; ++i)
+      if (languages[i] == t->language()) at = i;
+    if (at < 0) {
+      at = languages.size();
+      languages.append(t->language());
+    }
+    if (t == on) active = at;
+  }
+  return languages;
+}
+
+void keyboardSetTranslit(const Str8& active) {
+  CfgKeyboardSettings().setTranslitActive(std::string(view(active)));
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  // Reading the tables again also picks up files edited since the start.
+  g_keyboard->engine.loadTranslit(joinPath(moduleFolder(), u"Translit"));
+}
+
+}  // namespace orv::win
+
+namespace orv::win {
+
+ArrT<HotkeyRow> keyboardHotkeys() {
+  ArrT<HotkeyRow> rows;
+  if (!g_keyboard) return rows;
+  SynchObject::Guard guard(keyboardLock());
+  for (const AHotKey& k : g_keyboard->engine.hotkeys()) rows.append(HotkeyRow{k.name, k.label, k.code});
+  return rows;
+}
+
+bool keyboardSetHotkeyCode(const char* name, int32_t code) {
+  if (!g_keyboard) return false;
+  SynchObject::Guard guard(keyboardLock());
+  return g_keyboard->engine.setHotkeyCode(name, code);
+}
+
+}  // namespace orv::win
+
+namespace orv::win {
+
+void keyboardLayoutOrderChanged() {
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  g_keyboard->state.layoutOrderChanged();
+}
+
+void keyboardReloadDictionaries() {
+  if (!g_keyboard) return;
+  SynchObject::Guard guard(keyboardLock());
+  g_keyboard->host.words().loadDictionaries();
 }
 
 }  // namespace orv::win

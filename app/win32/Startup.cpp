@@ -1,12 +1,12 @@
 // From the entry point to the message loop: the start-up steps in their
-// fixed order (later steps read what earlier ones produced), the stand-in
-// for the options window that a second start looks for, and the loop.
+// fixed order (later steps read what earlier ones produced), and the loop.
 
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
 
 #include "app/win32/Program.h"
+#include "app/win32/options/OptionsPanel.h"
 #include "clipboard/win32/MenuWindow.h"
 #include "app/AppPaths.h"
 #include "app/LocalStr.h"
@@ -74,33 +74,6 @@ bool loadHookLibrary() {
   if (!g_program.hookAll || !g_program.unhookAll || !getBlock) return false;
   g_program.shared = reinterpret_cast<HookShared*>(static_cast<char*>(getBlock()) - 24);
   return true;
-}
-
-// Stands in for the options window (of the class a second start looks for)
-// until that window exists: hidden, it passes commands to the main window.
-LRESULT CALLBACK optionsStandInProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  switch (m) {
-    case WM_COMMAND:
-      PostMessageW(g_program.mainWindow, WM_COMMAND, wp, lp);
-      return 0;
-    case WM_CLOSE:
-      PostMessageW(g_program.mainWindow, WM_COMMAND, kCmdExit, 0);
-      return 0;
-    default:
-      return DefWindowProcW(w, m, wp, lp);
-  }
-}
-
-void createOptionsWindow() {
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = optionsStandInProc;
-  wc.hInstance = g_program.instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = g_program.iconLarge;
-  wc.lpszClassName = L"orvanta_main_window_class";
-  RegisterClassW(&wc);
-  g_program.optionsWindow = CreateWindowExW(0, wc.lpszClassName, L"Orvanta", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                            CW_USEDEFAULT, 320, 200, nullptr, nullptr, g_program.instance, nullptr);
 }
 
 bool isDialogClass(const wchar_t* cls) {
@@ -184,7 +157,7 @@ int runProgram(HINSTANCE instance) {
   if (!startReceiver(keys)) return 1;                                 // 19.13
   while (g_program.shared->receiver == 0) Sleep(1);                   // 19.14
   loadKeyboardHotkeys();                                              // 19.15
-  createOptionsWindow();                                              // 19.16
+  createOptionsForm();                                                // 19.16
   syncStartupShortcut();                                              // 19.17
   startIntervalUpdates();                                             // 19.18
   attachAppHandler(main);                                             // 20

@@ -20,6 +20,14 @@ add_custom_command(
   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-menu-bitmaps
   COMMENT "Drawing the menu bitmaps")
 
+# The applications page's feature icons (scripts/make-exe-flag-bitmaps).
+set(ORV_EXE_FLAG_BITMAPS ${ORV_RES_DIR}/exe_flags_16.bmp ${ORV_RES_DIR}/exe_flags_24.bmp)
+add_custom_command(
+  OUTPUT ${ORV_EXE_FLAG_BITMAPS}
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/make-exe-flag-bitmaps ${ORV_RES_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-exe-flag-bitmaps ${CMAKE_SOURCE_DIR}/scripts/make-menu-bitmaps
+  COMMENT "Drawing the feature icons")
+
 file(GENERATE OUTPUT ${ORV_RES_DIR}/orvanta.rc CONTENT
 "A ICON \"${ORV_RES_DIR}/app.ico\"
 MAIN_GRAY_ICO ICON \"${ORV_RES_DIR}/gray.ico\"
@@ -28,11 +36,13 @@ CLIPBRD_BTNS BITMAP \"${ORV_RES_DIR}/clipbrd_btns_16.bmp\"
 CLIPBRD_BTNS_24 BITMAP \"${ORV_RES_DIR}/clipbrd_btns_24.bmp\"
 MENU_CLOSE BITMAP \"${ORV_RES_DIR}/menu_close_12.bmp\"
 MENU_CLOSE_18 BITMAP \"${ORV_RES_DIR}/menu_close_18.bmp\"
+EXE_FLAGS BITMAP \"${ORV_RES_DIR}/exe_flags_16.bmp\"
+EXE_FLAGS_24 BITMAP \"${ORV_RES_DIR}/exe_flags_24.bmp\"
 ")
 
 add_custom_command(
   OUTPUT ${ORV_RES_DIR}/orvanta_res.obj
   COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${ORV_RES_DIR}/orvanta.rc -o ${ORV_RES_DIR}/orvanta_res.obj
-  DEPENDS ${ORV_RES_DIR}/orvanta.rc ${ORV_RES_DIR}/app.ico ${ORV_RES_DIR}/gray.ico ${ORV_MENU_BITMAPS} or_hook
+  DEPENDS ${ORV_RES_DIR}/orvanta.rc ${ORV_RES_DIR}/app.ico ${ORV_RES_DIR}/gray.ico ${ORV_MENU_BITMAPS} ${ORV_EXE_FLAG_BITMAPS} or_hook
   COMMENT "Compiling the program's resources")
 set(ORV_PROGRAM_RESOURCES ${ORV_RES_DIR}/orvanta_res.obj)

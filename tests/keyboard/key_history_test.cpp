@@ -79,5 +79,13 @@ TEST(LayoutOrder, NamedLayoutsFirstThenTheSystemOrder) {
   EXPECT_EQ(order[2], 0x04190419u);
 }
 
+TEST(LayoutOrder, SkippedLayoutsAreLeftOut) {
+  Hkl installed[] = {0x04090409, 0x04190419, 0x04070407};
+  ArrT<Hkl> left = withoutSkipped(ArrT<Hkl>(installed, 3), "4190419 12345678");
+  ASSERT_EQ(left.size(), 2);
+  EXPECT_EQ(left[0], 0x04090409u);
+  EXPECT_EQ(left[1], 0x04070407u);
+}
+
 }  // namespace
 }  // namespace orv

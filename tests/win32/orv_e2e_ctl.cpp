@@ -35,6 +35,18 @@
 //                                clipboard history takes it
 //   rect CLASS                   prints "LEFT TOP RIGHT BOTTOM" around every
 //                                visible window of CLASS; exit code 1 when none
+//   pick TITLE ID INDEX          selects item INDEX of list or combo box ID
+//                                and tells its parent (LBN_ / CBN_SELCHANGE,
+//                                posted: the parent may ask a question)
+//   find TITLE ID TEXT           prints the index of the item TEXT of list or
+//                                combo box ID
+//   tray EVENT                   posts the tray icon's notification (EVENT:
+//                                the mouse message, decimal) to the program's
+//                                main window, as the notification area does
+//   checked TITLE ID             prints 1 when check box ID is checked, else 0
+//   enabled TITLE ID             prints 1 when control ID is enabled, else 0
+// A control ID not found among the window's children is looked for among the
+// visible controls of its pages (the options window's).
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -47,9 +59,45 @@
 
 namespace {
 
+struct VisibleId {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK visibleWithId(HWND w, LPARAM lp) {
+  auto* v = reinterpret_cast<VisibleId*>(lp);
+  if (GetDlgCtrlID(w) != v->id || !IsWindowVisible(w)) return TRUE;
+  v->found = w;
+  return FALSE;
+}
+
 HWND control(const wchar_t* title, const wchar_t* id) {
   HWND w = FindWindowW(nullptr, title);
-  return w ? GetDlgItem(w, _wtoi(id)) : nullptr;
+  if (!w) return nullptr;
+  if (HWND c = GetDlgItem(w, _wtoi(id))) return c;
+  VisibleId v{_wtoi(id), nullptr};
+  EnumChildWindows(w, visibleWithId, reinterpret_cast<LPARAM>(&v));
+  return v.found;
+}
+
+// The program's hidden main window: the untitled tool dialog of the process
+// that owns the options window.
+struct MainOf {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK mainWindowOf(HWND w, LPARAM lp) {
+  auto* m = reinterpret_cast<MainOf*>(lp);
+  DWORD process = 0;
+  GetWindowThreadProcessId(w, &process);
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  if (process != m->process || std::wcscmp(cls, L"#32770") || GetWindowTextLengthW(w) ||
+      !(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+    return TRUE;
+  m->found = w;
+  return FALSE;
 }
 
 orv::HookShared* sharedBlock(const wchar_t* dll) {
@@ -246,6 +294,47 @@ int wmain(int argc, wchar_t** argv) {
       }
       CloseClipboard();
     }
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"pick") && argc == 5) {
+    HWND c = control(argv[2], argv[3]);
+    wchar_t cls[16] = {};
+    if (c) GetClassNameW(c, cls, 16);
+    const bool combo = !lstrcmpiW(cls, L"ComboBox");
+    if (!c || SendMessageW(c, combo ? CB_SETCURSEL : LB_SETCURSEL, _wtoi(argv[4]), 0) < 0) return 1;
+    PostMessageW(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(c));
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"find") && argc == 5) {
+    HWND c = control(argv[2], argv[3]);
+    wchar_t cls[16] = {};
+    if (c) GetClassNameW(c, cls, 16);
+    const bool combo = !lstrcmpiW(cls, L"ComboBox");
+    LRESULT i = c ? SendMessageW(c, combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(argv[4]))
+                  : -1;
+    if (i < 0) return 1;
+    std::printf("%d\n", static_cast<int>(i));
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"tray") && argc == 3) {
+    MainOf m{0, nullptr};
+    GetWindowThreadProcessId(FindWindowW(L"orvanta_main_window_class", nullptr), &m.process);
+    if (m.process) EnumWindows(mainWindowOf, reinterpret_cast<LPARAM>(&m));
+    // The notification message of the program's tray icon (WM_USER + 333).
+    return m.found && PostMessageW(m.found, WM_USER + 333, 1, _wtoi(argv[2])) ? 0 : 1;
+  }
+  if (!std::wcscmp(cmd, L"checked") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    if (!c) return 1;
+    std::printf("%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    return 0;
+  }
+  if (!std::wcscmp(cmd, L"enabled") && argc == 4) {
+    HWND c = control(argv[2], argv[3]);
+    if (!c) return 1;
+    std::printf("%d\n", IsWindowEnabled(c) ? 1 : 0);
     return 0;
   }
   if (!std::wcscmp(cmd, L"rect") && argc == 3) {

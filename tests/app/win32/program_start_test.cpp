@@ -1,5 +1,6 @@
 // The Windows program starts, shows its main window class to other programs
-// and ends cleanly when that window is closed.
+// and ends cleanly on that window's exit command (what a second start sends;
+// closing the window only hides it).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ TEST(ProgramStart, StartsAndClosesCleanly) {
       << "Orvanta.exe must lie beside the test program";
   HWND main = waitForWindow(L"orvanta_main_window_class", 15000);
   EXPECT_NE(main, nullptr);
-  if (main) PostMessageW(main, WM_CLOSE, 0, 0);
+  if (main) PostMessageW(main, WM_COMMAND, 100, 0);
   DWORD wait = WaitForSingleObject(pi.hProcess, 15000);
   if (wait != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
   EXPECT_EQ(wait, WAIT_OBJECT_0);
