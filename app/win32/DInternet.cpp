@@ -115,10 +115,21 @@ bool DInternet::request(const char* verb, const UpdateUrl& url, const Str8* body
     trace("updater: cannot open %s %s (%lu)\n", verb, path.c_str(), GetLastError());
     return false;
   }
+  // The proxy's credentials go only to a proxy: never with a direct
+  // connection. Over HTTPS the request's own headers travel inside the
+  // tunnel to the update server, so there wininet answers the proxy's
+  // challenge from the credentials set on the request instead.
   std::string headers;
-  if (cfgUpdaterProxyAuthReq.get())
-    headers += narrow(proxyAuthorizationHeader(str8(ansi(cfgUpdaterProxyUsername.get())),
-                                               str8(ansi(cfgUpdaterProxyPassword.get()))));
+  const bool viaProxy = cfgUpdaterProxyType.get() != 0;
+  if (viaProxy && cfgUpdaterProxyAuthReq.get()) {
+    const std::string user = ansi(cfgUpdaterProxyUsername.get());
+    const std::string password = ansi(cfgUpdaterProxyPassword.get());
+    InternetSetOptionA(req.h, INTERNET_OPTION_PROXY_USERNAME, const_cast<char*>(user.c_str()),
+                       static_cast<DWORD>(user.size()));
+    InternetSetOptionA(req.h, INTERNET_OPTION_PROXY_PASSWORD, const_cast<char*>(password.c_str()),
+                       static_cast<DWORD>(password.size()));
+    if (!url.secure) headers += narrow(proxyAuthorizationHeader(str8(user), str8(password)));
+  }
   if (body) headers += "Content-Type: text/plain\r\n";
   std::string data = body ? narrow(*body) : std::string();
   BOOL sent = HttpSendRequestA(req.h, headers.empty() ? nullptr : headers.c_str(), static_cast<DWORD>(headers.size()),
