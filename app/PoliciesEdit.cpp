@@ -26,6 +26,7 @@ Str8 normalisedExeName(std::string_view name) {
 }
 
 void PoliciesEdit::load(const PolicyTable& table, const ArrT<Str8>& recent) {
+  myEdited = false;
   myRows.clear();
   myRecent.clear();
   for (int32_t i = 0; i < table.size(); ++i)
@@ -35,6 +36,15 @@ void PoliciesEdit::load(const PolicyTable& table, const ArrT<Str8>& recent) {
       removeName(myRecent, name);
       myRecent.append(name);
     }
+}
+
+void PoliciesEdit::follow(const PolicyTable& table, const ArrT<Str8>& recent) {
+  if (!myEdited) {
+    load(table, recent);
+    return;
+  }
+  load(this->table(), recent);
+  myEdited = true;
 }
 
 PolicyTable PoliciesEdit::table() const {
@@ -53,6 +63,7 @@ int32_t PoliciesEdit::find(std::string_view name) const {
 void PoliciesEdit::toggleFlag(int32_t row, int32_t bit) {
   if (row < 0 || row >= myRows.size() || bit < 0 || bit > 5) return;
   myRows[row].flags ^= 1 << bit;
+  myEdited = true;
 }
 
 int32_t PoliciesEdit::add(std::string_view name) {
@@ -61,6 +72,7 @@ int32_t PoliciesEdit::add(std::string_view name) {
   removeName(myRecent, n);
   int32_t at = find(std::string_view(n.data(), n.size()));
   if (at >= 0) return at;
+  myEdited = true;
   // Sorted like the table, so that a new row sits where it will after Apply.
   at = 0;
   while (at < myRows.size() && compareKeys(myRows[at].name, n) < 0) ++at;
@@ -69,7 +81,9 @@ int32_t PoliciesEdit::add(std::string_view name) {
 }
 
 void PoliciesEdit::remove(int32_t row) {
-  if (row >= 0 && row < myRows.size()) myRows.remove(row);
+  if (row < 0 || row >= myRows.size()) return;
+  myRows.remove(row);
+  myEdited = true;
 }
 
 }  // namespace orv

@@ -22,9 +22,16 @@ class PoliciesEdit {
     int32_t flags = 0;
   };
 
-  // Rows in the table's (name) order.
+  // Rows in the table's (name) order; not edited.
   void load(const PolicyTable& table, const ArrT<Str8>& recent);
   PolicyTable table() const;
+  // The stored table changes meanwhile (the popups' "Do not work in this
+  // application"): an unedited copy takes it, an edited one keeps its rows
+  // and takes only the recent list. Apply writes an edited copy only, so
+  // that a stale one never overwrites the table.
+  void follow(const PolicyTable& table, const ArrT<Str8>& recent);
+  bool edited() const { return myEdited; }
+  void markApplied() { myEdited = false; }
 
   int32_t size() const { return myRows.size(); }
   const Row& row(int32_t i) const { return myRows[i]; }
@@ -45,6 +52,7 @@ class PoliciesEdit {
  private:
   ArrT<Row> myRows;
   ArrT<Str8> myRecent;
+  bool myEdited = false;
 };
 
 }  // namespace orv

@@ -89,10 +89,9 @@ void Dictionary::readCharsetAndEquality() {
 
 Str16 Dictionary::getName() const { return lastComponent(myFolder); }
 
-Str16 Dictionary::getTitle() {
-  if (myTitle.size() > 0) return myTitle;
+Str16 readDictionaryTitle(const Str16& folder) {
   Str16 title;
-  if (FILE* f = openFile(fileIn(myFolder, u"title"), "rb")) {
+  if (FILE* f = openFile(fileIn(folder, u"title"), "rb")) {
     unsigned char raw[2000];
     size_t n = std::fread(raw, 1, sizeof raw, f) / 2;
     std::fclose(f);
@@ -102,8 +101,15 @@ Str16 Dictionary::getTitle() {
       title.append(u);
     }
   }
+  if (title.size() == 1 && title[0] == 0xFEFF) title.clear();
+  return title;
+}
+
+Str16 Dictionary::getTitle() {
+  if (myTitle.size() > 0) return myTitle;
+  Str16 title = readDictionaryTitle(myFolder);
   // A missing, empty or mark-only title file shows the folder's name.
-  if (title.size() == 0 || (title.size() == 1 && title[0] == 0xFEFF)) title = getName();
+  if (title.size() == 0) title = getName();
   myTitle = title;
   return myTitle;
 }

@@ -66,4 +66,8 @@ class Dictionary : public IDictionary {
   const CodePageCase* myCase = nullptr;  // shared, lives as long as the process
 };
 
+// The display title in a dictionary folder's "title" file (UTF-16 after a
+// byte-order mark); empty when there is none.
+Str16 readDictionaryTitle(const Str16& folder);
+
 }  // namespace orv

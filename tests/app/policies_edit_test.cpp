@@ -61,6 +61,20 @@ TEST(PoliciesEdit, OpeningAnApplicationSelectsItsRowAddingItWithEveryFeature) {
   EXPECT_EQ(*back.get(str8("far.exe")), 35 | 16);
   EXPECT_FALSE(back.contains(str8("putty.exe")));
   EXPECT_EQ(table.size(), 2);
+
+  // A policy set meanwhile elsewhere: an unedited copy takes it and stays
+  // unedited (nothing to write back); an edited copy keeps the user's rows.
+  PolicyTable later = table;
+  later.put(str8("skype.exe"), 35);
+  PoliciesEdit fresh;
+  fresh.load(table, ArrT<Str8>());
+  fresh.follow(later, ArrT<Str8>());
+  EXPECT_EQ(rows(fresh), "far.exe=35 putty.exe=0 skype.exe=35 ");
+  EXPECT_FALSE(fresh.edited());
+  EXPECT_TRUE(edit.edited());
+  edit.follow(later, candidates);
+  EXPECT_EQ(rows(edit), "far.exe=51 notepad.exe=63 word.exe=63 ");
+  EXPECT_TRUE(edit.edited());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/win32/options/Controls.h"
 #include "app/win32/options/OptionsPanel.h"
 #include "app/win32/options/OrderedCheckList.h"
+#include "language/Dictionary.h"
 #include "language/DictionarySet.h"
 #include "platform/FileSystem.h"
 
@@ -55,19 +56,19 @@ class OptPanDics final : public IOptionsPanel {
     if (set) {
       ArrT<FolderEntry> entries;
       if (listFolder(set->dicFolder(), entries))
-        for (const FolderEntry& e : entries)
-          if (e.isFolder) folders.append(e.name);
-      SynchObject::Guard g(set->lock());
-      for (int32_t i = 0; i < set->size(); ++i) {
-        Str16 name = set->at(i)->getName();
-        Str16 title = set->at(i)->getTitle();
-        if (title.size() && title != name) {
-          title.append(u" (", 2);
-          title.append(name);
-          title.append(u')');
-          labels.put(name, title);
+        for (const FolderEntry& e : entries) {
+          if (!e.isFolder) continue;
+          folders.append(e.name);
+          // Switched-off dictionaries are not loaded: the title comes from
+          // the folder.
+          Str16 title = readDictionaryTitle(joinPath(set->dicFolder(), view(e.name)));
+          if (title.size() && title != e.name) {
+            title.append(u" (", 2);
+            title.append(e.name);
+            title.append(u')');
+            labels.put(e.name, title);
+          }
         }
-      }
     }
     OrderedChoices choices;
     choices.load(folders, parseNameList(cfgDicOrder.get()), parseNameList(cfgDicSkip.get()));

@@ -124,7 +124,6 @@ class OptPanExeFiles final : public IOptionsPanel {
 
   void load() override {
     myEdit.load(copyPolicies(), recentPolicyCandidates());
-    myEdited = false;
     fillList(-1);
     fillCombo();
   }
@@ -132,8 +131,8 @@ class OptPanExeFiles final : public IOptionsPanel {
   // Unedited, the copy is not written back: a policy the popups' "Do not
   // work in this application" set meanwhile stays.
   void apply() override {
-    if (myEdited) replacePolicies(myEdit.table());
-    myEdited = false;
+    if (myEdit.edited()) replacePolicies(myEdit.table());
+    myEdit.markApplied();
   }
 
   // The table and the recent list change while the user works elsewhere:
@@ -222,7 +221,6 @@ class OptPanExeFiles final : public IOptionsPanel {
       MessageBeep(MB_OK);
       return;
     }
-    myEdited = true;
     fillList(row);
     myRecentShown = myEdit.recent();
     fillComboFrom(myRecentShown);
@@ -265,17 +263,10 @@ class OptPanExeFiles final : public IOptionsPanel {
   }
 
   void refreshUnedited() {
-    if (!myEdited) {
-      int row = ListView_GetNextItem(myList, -1, LVNI_SELECTED);
-      Str8 selected = row >= 0 && row < myEdit.size() ? myEdit.row(row).name : Str8();
-      myEdit.load(copyPolicies(), recentPolicyCandidates());
-      fillList(myEdit.find(std::string_view(selected.data(), selected.size())));
-    } else {
-      PoliciesEdit probe;
-      probe.load(myEdit.table(), recentPolicyCandidates());
-      if (probe.recent() == myRecentShown) return;
-      myEdit.load(myEdit.table(), recentPolicyCandidates());
-    }
+    int row = ListView_GetNextItem(myList, -1, LVNI_SELECTED);
+    Str8 selected = row >= 0 && row < myEdit.size() ? myEdit.row(row).name : Str8();
+    myEdit.follow(copyPolicies(), recentPolicyCandidates());
+    fillList(myEdit.find(std::string_view(selected.data(), selected.size())));
     // Refilled only on a change: refilling drops what the user typed there.
     if (myEdit.recent() != myRecentShown) fillCombo();
   }
@@ -310,7 +301,6 @@ class OptPanExeFiles final : public IOptionsPanel {
       return;
     }
     SetWindowTextW(myCombo, L"");
-    myEdited = true;
     fillList(row);
     fillCombo();
     SetFocus(myList);
@@ -323,7 +313,6 @@ class OptPanExeFiles final : public IOptionsPanel {
     Str16 title = languageText("msg_delete_exe_row_title");
     if (MessageBoxW(optionsWindow(), wide(text), wide(title), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     myEdit.remove(row);
-    myEdited = true;
     fillList(row < myEdit.size() ? row : myEdit.size() - 1);
   }
 
@@ -366,7 +355,6 @@ class OptPanExeFiles final : public IOptionsPanel {
 
   void toggle(int row, int bit) {
     myEdit.toggleFlag(row, bit);
-    myEdited = true;
     RECT r;
     if (ListView_GetSubItemRect(myList, row, bit + 1, LVIR_BOUNDS, &r)) InvalidateRect(myList, &r, TRUE);
   }
@@ -430,7 +418,6 @@ class OptPanExeFiles final : public IOptionsPanel {
   int myIconSize = 16;
   Str16 myHelp[kFlagCount];
   PoliciesEdit myEdit;
-  bool myEdited = false;
   ArrT<Str8> myRecentShown;
 };
 
