@@ -91,10 +91,10 @@ class OptPanDics final : public IOptionsPanel {
     int bottom = m.rowHeight + m.gap / 2 + 2 * m.lineHeight;
     int listHeight = height - 2 * m.gap - m.gap - bottom;
     if (listHeight < 5 * m.rowHeight) listHeight = 5 * m.rowHeight;
-    myList.layout(m.gap, m.gap, w, listHeight);
     int buttons = myList.buttonsWidth();
     int exportWidth = buttonWidth(kExport);
     if (exportWidth < buttons) exportWidth = buttons;
+    myList.layout(m.gap, m.gap, w, listHeight, exportWidth);
     moveControl(myPage, kExport, m.gap + w - exportWidth, m.gap + listHeight - m.rowHeight, exportWidth,
                 m.rowHeight);
     int y = m.gap + listHeight + m.gap;

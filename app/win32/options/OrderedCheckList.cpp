@@ -76,9 +76,10 @@ int OrderedCheckList::buttonsWidth() const {
   return w > 10 * m.charWidth ? w : 10 * m.charWidth;
 }
 
-void OrderedCheckList::layout(int x, int y, int width, int height) {
+void OrderedCheckList::layout(int x, int y, int width, int height, int sideWidth) {
   PanelMetrics m = panelMetrics();
   int buttons = buttonsWidth();
+  if (buttons < sideWidth) buttons = sideWidth;
   int listWidth = width - m.gap - buttons;
   MoveWindow(myList, x, y, listWidth, height, TRUE);
   ListView_SetColumnWidth(myList, 0, listWidth - GetSystemMetrics(SM_CXVSCROLL) - 4);

@@ -21,7 +21,9 @@ class OrderedCheckList {
   Str16 selectedId() const;
 
   // The list at (x, y), the buttons in a column at its right.
-  void layout(int x, int y, int width, int height);
+  // The buttons' column is at least `sideWidth` wide, so that a page's
+  // own buttons below them (the dictionaries' export) line up with them.
+  void layout(int x, int y, int width, int height, int sideWidth = 0);
   int buttonsWidth() const;
   // The page's WM_COMMAND and WM_NOTIFY for these controls.
   bool onMessage(UINT message, WPARAM wp, LPARAM lp);
