@@ -30,25 +30,6 @@ Str16 pagePath(std::u16string_view folder, std::string_view language, std::strin
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-void appendUtf8(std::string& out, uint32_t cp) {
-  if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // The text of an entity after '&' up to ';' (without both); false when it
 // is none this reader knows, and the '&' then stands for itself.
 bool decodeEntity(std::string_view name, std::string& out) {
@@ -72,7 +53,7 @@ bool decodeEntity(std::string_view name, std::string& out) {
       cp = cp * (hex ? 16 : 10) + d;
       if (cp > 0x10FFFF) return false;
     }
-    appendUtf8(out, cp);
+    appendUtf8(out, cp == 0 ? 0xFFFD : cp);  // no NUL inside the page's text
     return true;
   }
   for (const auto& e : kNamed)

@@ -25,6 +25,8 @@ inline void appendText(Str16& s, std::u16string_view t) { s.append(t.data(), sta
 Str16 utf8ToUtf16(std::string_view utf8);
 std::string utf16ToUtf8(std::u16string_view utf16);
 inline std::string utf16ToUtf8(const Str16& s) { return utf16ToUtf8(view(s)); }
+// One code point (surrogates and values past U+10FFFF become U+FFFD).
+void appendUtf8(std::string& out, uint32_t codePoint);
 
 // ASCII-only case folding (charset names, file name comparisons).
 char asciiLower(char c);

@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "app/win32/Program.h"
+#include "platform/Text.h"
 
 namespace orv::win {
 
@@ -98,6 +99,14 @@ void setChecked(HWND page, int id, bool on) { CheckDlgButton(page, id, on ? BST_
 
 void moveControl(HWND page, int id, int x, int y, int width, int height) {
   if (HWND c = GetDlgItem(page, id)) MoveWindow(c, x, y, width, height, TRUE);
+}
+
+Str16 fromAnsi(const Str8& s) { return toWide(s, CP_ACP); }
+
+Str8 toAnsi(const wchar_t* s) {
+  Str16 text;
+  if (s) appendText(text, reinterpret_cast<const char16_t*>(s));
+  return toNarrow(text, CP_ACP);
 }
 
 }  // namespace orv::win

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "core/Str.h"
+
 namespace orv::win {
 
 struct ControlArgs {
@@ -36,5 +38,11 @@ int controlTextWidth(HWND control);
 bool isChecked(HWND page, int id);
 void setChecked(HWND page, int id, bool on);
 void moveControl(HWND page, int id, int x, int y, int width, int height);
+
+// Texts between the controls (UTF-16) and the program's 8-bit names in the
+// ANSI code page (executable names, sound files).
+inline const wchar_t* wide(const Str16& s) { return reinterpret_cast<const wchar_t*>(s.data()); }
+Str16 fromAnsi(const Str8& s);
+Str8 toAnsi(const wchar_t* s);
 
 }  // namespace orv::win

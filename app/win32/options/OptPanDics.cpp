@@ -28,8 +28,6 @@ constexpr int kWord = 205;
 constexpr int kAddWord = 206;
 constexpr int kStatus = 207;
 
-const wchar_t* wide(const Str16& s) { return reinterpret_cast<const wchar_t*>(s.data()); }
-
 class OptPanDics final : public IOptionsPanel {
  public:
   const char* name() const override { return "OptPanDics"; }

@@ -18,26 +18,6 @@ constexpr int kComboFirst = 220;
 constexpr int kPlayFirst = 230;
 constexpr int kDefaults = 240;
 
-const wchar_t* wide(const Str16& s) { return reinterpret_cast<const wchar_t*>(s.data()); }
-
-Str16 fromAnsi(const Str8& s) {
-  Str16 out;
-  int n = MultiByteToWideChar(CP_ACP, 0, s.data(), s.size(), nullptr, 0);
-  if (n <= 0) return out;
-  out.fill(0, n);
-  MultiByteToWideChar(CP_ACP, 0, s.data(), s.size(), reinterpret_cast<wchar_t*>(out.data()), n);
-  return out;
-}
-
-Str8 toAnsi(const wchar_t* s) {
-  Str8 out;
-  int n = WideCharToMultiByte(CP_ACP, 0, s, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return out;
-  out.fill(0, n - 1);
-  WideCharToMultiByte(CP_ACP, 0, s, -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
-
 Str16 labelKey(int i) {
   Str16 key;
   key.append(u'$');
