@@ -393,6 +393,8 @@ TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAt
   EXPECT_EQ(drop->attrs[0], kCharStrike);
   EXPECT_EQ(buttons(*keep), "02");
   EXPECT_EQ(keep->attrs[0], 0u);
+  EXPECT_EQ(text(keep->hint), "keep");
+  EXPECT_EQ(keep->images, MenuImages::Templates);
   EXPECT_NE(drop->notify(kMenuQuery), 0u);
   f.actions.take();
   drop->notify(kMenuButton, 1);
