@@ -165,7 +165,7 @@ TEST(HookSequences, PasteAndCopyTypeTheirKeys) {
   }
 }
 
-TEST(HookContext, ModifierRecordAndExeName) {
+TEST(HookContext, HeldModifiersAreRecordedAndTheExeNameIsLowerCasedOrRefused) {
   Block b;
   recordModifiers(*b.s, -128, 0, 1, -127);
   EXPECT_EQ(b.s->leftShift, 1);

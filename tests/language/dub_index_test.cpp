@@ -75,7 +75,7 @@ TEST_F(IndexTest, CasedNodesCarryTheirMask) {
   EXPECT_EQ(bytesOf(d), casedNode('a', 3, false, 0) + casedNode('a', 1, true, 0) + casedNode('b', 1, true, 1));
 }
 
-TEST_F(IndexTest, FindTAndEntryPoints) {
+TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
   DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   EXPECT_EQ(d.findEntryPoint("ab", 2).pos, 0);
   EXPECT_EQ(d.findEntryPoint("ab", 2).missing, 2);
@@ -95,7 +95,7 @@ TEST_F(IndexTest, FindTAndEntryPoints) {
   }
 }
 
-TEST_F(IndexTest, OrderedWalkAndCollection) {
+TEST_F(IndexTest, TheWalkAndTheCollectionFollowTreeOrder) {
   DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   for (const char* w : {"ab", "abc", "b"}) d.addWord(str8(w));
   Str8 out;

@@ -17,7 +17,7 @@ class ClipboardSim : public ::testing::Test {
   Clipboard clip{cb};
 };
 
-TEST_F(ClipboardSim, SetThenReadBothFormats) {
+TEST_F(ClipboardSim, TextPutOnTheClipboardReadsBackAndIsOfferedAsAnsiToo) {
   ASSERT_TRUE(clip.setClipboardData(true, str16(u"caf\u00E9 \u043F")));
   EXPECT_FALSE(cb.isOpen());
   Str16 text;
