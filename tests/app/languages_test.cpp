@@ -31,7 +31,9 @@ TEST(InstalledLanguages, SortedFileNamesUpToTheFirstThatNamesNoLocale) {
 
 TEST(UserLanguageChoice, RecordOfTheLanguageOrEnglish) {
   UserLanguage ru = userLanguageFor(0x419);
+  EXPECT_EQ(view(ru.isoName), "ru");
   EXPECT_EQ(view(ru.cultureName), "ru-RU");
+  EXPECT_EQ(ru.ansiCodePage, 1251u);
   UserLanguage none = userLanguageFor(0x7F7F);
   EXPECT_EQ(none.langId, 1033u);
   EXPECT_EQ(view(none.cultureName), "en-US");

@@ -93,7 +93,7 @@ TEST(HookSentinel, EndsTheSequenceOnce) {
   EXPECT_EQ(decideKey(*b.s, kHcAction, kSentinelVk, kSynthUp), KeyVerdict::Report);
 }
 
-TEST(HookSentinel, EachModifierHeldAloneIsHeldAgainAfterTheSequence) {
+TEST(HookSentinel, EveryModifierHeldBeforeTheSequenceIsHeldAgainAfterIt) {
   const uint8_t both[4][2] = {{160, 16}, {161, 16}, {162, 17}, {163, 17}};
   for (int m = 0; m < 4; ++m) {
     Block b;
@@ -107,6 +107,11 @@ TEST(HookSentinel, EachModifierHeldAloneIsHeldAgainAfterTheSequence) {
     EXPECT_EQ(state[both[m][0]], 0x80) << m;
     EXPECT_EQ(state[both[m][1]], 0x80) << m;
   }
+  Block all;  // and all four at once
+  uint8_t state[256] = {};
+  all.s->sequenceActive = all.s->leftShift = all.s->rightShift = all.s->leftCtrl = all.s->rightCtrl = 1;
+  ASSERT_TRUE(finishSequence(*all.s, kSentinelVk, kSynthUp, state));
+  for (uint8_t k : {16, 17, 160, 161, 162, 163}) EXPECT_EQ(state[k], 0x80) << int(k);
 }
 
 TEST(HookAfterReport, ResultDecidesAndPeekedKeysAreRemovedAndResent) {

@@ -118,6 +118,7 @@ TEST(HotkeyText, NamesPrefixesAndUnnamedKeys) {
   EXPECT_EQ(hotkeyText(0x409), Str16());  // Alt + Tab
   EXPECT_EQ(hotkeyText(0), Str16());
   EXPECT_EQ(hotkeyText(0x167), str16(u"Shift + NumPad7"));
+  EXPECT_EQ(hotkeyText(109), str16(u"Substract"));  // no modifier: the key's name alone
 }
 
 // An event without a key code (vk 0) must not run the hotkeys that have no
