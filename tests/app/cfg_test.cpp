@@ -94,7 +94,7 @@ TEST(Settings, ChangesAreWrittenAtOnceAndOnlyWhenTheyChangeSomething) {
   EXPECT_EQ(profile(dir.ini(), u"common", u"sound_on"), u"0");
 }
 
-TEST(Settings, Texts) {
+TEST(Settings, TextsAreTrimmedKeptAtAnyLengthAndWrittenInTheFilesCodePage) {
   AppFolder dir;
   writeBytes(dir.ini(), "[common]\r\ninterface_lang=\r\n");
   EXPECT_EQ(view(cfgInterfaceLang.get()), u"");  // empty counts as missing
@@ -132,7 +132,7 @@ TEST(Settings, DevelIsReadOnceAndOnlyOneMeansOn) {
   }
 }
 
-TEST(Settings, LeadingNumbers) {
+TEST(Settings, LeadingNumbersAreReadAndHeldToTheIntegerRange) {
   const struct {
     const char16_t* text;
     bool ok;

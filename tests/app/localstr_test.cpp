@@ -31,7 +31,7 @@ struct LangFolder : ScratchFolder {
 
 std::u16string text(LocalStr& t, std::u16string_view key) { return t.text(key); }
 
-TEST(LanguageFile, LineFormat) {
+TEST(LanguageFile, EachLineIsAKeyAndItsTextWithEscapesTheLastOneWinning) {
   LangFolder dir;
   std::string longLine = "long=" + std::string(1200, 'x') + "\n";
   writeBytes(dir.lng(u"en"),
@@ -132,7 +132,7 @@ TEST(LanguageFile, FileChoiceAndTheEnglishFallback) {
   EXPECT_EQ(readBytes(dir.lng(u"de")), "apply=?apply\r\n");
 }
 
-TEST(LanguageFile, NoLanguageFileAtAll) {
+TEST(LanguageFile, WithoutAnyFileEveryTextIsItsKeyMarked) {
   LangFolder dir;
   LocalStr t([&] { return dir.sources("en", "en", "en-US"); });
   EXPECT_EQ(text(t, u"apply"), u"?apply");

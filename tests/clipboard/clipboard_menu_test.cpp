@@ -308,23 +308,25 @@ TEST(ClipboardMenu, DeletingAHistoryEntryRenumbersTheOnesBelow) {
   EXPECT_EQ(text(f.history.at(0)), "h7");
 }
 
-TEST(ClipboardMenu, HistoryButtonsOpenTheEditorAndIgnoreStaleIndices) {
-  Fixture f(3);
+TEST(ClipboardMenu, EditButtonsOpenTheEditorAndStaleHistoryIndicesAreIgnored) {
+  Fixture f(3, 2);
   XMenu& root = f.build();
   f.actions.take();
   find(root, u"h1")->notify(kMenuButton, 2);
   EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"close", "edit fragment h1"}));
+  find(root, u"n1")->notify(kMenuButton, 2);
+  EXPECT_EQ(f.actions.take(), std::vector<std::string>{"edit note n1"});
   XMenu* last = find(root, u"h2");
   f.history.removeFromHistory(2);  // gone behind the menu's back
   last->notify(kMenuButton, 3);
   last->notify(kMenuButton, 1);
   EXPECT_EQ(f.history.size(), 2);
-  EXPECT_EQ(f.notes.size(), 0);
+  EXPECT_EQ(f.notes.size(), 2);
   f.choose(*last);
   EXPECT_EQ(text(f.history.at(0)), "h0");
 }
 
-TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessReset) {
+TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessResetAndTheOthersStillPasteThemselves) {
   Fixture f(0, 3);
   XMenu& root = f.build();
   XMenu* kept = find(root, u"n0");
@@ -342,8 +344,10 @@ TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessReset) {
   EXPECT_TRUE(kept->draggable);
   EXPECT_EQ(kept->notify(kMenuQuery), 0u);
   f.actions.take();
-  f.close();
-  EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"save notes n0,n1,", "notes changed"}));
+  // The chosen event comes after the close removed the marked note.
+  f.choose(*find(root, u"n1"));
+  EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"save notes n0,n1,", "notes changed", "paste 77 n1", "save notes n0,n1,"}));
+  EXPECT_EQ(text(f.history.at(0)), "n1");
   EXPECT_FALSE(f.history.menuOpen());
 }
 
@@ -377,16 +381,6 @@ TEST(ClipboardMenu, DraggedNotesKeepTheirOrderAndTheDeleteMarksTheirNotes) {
   EXPECT_EQ(text(f.notes.notes()[0].text) + text(f.notes.notes()[1].text), "CB");
 }
 
-TEST(ClipboardMenu, ANoteChosenAfterAnotherWasDeletedPastesItself) {
-  // The chosen event comes after the close removed the marked notes.
-  Fixture f(0, 3);
-  XMenu& root = f.build();
-  find(root, u"n0")->notify(kMenuButton, 3);
-  f.choose(*find(root, u"n1"));
-  EXPECT_EQ(text(f.history.at(0)), "n1");
-  EXPECT_EQ(f.notes.size(), 2);
-}
-
 TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAtClose) {
   Fixture f;
   f.scratch.folder("templates");
@@ -399,6 +393,8 @@ TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAt
   EXPECT_EQ(drop->attrs[0], kCharStrike);
   EXPECT_EQ(buttons(*keep), "02");
   EXPECT_EQ(keep->attrs[0], 0u);
+  EXPECT_EQ(text(keep->hint), "keep");
+  EXPECT_EQ(keep->images, MenuImages::Templates);
   EXPECT_NE(drop->notify(kMenuQuery), 0u);
   f.actions.take();
   drop->notify(kMenuButton, 1);
@@ -407,14 +403,6 @@ TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAt
   EXPECT_EQ(text(f.history.at(0)), "body");
   EXPECT_TRUE(fileExists(f.scratch.file("templates/keep.txt")));
   EXPECT_FALSE(fileExists(f.scratch.file("templates/drop.txt")));
-}
-
-TEST(ClipboardMenu, NoteButtonsEditTheNote) {
-  Fixture f(0, 2);
-  XMenu& root = f.build();
-  f.actions.take();
-  find(root, u"n1")->notify(kMenuButton, 2);
-  EXPECT_EQ(f.actions.take(), std::vector<std::string>{"edit note n1"});
 }
 
 }  // namespace

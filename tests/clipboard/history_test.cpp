@@ -61,7 +61,7 @@ TEST(ClipboardHistory, ATextTooLongForTheFileIsNeverStored) {
   EXPECT_EQ(h.size(), 1);
 }
 
-TEST(ClipboardHistory, RemoveClearAndLoweredCapacity) {
+TEST(ClipboardHistory, RemovalClearingAndALoweredCapacityKeepTheNewest) {
   ClipboardHistory h(5);
   for (const char16_t* t : {u"a", u"b", u"c", u"d"}) h.addToHistory(str16(t));
   EXPECT_FALSE(h.removeFromHistory(4));

@@ -368,12 +368,6 @@ TEST_F(MenuSessionTest, ShowingSelectsTheFirstItemOrOpensTheFirstSubMenu) {
   }
 }
 
-}  // namespace
-}  // namespace orv
-
-namespace orv {
-namespace {
-
 // A handler that deletes its item on button 3, as the clipboard menu does.
 struct Deleter : MenuHandler {
   MenuSession* session = nullptr;

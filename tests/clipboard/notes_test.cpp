@@ -114,7 +114,7 @@ TEST(NotesStore, IdsAreNewForEveryNoteAndKeptByMoves) {
   EXPECT_EQ(s.indexOf(b.id), 0);
 }
 
-TEST(NotesStore, MoveRemoveAndReorder) {
+TEST(NotesStore, MovesRemovalsAndReordersIgnoreIndicesOutOfRange) {
   const std::vector<std::u16string> five = {u"0", u"1", u"2", u"3", u"4"};
   struct Case {
     const char* name;

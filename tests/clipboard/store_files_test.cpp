@@ -51,7 +51,7 @@ std::vector<std::u16string> decodedNotes(const std::string& file, int32_t limit)
   return out;
 }
 
-TEST(StoreFiles, HistoryLoadRules) {
+TEST(StoreFiles, HistoryLoadKeepsEachWholeEntryOnceWithinTheLimit) {
   const std::string ab = kHistoryMagic + entry(u"a") + entry(u"bc");
   struct Case {
     const char* name;
@@ -77,7 +77,7 @@ TEST(StoreFiles, HistoryLoadRules) {
   for (const Case& c : cases) EXPECT_EQ(decodedHistory(c.file, c.limit), c.entries) << c.name;
 }
 
-TEST(StoreFiles, NotesLoadRules) {
+TEST(StoreFiles, NotesLoadKeepsWholeNotesWithATextWithinTheLimit) {
   const std::string two = kNotesMagic + note(u"mfg", u"", u"Mit freundlichen Grüßen") + note(u"", u"T", u"text");
   struct Case {
     const char* name;

@@ -65,22 +65,6 @@ TEST(Templates, FoldersComeFirstThenTextFilesEachSortedWithoutCase) {
             "' ' 'a' 'B' 'z' - +folder templates +file templates");
 }
 
-TEST(Templates, EntriesCarryTheirPathAndTheEditAndDeleteButtons) {
-  ScratchFolder dir;
-  dir.folder("templates");
-  writeBytes(dir.file("templates/Thanks.txt"), "x");
-  KeyTexts texts;
-  XMenu menu(MenuKind::Sub);
-  fillTemplatesMenu(menu, dir.path(), str16(u"templates"), texts, nullptr);
-  const XMenu& entry = *menu.child(0);
-  EXPECT_EQ(view(entry.hint), u"Thanks");
-  EXPECT_EQ(entry.images, MenuImages::Templates);
-  EXPECT_EQ(entry.buttons, Str8("\x00\x02", 2));
-  EXPECT_EQ(entry.record[0], kCodeTemplate);
-  EXPECT_EQ(entry.record[1], 0);
-  EXPECT_EQ(view(recordText(entry.record, 2)), u"templates\\Thanks.txt");
-}
-
 TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
   const std::string text = "T\xC3\xA9xt \xE2\x82\xAC";  // "Téxt €"
   const Str16 wide = utf8ToUtf16(text);
@@ -120,23 +104,6 @@ TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
   }
   Str16 out;
   EXPECT_FALSE(readTextFile(dir.file("missing.txt"), out));
-}
-
-TEST(Templates, OnlyMarkedEntriesAreDeleted) {
-  ScratchFolder dir;
-  dir.folder("templates/sub");
-  for (const char* name : {"templates/once.txt", "templates/twice.txt", "templates/sub/never.txt"})
-    writeBytes(dir.file(name), "x");
-  KeyTexts texts;
-  XMenu root(MenuKind::Sub);
-  fillTemplatesMenu(root, dir.path(), str16(u"templates"), texts, nullptr);
-  root.child(1)->record[1] = 1;  // once.txt
-  root.child(2)->record[1] = 1;  // twice.txt: marked, then restored
-  root.child(2)->record[1] = 0;
-  deleteMarkedTemplates(root, dir.path());
-  EXPECT_FALSE(fileExists(dir.file("templates/once.txt")));
-  EXPECT_TRUE(fileExists(dir.file("templates/twice.txt")));
-  EXPECT_TRUE(fileExists(dir.file("templates/sub/never.txt")));
 }
 
 TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {

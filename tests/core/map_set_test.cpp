@@ -75,7 +75,7 @@ TEST(MapT, StaysSortedUnderRandomInserts) {
   for (int32_t i = 1; i < m.size(); ++i) EXPECT_LT(m.keyAt(i - 1), m.keyAt(i));
 }
 
-TEST(SetT, AddContainsRemove) {
+TEST(SetT, HoldsEachKeyOnceInOrder) {
   SetT<Str8> s;
   EXPECT_TRUE(s.add(str8("pear")));
   EXPECT_TRUE(s.add(str8("apple")));

@@ -8,7 +8,7 @@
 namespace orv {
 namespace {
 
-TEST(Escape, Decode) {
+TEST(Escape, DecodingDropsTheBackslashOfUnknownEscapes) {
   EXPECT_EQ(view(escapeDecode(str16(u"a\\"))), u"a");
   EXPECT_EQ(view(escapeDecode(str16(u"x\\ny\\tz\\r\\b\\\\"))), u"x\ny\tz\r\b\\");
   EXPECT_EQ(view(escapeDecode(str16(u"\\q\\\"\\\u0416"))), u"q\"\u0416");
@@ -47,7 +47,7 @@ TEST(Tokenizer, SplitsAndLeavesCursorOnNextToken) {
   EXPECT_EQ(tok.size(), 0);
 }
 
-TEST(Tokenizer, CustomSeparatorsAndEmptyText) {
+TEST(Tokenizer, SplitsAtTheSeparatorsGivenAndFindsNothingInEmptyText) {
   Str16 text = str16(u"a,b;;c d");
   Tokenizer t(text, u",;");
   Str16 tok;
@@ -62,7 +62,7 @@ TEST(Tokenizer, CustomSeparatorsAndEmptyText) {
   EXPECT_FALSE(e.next(tok));
 }
 
-TEST(Utf8, RoundTripAndIllFormedInput) {
+TEST(Utf8, RoundTripsAndReplacesIllFormedInput) {
   const char* s = "abc \xD0\xBF\xD1\x80\xD0\xB8 \xF0\x9F\x98\x80";
   Str16 w = utf8ToUtf16(s);
   EXPECT_EQ(w.size(), 4 + 4 + 2);
@@ -71,7 +71,7 @@ TEST(Utf8, RoundTripAndIllFormedInput) {
   EXPECT_EQ(view(bad), u"a\uFFFD\uFFFDz\uFFFD");
 }
 
-TEST(SynchObject, ReentrantAndLazy) {
+TEST(SynchObject, IsReentrantAndMadeOnFirstUse) {
   static SynchObject lock;  // a global-like lock used before anything set it up
   EXPECT_FALSE(lock.inited());
   {

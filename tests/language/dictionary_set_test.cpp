@@ -92,7 +92,7 @@ TEST_F(DictionarySetTest, ALanguageIsAskedOnlyOfItsOwnFoldersInTheCodePage) {
   EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, Str8()), 0);
 }
 
-TEST_F(DictionarySetTest, NamesFindAndRemove) {
+TEST_F(DictionarySetTest, FindingByNameIsExactAndRemovingIgnoresCase) {
   set.append(dicFolder("en_US", "windows-1252"), 0);
   set.append(dicFolder("ru_RU", "windows-1251"), 0);
   EXPECT_EQ(set.indexOfName(str16(u"ru_RU")), 1);
@@ -126,7 +126,7 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
   EXPECT_EQ(names(set), u"");
 }
 
-TEST_F(DictionarySetTest, AddUserWordTexts) {
+TEST_F(DictionarySetTest, AddUserWordSavesAtOnceOrSaysWhyNot) {
   IDictionary* en = set.append(dicFolder("en_US", "windows-1252"), 0);
   IDictionary* ru = set.append(dicFolder("ru_RU", "windows-1251"), 0);
   EXPECT_EQ(view(set.addUserWord(str16(u"  \t "))), u"");

@@ -75,7 +75,7 @@ TEST_F(IndexTest, CasedNodesCarryTheirMask) {
   EXPECT_EQ(bytesOf(d), casedNode('a', 3, false, 0) + casedNode('a', 1, true, 0) + casedNode('b', 1, true, 1));
 }
 
-TEST_F(IndexTest, FindTAndEntryPoints) {
+TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
   DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   EXPECT_EQ(d.findEntryPoint("ab", 2).pos, 0);
   EXPECT_EQ(d.findEntryPoint("ab", 2).missing, 2);
@@ -95,7 +95,7 @@ TEST_F(IndexTest, FindTAndEntryPoints) {
   }
 }
 
-TEST_F(IndexTest, OrderedWalkAndCollection) {
+TEST_F(IndexTest, TheWalkAndTheCollectionFollowTreeOrder) {
   DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   for (const char* w : {"ab", "abc", "b"}) d.addWord(str8(w));
   Str8 out;
@@ -155,7 +155,7 @@ TEST_F(IndexTest, LongWordsAreRefused) {
   EXPECT_EQ(out.size(), 99);
 }
 
-TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharList) {
+TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharListAndASaveWithoutItsFolderFails) {
   Str16 path = dir.file("x.ldic");
   std::string saved;
   {
@@ -175,6 +175,7 @@ TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharList) {
   EXPECT_EQ(bytesOf(again), saved);
   EXPECT_EQ(again.getCharList().size(), 4);
   EXPECT_FALSE(again.isDamaged());
+  EXPECT_EQ(again.saveToFile(dir.file("no/such/folder/x.ldic")), 0);
 }
 
 TEST_F(IndexTest, TrailingBytesOfAPartialNodeAreIgnored) {
@@ -184,12 +185,6 @@ TEST_F(IndexTest, TrailingBytesOfAPartialNodeAreIgnored) {
   EXPECT_EQ(d.nodeCount(), 2);
   EXPECT_FALSE(d.isDamaged());
   EXPECT_TRUE(d.hasWord(str8("b")));
-}
-
-TEST_F(IndexTest, SaveFailsWhenTheFolderIsMissing) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
-  d.addWord(str8("a"));
-  EXPECT_EQ(d.saveToFile(dir.file("no/such/folder/x.ldic")), 0);
 }
 
 // Damaged files: each loads as an empty index, says so on the trace

@@ -14,7 +14,7 @@ namespace {
 using test::ScratchFolder;
 using test::writeBytes;
 
-TEST(Impossibility, KeysAndContents) {
+TEST(Impossibility, ListsAreKeyedByTheirLowerCasedNameAndHoldTheirTrimmedLines) {
   ScratchFolder dir;
   dir.folder("impossibility/sub.txt");  // a folder is not a list
   writeBytes(dir.file("impossibility/RU!EN.TXT"), "  \xFA\xFB \r\n\n\t\xFC\xFD\xFE\n");

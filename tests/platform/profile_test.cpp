@@ -103,7 +103,7 @@ TEST(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
   EXPECT_EQ(get(ini, u"common", u"missing", u"\"q\"").text, u"q");  // the default loses its quotes too
 }
 
-TEST(ProfilePort, BufferSizeRules) {
+TEST(ProfilePort, AValueCutToTheBufferKeepsRoomForItsTerminator) {
   ScratchFolder dir;
   Str16 ini = dir.file(u"hand.ini");
   writeBytes(ini, kHandWritten);
@@ -146,7 +146,7 @@ TEST(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
             "k=v\r\n");
 }
 
-TEST(ProfilePort, AnsiUtf8AndUtf16Files) {
+TEST(ProfilePort, EachFileIsReadAndWrittenInItsOwnEncoding) {
   ScratchFolder dir;
   Str16 ansi = dir.file(u"ansi.ini");
   writeBytes(ansi, "[common]\r\nname=caf\xE9\r\n");

@@ -70,7 +70,7 @@ TEST(Sounds, OnlyTheEventsTheRulesAllowAreHeard) {
   EXPECT_EQ(played(), (V{"RIFF-type", "RIFF-default"}));
 }
 
-TEST(Sounds, ConfigurationLines) {
+TEST(Sounds, EachConfigurationLineSetsOneEventInTurn) {
   SoundFolder dir;
   cfgSoundOn.set(1);
   dir.config("  1   type.wav  \r\nx stone.wav\n0 wood.wav\n1 blade.wav\n1 type.wav\n");
@@ -136,7 +136,7 @@ TEST(Sounds, PlaybackIsStoppedBeforeItsDataIsReplaced) {
   EXPECT_EQ(test::readBytes(dir.file(u"sound\\sound.cfg")), "1 wood.wav\r\n1 stone.wav\r\n1 wood.wav\r\n1 type.wav\r\n");
 }
 
-TEST(Sounds, OptionsListAndPreview) {
+TEST(Sounds, TheOptionsListTheWaveFilesAndAPreviewPlaysEvenWhenSilenced) {
   SoundFolder dir;
   test::writeBytes(dir.file(u"sound\\Alarm.WAV"), "RIFF");
   test::writeBytes(dir.file(u"sound\\notes.txt"), "x");

@@ -19,7 +19,7 @@ TEST(Curate, LastLetterRunSkipsTrailingNonLetters) {
   EXPECT_EQ(view(lastLetterRun(str8("\xE5\xF0\xF3"), 1252)), "\xE5\xF0\xF3");  // åðó are letters in 1252 too
 }
 
-TEST(Curate, WhenATargetFormGoes) {
+TEST(Curate, AFormGoesOnlyWhenWhatItHidesMattersMoreThanTheFormItself) {
   // forms that would be switched themselves once gone need a wide margin
   EXPECT_TRUE(shouldDrop(0, 1, true));          // "еру", not listed, hides "the"
   EXPECT_FALSE(shouldDrop(0, 5008, true));      // what it hides is too rare to matter

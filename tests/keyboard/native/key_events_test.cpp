@@ -100,22 +100,17 @@ TEST_F(KeyEvents, AutoRepeatGoesIntoTheTextButNotTheHistory) {
   EXPECT_EQ(state.history[0].count, 0u);
 }
 
-TEST_F(KeyEvents, BackspaceOnTheOnlyKeyLeavesAnEmptyArrayWithTrackingOn) {
+TEST_F(KeyEvents, BackspaceRemovesAKeyAndASpaceIsAnElementOfItsOwn) {
   tap('A', 0x1E);
   tap(8, 0x0E);
   EXPECT_EQ(state.typedKeys.size(), 0);
-  EXPECT_EQ(state.tracking, 1u);
+  EXPECT_EQ(state.tracking, 1u);  // an emptied text is still tracked
   tap('B', 0x30);
-  EXPECT_EQ(text(kUs), "b");
-}
-
-TEST_F(KeyEvents, LetterSpaceLetterGivesThreeElements) {
-  tap('A', 0x1E);
   tap(32, 0x39);
-  tap('B', 0x30);
+  tap('C', 0x2E);
   ASSERT_EQ(state.typedKeys.size(), 3);
   EXPECT_EQ(state.typedKeys[1], kSpaceElement);
-  EXPECT_EQ(text(kUs), "a b");
+  EXPECT_EQ(text(kUs), "b c");
 }
 
 TEST_F(KeyEvents, WordBreakingKeysResetAndEnterSounds) {

@@ -50,7 +50,7 @@ struct DicToolTest : ::testing::Test {
   std::string path(const char* rel) { return utf16ToUtf8(dir.file(rel)); }
 };
 
-TEST_F(DicToolTest, BuildThenCheck) {
+TEST_F(DicToolTest, BuildReadsTheListAndItsOptionsReachTheDictionary) {
   writeBytes(dir.file("words.txt"),
              "\xEF\xBB\xBF" "ёлка\r\nпривет\nМосква\n\nhello\nкот\n" + std::string(100, 'z') + "\nçava\n");
   writeBytes(dir.file("eq.txt"), "ё е\n");
@@ -83,7 +83,7 @@ TEST_F(DicToolTest, BuildThenCheck) {
   EXPECT_NE(stats.out.find("charset: windows-1251\n"), std::string::npos);
 }
 
-TEST_F(DicToolTest, CompleteAndSuggest) {
+TEST_F(DicToolTest, CompleteAndSuggestAnswerFromTheFolder) {
   writeBytes(dir.file("w.txt"), "the\nthen\nthere\nThebes\nother\n");
   ASSERT_EQ(dictool({"build", path("w.txt"), path("en_US")}).rc, 0);
   EXPECT_EQ(dictool({"complete", path("en_US"), "th"}).out, "Thebes\nthe\nthen\nthere\n");
