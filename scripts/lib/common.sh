@@ -3,6 +3,17 @@ ORV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ORV_BUILD="$ORV_ROOT/build"
 ORV_JOBS=${ORV_JOBS:-$(nproc)}
 
+# The compiler cache (installed by scripts/setup): a rebuild after a checkout,
+# another clone of the tree and the second Windows build (the test key) take
+# unchanged objects from it. Paths are hashed relative to the tree, so clones
+# share it. ORV_NO_CCACHE=1 builds without it (a cold-build measurement).
+if [ -z "${ORV_NO_CCACHE:-}" ] && command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
+  export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ORV_ROOT}
+  export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+fi
+
 # The product is 32-bit. Wine runs it only where the kernel runs 32-bit
 # programs (Wine's 32-bit loader is a 32-bit Linux program); sandboxes
 # without IA-32 emulation cannot. There the Wine tiers run a 64-bit build of
@@ -33,7 +44,7 @@ ORV_WORDFREQ_DIR="${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/orvanta/most-common-wo
 ORV_UPDATE_TEST_KEY="$ORV_BUILD/keys/update-test-private.pem"
 ORV_UPDATE_TEST_PUBLIC="$ORV_BUILD/keys/update-test-public.pem"
 if [ "$ORV_WINE_BUILD" = "$ORV_BUILD/win32" ]; then
-  ORV_UPDATE_TEST_EXE="$ORV_BUILD/win32-testkey/bin/Orvanta.exe"
+  ORV_UPDATE_TEST_EXE="$ORV_BUILD/win32/bin/testkey/Orvanta.exe"
 else
   ORV_UPDATE_TEST_EXE="$ORV_WINE_BUILD/bin/Orvanta.exe"
 fi
