@@ -133,9 +133,7 @@ TEST(NotesStore, MovesRemovalsAndReordersIgnoreIndicesOutOfRange) {
   };
   for (const Case& c : cases) {
     NotesStore s;
-    std::vector<std::pair<std::u16string, std::u16string>> init;
-    for (const auto& t : five) init.push_back({u"", t});
-    fill(s, init);
+    fill(s, {{u"", u"0"}, {u"", u"1"}, {u"", u"2"}, {u"", u"3"}, {u"", u"4"}});
     ArrT<int32_t> idx;
     for (int32_t i : c.indices) idx.append(i);
     if (c.op <= 1) s.moveNote(idx[0], c.op == 1);
