@@ -37,9 +37,7 @@ std::string utf16Block(const std::u16string& s) {
   return std::string(reinterpret_cast<const char*>(s.c_str()), (s.size() + 1) * 2);
 }
 
-class ClipboardSim : public ::testing::Test {
- protected:
-  void SetUp() override { cb.reset(); }
+struct ClipboardSim : ::testing::Test {
   sim::SimClipboard cb;
   Clipboard clip{cb};
 };
