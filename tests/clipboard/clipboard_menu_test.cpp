@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clipboard/ClipboardMenu.h"
@@ -185,9 +186,8 @@ TEST(ClipboardMenu, ThirtyFiveEntriesShowTenThenTwentyInTheMoreMenu) {
 
 TEST(ClipboardMenu, CommandItemsBelowTheStoresRunTheirActions) {
   Fixture f;
-  f.actions.layoutList.append({0x409, str16(u"US")});
-  f.actions.layoutList.append({0x419, str16(u"RU")});
-  f.actions.layoutList.append({0x422, str16(u"UA")});
+  for (auto [id, name] : {std::pair{0x409u, u"US"}, {0x419u, u"RU"}, {0x422u, u"UA"}})
+    f.actions.layoutList.append({id, str16(name)});
   for (bool translit : {false, true}) {
     f.actions.translit = translit;
     XMenu& root = f.build();

@@ -186,15 +186,14 @@ TEST_F(ClipboardSim, AClipboardThatCannotBeKeptIsNotBorrowed) {
   fill(cb, {{8, "image"}});
   cb.holdOpenUntil(cb.tickCount() + 5000);
   std::pair<sim::SimClipboard*, Clipboard*> users[] = {{&huge, &hugeClip}, {&cb, &clip}};
-  for (auto [c, clipboard] : users) {
-    Clipboard& user = *clipboard;
+  for (auto [c, user] : users) {
     auto before = c->formats();
-    EXPECT_FALSE(user.saveClipboard(true));
+    EXPECT_FALSE(user->saveClipboard(true));
     c->holdOpenUntil(0);
-    EXPECT_FALSE(user.setClipboardData(true, str16(u"paste")));
-    user.restoreClipboard();
+    EXPECT_FALSE(user->setClipboardData(true, str16(u"paste")));
+    user->restoreClipboard();
     EXPECT_EQ(c->formats(), before);
-    EXPECT_TRUE(user.setClipboardData(true, str16(u"paste")));  // the refusal ends with the restore
+    EXPECT_TRUE(user->setClipboardData(true, str16(u"paste")));  // the refusal ends with the restore
   }
 }
 
