@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clipboard/ClipboardMenu.h"
@@ -154,26 +155,20 @@ TEST(ClipboardMenu, EverySettingCombinationPlacesTheStoresAndTheirHeadings) {
        "clipboard_menu_more_title[n3 n4] - clipboard_menu_new_note"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.first) + std::to_string(c.clipSub) + std::to_string(c.notesSub));
     Fixture f(c.entries, c.entries);
-    ClipboardMenuSettings s;
-    s.clipboardFirst = c.first;
-    s.clipboardAsSub = c.clipSub;
-    s.notesAsSub = c.notesSub;
-    s.maxItems1 = s.maxNotes1 = 3;
-    XMenu& root = f.build(s);
-    std::string where = std::to_string(c.first) + std::to_string(c.clipSub) + std::to_string(c.notesSub);
-    EXPECT_EQ(text(root.title), c.title) << where;
-    EXPECT_EQ(outline(root), c.outline) << where;
-    EXPECT_EQ(f.menu.notesBox()->record, Str8(str8("\x07"))) << where;
+    XMenu& root = f.build({.maxItems1 = 3, .maxNotes1 = 3, .clipboardFirst = c.first, .clipboardAsSub = c.clipSub,
+                           .notesAsSub = c.notesSub});
+    EXPECT_EQ(text(root.title), c.title);
+    EXPECT_EQ(outline(root), c.outline);
+    EXPECT_EQ(f.menu.notesBox()->record, Str8(str8("\x07")));
     EXPECT_TRUE(f.history.menuOpen());
   }
 }
 
 TEST(ClipboardMenu, ThirtyFiveEntriesShowTenThenTwentyInTheMoreMenu) {
   Fixture f(35, 12);
-  ClipboardMenuSettings s;
-  s.notesAsSub = true;
-  XMenu& root = f.build(s);
+  XMenu& root = f.build({.notesAsSub = true});
   std::string first, more;
   for (int32_t i = 0; i < 10; ++i) first += " h" + std::to_string(i);
   for (int32_t i = 10; i < 30; ++i) more += " h" + std::to_string(i);
@@ -191,9 +186,8 @@ TEST(ClipboardMenu, ThirtyFiveEntriesShowTenThenTwentyInTheMoreMenu) {
 
 TEST(ClipboardMenu, CommandItemsBelowTheStoresRunTheirActions) {
   Fixture f;
-  f.actions.layoutList.append({0x409, str16(u"US")});
-  f.actions.layoutList.append({0x419, str16(u"RU")});
-  f.actions.layoutList.append({0x422, str16(u"UA")});
+  for (auto [id, name] : {std::pair{0x409u, u"US"}, {0x419u, u"RU"}, {0x422u, u"UA"}})
+    f.actions.layoutList.append({id, str16(name)});
   for (bool translit : {false, true}) {
     f.actions.translit = translit;
     XMenu& root = f.build();
@@ -274,9 +268,7 @@ TEST(ClipboardMenu, ChoosingAnEntryPastesItAndMakesItTheNewest) {
 TEST(ClipboardMenu, AnEntryAlreadyANoteCannotBeAddedAgain) {
   Fixture f(3, 2);
   f.notes.addNote(TxtNote{str16(u"h1"), {}, {}, 0});  // notes: h1 n0 n1
-  ClipboardMenuSettings s;
-  s.notesAsSub = false;
-  XMenu& root = f.build(s);
+  XMenu& root = f.build();
   XMenu* known = find(root, u"h1");
   XMenu* fresh = find(root, u"h2");
   EXPECT_EQ(buttons(*known), "624");

@@ -161,8 +161,7 @@ TEST(EditorModel, FilesAreWrittenInTheirEncodingOrTheOneChosen) {
     std::string edit;
     Via via;
     TextEncoding chosen;
-    int answer;             // to the ANSI question, when asked
-    bool asksAnsiLoss;
+    int answer;  // to the ANSI question; 0: not asked
     std::string after;
   };
   const auto le = TextEncoding::Utf16Le, be = TextEncoding::Utf16Be, u8 = TextEncoding::Utf8,
@@ -172,50 +171,46 @@ TEST(EditorModel, FilesAreWrittenInTheirEncodingOrTheOneChosen) {
   // '?' for it (a surrogate pair would give two).
   const std::string zhe = "\xD0\x96";
   const Row rows[] = {
-      {"UTF-16 LE back as LE", std::string("\xFF\xFEh\0i\0", 6), le, "hi!", Via::Save, ansi, 0, false,
+      {"UTF-16 LE back as LE", std::string("\xFF\xFEh\0i\0", 6), le, "hi!", Via::Save, ansi, 0,
        std::string("\xFF\xFEh\0i\0!\0", 8)},
-      {"UTF-16 BE back as BE", std::string("\xFE\xFF\0h\0i", 6), be, "hi!", Via::Save, ansi, 0, false,
+      {"UTF-16 BE back as BE", std::string("\xFE\xFF\0h\0i", 6), be, "hi!", Via::Save, ansi, 0,
        std::string("\xFE\xFF\0h\0i\0!", 8)},
       {"UTF-16 BE through the dialog untouched: ANSI", std::string("\xFE\xFF\0h\0i", 6), be, "hi!",
-       Via::SaveToFileUntouched, ansi, 0, false, "hi!"},
-      {"UTF-8 back with its mark", "\xEF\xBB\xBFh\xC3\xA9", u8, "h\xC3\xA9!", Via::Save, ansi, 0, false,
+       Via::SaveToFileUntouched, ansi, 0, "hi!"},
+      {"UTF-8 back with its mark", "\xEF\xBB\xBFh\xC3\xA9", u8, "h\xC3\xA9!", Via::Save, ansi, 0,
        "\xEF\xBB\xBFh\xC3\xA9!"},
-      {"ANSI back as ANSI", "caf\xE9", ansi, "caf\xC3\xA9!", Via::Save, ansi, 0, false, "caf\xE9!"},
-      {"ANSI to BE by the dialog", "hi", ansi, "hi!", Via::SaveToFileChosen, be, 0, false,
+      {"ANSI back as ANSI", "caf\xE9", ansi, "caf\xC3\xA9!", Via::Save, ansi, 0, "caf\xE9!"},
+      {"ANSI to BE by the dialog", "hi", ansi, "hi!", Via::SaveToFileChosen, be, 0,
        std::string("\xFE\xFF\0h\0i\0!", 8)},
       {"ANSI to LE by the dialog, beyond the BMP", "hi", ansi, "hi" + smile, Via::SaveToFileChosen, le, 0,
-       false, std::string("\xFF\xFEh\0i\0\x3D\xD8\x00\xDE", 10)},
+       std::string("\xFF\xFEh\0i\0\x3D\xD8\x00\xDE", 10)},
       {"ANSI that cannot hold the text: cancel keeps the file", "hi", ansi, "hi" + zhe, Via::Save, ansi,
-       kEditorIdCancel, true, "hi"},
+       kEditorIdCancel, "hi"},
       {"ANSI that cannot hold the text: OK writes '?'", "hi", ansi, "hi" + zhe, Via::Save, ansi,
-       kEditorIdOk, true, "hi?"},
+       kEditorIdOk, "hi?"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    ScratchFolder dir;
-    NotesStore notes;
-    FakeHost host;
-    EditorModel model(host, notes);
-    Str16 path = dir.file(std::string("f.txt"));
-    writeBytes(path, r.before);
-    ASSERT_TRUE(model.open(0, path, {}));
-    EXPECT_EQ(model.encoding(), r.read);
-    model.setText(u(r.edit.c_str()));
-    host.answers = {r.answer};
-    host.dialogPath = path;
-    if (r.via == Via::SaveToFileChosen) host.dialogEncoding = r.chosen;
-    const EditorOutcome outcome = r.via == Via::Save ? model.save() : model.saveToFile();
+    Window w(Kind::File);
+    writeBytes(w.path, r.before);
+    ASSERT_TRUE(w.model.open(0, w.path, {}));
+    EXPECT_EQ(w.model.encoding(), r.read);
+    w.model.setText(u(r.edit.c_str()));
+    w.host.answers = {r.answer};
+    w.host.dialogPath = w.path;
+    if (r.via == Via::SaveToFileChosen) w.host.dialogEncoding = r.chosen;
+    const EditorOutcome outcome = r.via == Via::Save ? w.model.save() : w.model.saveToFile();
     if (r.via != Via::Save) {
-      EXPECT_EQ(host.dialogOffered, ansi);
+      EXPECT_EQ(w.host.dialogOffered, ansi);
     }
-    EXPECT_EQ(readBytes(path), r.after);
-    EXPECT_EQ(host.asked, r.asksAnsiLoss ? std::vector<std::string>{"underliner_ansi_loss_msg"} : std::vector<std::string>{});
-    const bool written = !r.asksAnsiLoss || r.answer == kEditorIdOk;
+    EXPECT_EQ(readBytes(w.path), r.after);
+    EXPECT_EQ(w.host.asked, r.answer ? std::vector<std::string>{"underliner_ansi_loss_msg"} : std::vector<std::string>{});
+    const bool written = !r.answer || r.answer == kEditorIdOk;
     EXPECT_EQ(outcome, written ? EditorOutcome::Done : EditorOutcome::Nothing);
-    EXPECT_EQ(model.modified(), !written);
+    EXPECT_EQ(w.model.modified(), !written);
     Str16 back;
-    ASSERT_TRUE(readTextFile(path, back));
-    if (written && !r.asksAnsiLoss) {
+    ASSERT_TRUE(readTextFile(w.path, back));
+    if (!r.answer) {
       EXPECT_EQ(utf16ToUtf8(back), r.edit);
     }
   }
@@ -368,21 +363,19 @@ TEST(EditorModel, MoveUpAndDownKeepTheNoteSelected) {
     int32_t now;
     std::vector<std::string> order;
   };
-  const Row rows[] = {{0, true, 1, {"b", "a", "c"}},
-                      {2, false, 1, {"a", "c", "b"}},
-                      {2, true, -1, {"a", "b", "c"}},
-                      {0, false, -1, {"a", "b", "c"}}};
+  const Row rows[] = {{0, true, 1, {"b", "a", "alpha"}},
+                      {2, false, 1, {"a", "alpha", "b"}},
+                      {2, true, -1, {"a", "b", "alpha"}},
+                      {0, false, -1, {"a", "b", "alpha"}}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.row * 2 + r.down);
-    NotesStore notes;
-    FakeHost host;
-    EditorModel model(host, notes);
-    for (const char* t : {"c", "b", "a"}) notes.addNote(TxtNote{u(t), {}, {}, 0});
-    model.selectRow(r.row);
-    EXPECT_EQ(model.moveRow(r.row, r.down), r.now);
-    EXPECT_EQ(texts(notes), r.order);
-    EXPECT_EQ(model.selectedRow(), r.now < 0 ? r.row : r.now);
-    EXPECT_EQ(host.storeSaves > 0, r.now >= 0);
+    Window w(Kind::NewNote);
+    for (const char* t : {"b", "a"}) w.notes.addNote(TxtNote{u(t), {}, {}, 0});
+    w.model.selectRow(r.row);
+    EXPECT_EQ(w.model.moveRow(r.row, r.down), r.now);
+    EXPECT_EQ(texts(w.notes), r.order);
+    EXPECT_EQ(w.model.selectedRow(), r.now < 0 ? r.row : r.now);
+    EXPECT_EQ(w.host.storeSaves > 0, r.now >= 0);
   }
 }
 

@@ -17,8 +17,10 @@ std::vector<std::u16string> listOf(const ClipboardHistory& h) {
 // What a run of clipboard checks leaves: each step offers the text found on
 // the clipboard ("\x01" opens the menu, "\x02" closes it, "+x" is a paste of
 // "x" from the menu that puts the user's clipboard back afterwards) and
-// counts the saves the caller makes for the changes the checks report.
+// counts the saves the caller makes for the changes reported.
 TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
+  const std::u16string longest(ClipboardHistory::kMaxEntryUnits, u'x');
+  const std::u16string tooLong(ClipboardHistory::kMaxEntryUnits + 1, u'y');  // for clipboard.dat
   const struct {
     const char* name;
     int32_t capacity;
@@ -31,8 +33,10 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
       {"seen again after an empty clipboard, already on top", 30, {u"a", u"", u"a"}, {u"a"}, 1},
       {"case matters", 30, {u"Ab", u"ab"}, {u"ab", u"Ab"}, 2},
       {"the oldest falls out", 2, {u"a", u"b", u"c"}, {u"c", u"b"}, 3},
-      {"the text seen last stays below a paste from the menu", 30, {u"a", u"+x", u"a"}, {u"x", u"a"}, 1},
+      {"the text seen last stays below a paste from the menu", 30, {u"a", u"+x", u"a"}, {u"x", u"a"}, 2},
       {"copies while the menu is open wait for the next check", 30, {u"a", u"\x01", u"b", u"\x02", u"b"}, {u"b", u"a"}, 2},
+      {"a text too long for the file is never stored", 30, {tooLong, u"+" + tooLong}, {}, 0},
+      {"the longest text is", 30, {u"+" + longest}, {longest}, 1},
   };
   for (const auto& c : cases) {
     ClipboardHistory h(c.capacity);
@@ -41,24 +45,13 @@ TEST(ClipboardHistory, CapturesFollowTheLastSeenText) {
       if (t == u"\x01" || t == u"\x02")
         h.setMenuOpen(t == u"\x01");
       else if (t[0] == u'+')
-        h.addToHistory(str16(t.substr(1)));
+        saves += h.addToHistory(str16(t.substr(1)));
       else
         saves += h.offerCapture(str16(t));
     }
     EXPECT_EQ(listOf(h), c.history) << c.name;
     EXPECT_EQ(saves, c.saves) << c.name;
   }
-}
-
-TEST(ClipboardHistory, ATextTooLongForTheFileIsNeverStored) {
-  ClipboardHistory h;
-  const Str16 longest = str16(std::u16string(ClipboardHistory::kMaxEntryUnits, u'x'));
-  const Str16 tooLong = str16(std::u16string(ClipboardHistory::kMaxEntryUnits + 1, u'y'));
-  EXPECT_FALSE(h.addToHistory(tooLong));
-  EXPECT_FALSE(h.offerCapture(tooLong));
-  EXPECT_EQ(h.size(), 0);
-  EXPECT_TRUE(h.addToHistory(longest));
-  EXPECT_EQ(h.size(), 1);
 }
 
 TEST(ClipboardHistory, RemovalClearingAndALoweredCapacityKeepTheNewest) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "clipboard/MenuSession.h"
@@ -10,24 +11,29 @@
 namespace orv {
 namespace {
 
-// Writes every event as "kind:caption" (a copy's caption in brackets, a
-// button's number after a slash) with the number of windows still shown.
+// Writes every event but the ticks as "kind:caption" (a copy's caption in
+// brackets, a button's number after a slash) with the number of windows
+// still shown; the ticks are counted. With a session to refresh, button 3
+// deletes its item, as the clipboard menu does.
 struct EventLog : MenuHandler {
   RecordingMenuView* view = nullptr;
+  MenuSession* deleting = nullptr;
   std::vector<std::string> events;
   uint32_t queryResult = 0;
+  int ticks = 0;
   void onMenuEvent(MenuEvent& e) override {
     std::string name = utf16ToUtf8(e.item->caption);
     std::string s = std::to_string(e.kind) + ":" + (e.item->isCopy ? "[" + name + "]" : name);
     if (e.kind == kMenuButton) s += "/" + std::to_string(e.param);
     if (e.kind == kMenuChosen) s += " windows=" + std::to_string(view->shown.size());
-    if (e.kind != kMenuTick) events.push_back(s);
+    if (e.kind == kMenuTick) ++ticks;
+    else events.push_back(s);
     if (e.kind == kMenuQuery) e.result = queryResult;
-  }
-  bool has(const std::string& prefix) const {
-    for (const std::string& s : events)
-      if (s.rfind(prefix, 0) == 0) return true;
-    return false;
+    if (deleting && e.kind == kMenuButton && e.param == 3) {
+      XMenu* menu = e.item->parent;
+      menu->erase(e.item);
+      deleting->refresh(*menu);
+    }
   }
 };
 
@@ -101,20 +107,17 @@ struct MenuSessionTest : ::testing::Test {
   XMenu* item(std::u16string_view caption) { return find(root, caption); }
   // The pointer over an item's body (button 0) or button, in its menu.
   void move(XMenu* it, uint32_t now, int32_t button = 0) {
-    int32_t x, y;
-    at(it, button, x, y);
+    auto [x, y] = at(it, button);
     session.mouseMove(*it->parent, x, y, now);
   }
   void click(XMenu* it, int32_t button = 0) {
-    int32_t x, y;
-    at(it, button, x, y);
+    auto [x, y] = at(it, button);
     session.buttonDown(*it->parent, x, y, 0);
     session.buttonUp(*it->parent, x, y, 0);
   }
-  static void at(const XMenu* it, int32_t button, int32_t& x, int32_t& y) {
+  static std::pair<int32_t, int32_t> at(const XMenu* it, int32_t button = 0) {
     MenuRect r = button ? buttonRect(*it->parent, *it, button) : captionRect(*it->parent, *it);
-    x = (r.left + r.right) / 2;
-    y = (r.top + r.bottom) / 2;
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
   std::string hot(const XMenu& menu) {
     return session.hotItem(menu) ? utf16ToUtf8(session.hotItem(menu)->caption) : "-";
@@ -230,8 +233,7 @@ TEST_F(MenuSessionTest, DraggingReordersARunOfEntriesButNeverCrossesASeparatorOr
     show({u"*n1", u"*n2", u"*n3", u">s", u"*n4", u"-", u"*n5"});
     log.events.clear();
     XMenu* dragged = item(c.dragged);
-    int32_t x, y;
-    at(dragged, 1, x, y);
+    auto [x, y] = at(dragged, 1);
     session.buttonDown(*root, x, y, 0);
     EXPECT_EQ(session.dragged(), dragged);
     EXPECT_TRUE(view.handCursor);
@@ -317,26 +319,20 @@ TEST_F(MenuSessionTest, ButtonsCloseButtonsAndTheTitleBar) {
 }
 
 TEST_F(MenuSessionTest, RootTicksWhileNothingHoldsTheMouse) {
-  struct Counter : MenuHandler {
-    int ticks = 0;
-    void onMenuEvent(MenuEvent& e) override { ticks += e.kind == kMenuTick; }
-  } counter;
-  root = makeMenu(u"Menu", {u"a", u">s"}, &counter);
-  session.show(root, {0, 0, 0, 0}, false, true);
+  show({u"a", u">s"});
   session.tick(*root, 100);
   click(item(u"s"));
   session.tick(*item(u"s"), 200);  // a sub-menu does not
   view.captured = root;
   session.tick(*root, 300);
-  EXPECT_EQ(counter.ticks, 1);
+  EXPECT_EQ(log.ticks, 1);
   view.captured = nullptr;
   session.close();
 }
 
 TEST_F(MenuSessionTest, SmallMovesAfterAWindowAppearsAreIgnored) {
   show({u"a", u"b"});
-  int32_t x, y;
-  at(item(u"b"), 0, x, y);
+  auto [x, y] = at(item(u"b"));
   view.cursor[0] = root->screenX + x;
   view.cursor[1] = root->screenY + y;
   // The pointer rests where the menu appeared: reopen to take the position.
@@ -368,22 +364,9 @@ TEST_F(MenuSessionTest, ShowingSelectsTheFirstItemOrOpensTheFirstSubMenu) {
   }
 }
 
-// A handler that deletes its item on button 3, as the clipboard menu does.
-struct Deleter : MenuHandler {
-  MenuSession* session = nullptr;
-  void onMenuEvent(MenuEvent& e) override {
-    if (e.kind != kMenuButton || e.param != 3) return;
-    XMenu* menu = e.item->parent;
-    menu->erase(e.item);
-    session->refresh(*menu);
-  }
-};
-
 TEST_F(MenuSessionTest, AMenuChangedByItsHandlerIsLaidOutAgain) {
-  Deleter deleter;
-  deleter.session = &session;
+  log.deleting = &session;
   show({u"*e1", u"*e2", u"*e3"});
-  for (XMenu* c : root->children) c->handler = &deleter;
   int32_t height = root->windowHeight, moves = view.moves;
   XMenu* e2 = item(u"e2");
   int32_t step = e2->itemHeight;

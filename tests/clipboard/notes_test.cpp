@@ -39,7 +39,7 @@ TEST(NotesStore, TheFirstShortcutInListOrderThatEndsTheTypedTextWins) {
   }
 }
 
-TEST(NotesStore, AddAndUpdateTrimAndRefuseWhatTheFileCannotHold) {
+TEST(NotesStore, AddAndUpdateTrimAndRefuseWhatTheFileCannotHoldAndOnlyAnEmptiedNoteGoesUnforced) {
   const std::u16string maxShortcut(NotesStore::kMaxShortcutUnits, u's');
   const Str16 tooLong = str16(std::u16string(NotesStore::kMaxTextUnits + 1, u'x'));
   const Str16 longShortcut = str16(maxShortcut + u's'), padded = str16(u"  \t" + maxShortcut + u" \u00A0\r\n");
@@ -83,35 +83,27 @@ TEST(NotesStore, AddAndUpdateTrimAndRefuseWhatTheFileCannotHold) {
       EXPECT_EQ(view(after.text), u"kept") << c.name;
       EXPECT_EQ(view(after.shortcut), u"k") << c.name;
     }
+    // The editor deletes without force when it closes: only an emptied note goes.
+    EXPECT_EQ(one.deleteNote(after.id, false), after.text.empty()) << c.name;
   }
   EXPECT_EQ(s.updateNote(id + 1000000, str16(u"x"), Str16(), Str16()), NoteResult::NotFound);
+  EXPECT_FALSE(s.deleteNote(id + 1000000, true));
 }
 
-TEST(NotesStore, ANoteEmptiedInTheEditorIsRemovedWithoutForce) {
+TEST(NotesStore, IdsAreNewForEveryNoteAndKeptByMovesAndFindNoteByTextIsExact) {
   NotesStore s;
-  fill(s, {{u"", u"one"}, {u"", u"two"}});
-  TxtNote first, second;
-  s.at(0, first);
-  s.at(1, second);
-  EXPECT_FALSE(s.deleteNote(first.id, false));
-  ASSERT_EQ(s.updateNote(first.id, Str16(), str16(u"title"), Str16()), NoteResult::Ok);
-  EXPECT_TRUE(s.deleteNote(first.id, false));
-  EXPECT_FALSE(s.deleteNote(first.id, true));
-  EXPECT_TRUE(s.deleteNote(second.id, true));
-  EXPECT_EQ(s.size(), 0);
-}
-
-TEST(NotesStore, IdsAreNewForEveryNoteAndKeptByMoves) {
-  NotesStore s;
-  fill(s, {{u"", u"a"}, {u"", u"b"}});
+  fill(s, {{u"", u"hello"}, {u"", u"Hello"}, {u"", u"hello"}});
   TxtNote a, b;
   s.at(0, a);
   s.at(1, b);
   EXPECT_NE(a.id, 0u);
   EXPECT_NE(a.id, b.id);
-  EXPECT_TRUE(s.moveNote(0, true));
+  EXPECT_TRUE(s.moveNote(0, true));  // Hello hello hello
   EXPECT_EQ(s.indexOf(a.id), 1);
   EXPECT_EQ(s.indexOf(b.id), 0);
+  EXPECT_EQ(s.findNoteByText(str16(u"hello")), 1);
+  EXPECT_EQ(s.findNoteByText(str16(u"Hello")), 0);
+  EXPECT_EQ(s.findNoteByText(str16(u"hell")), -1);
 }
 
 TEST(NotesStore, MovesRemovalsAndReordersIgnoreIndicesOutOfRange) {
@@ -133,9 +125,7 @@ TEST(NotesStore, MovesRemovalsAndReordersIgnoreIndicesOutOfRange) {
   };
   for (const Case& c : cases) {
     NotesStore s;
-    std::vector<std::pair<std::u16string, std::u16string>> init;
-    for (const auto& t : five) init.push_back({u"", t});
-    fill(s, init);
+    fill(s, {{u"", u"0"}, {u"", u"1"}, {u"", u"2"}, {u"", u"3"}, {u"", u"4"}});
     ArrT<int32_t> idx;
     for (int32_t i : c.indices) idx.append(i);
     if (c.op <= 1) s.moveNote(idx[0], c.op == 1);
@@ -145,14 +135,6 @@ TEST(NotesStore, MovesRemovalsAndReordersIgnoreIndicesOutOfRange) {
     if (c.op == 3) s.reorderNotes(idx);
     EXPECT_EQ(texts(s), c.result) << c.name;
   }
-}
-
-TEST(NotesStore, FindNoteByTextIsExact) {
-  NotesStore s;
-  fill(s, {{u"", u"Hello"}, {u"", u"hello"}, {u"", u"hello"}});
-  EXPECT_EQ(s.findNoteByText(str16(u"hello")), 1);
-  EXPECT_EQ(s.findNoteByText(str16(u"Hello")), 0);
-  EXPECT_EQ(s.findNoteByText(str16(u"hell")), -1);
 }
 
 // The editor adds and deletes while the key-event thread looks up shortcuts

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "clipboard/ClipboardMenu.h"
@@ -45,21 +46,21 @@ std::string outline(const XMenu& m) {
   return out;
 }
 
-std::string fill(const ScratchFolder& dir) {
+std::unique_ptr<XMenu> templatesMenu(const ScratchFolder& dir) {
   KeyTexts texts;
-  XMenu menu(MenuKind::Sub);
-  fillTemplatesMenu(menu, dir.path(), str16(u"templates"), texts, nullptr);
-  return outline(menu);
+  auto menu = std::make_unique<XMenu>(MenuKind::Sub);
+  fillTemplatesMenu(*menu, dir.path(), str16(u"templates"), texts, nullptr);
+  return menu;
 }
 
 TEST(Templates, FoldersComeFirstThenTextFilesEachSortedWithoutCase) {
   ScratchFolder dir;
-  EXPECT_EQ(fill(dir), "+folder templates +file templates");  // no folder yet
+  EXPECT_EQ(outline(*templatesMenu(dir)), "+folder templates +file templates");  // no folder yet
   dir.folder("templates/b");
   dir.folder("templates/A/deep");
   for (const char* name : {"z.TXT", "a.txt", "B.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
     writeBytes(dir.file(std::string("templates/") + name), "x");
-  EXPECT_EQ(fill(dir),
+  EXPECT_EQ(outline(*templatesMenu(dir)),
             "A[deep[+folder templates\\A\\deep +file templates\\A\\deep] 'in two words' - +folder templates\\A "
             "+file templates\\A] b[+folder templates\\b +file templates\\b] "
             "' ' 'a' 'B' 'z' - +folder templates +file templates");
@@ -109,7 +110,7 @@ TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
 TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
   ScratchFolder dir;
   const struct {
-    const char16_t* name;
+    std::u16string name;
     bool folder;
     CreateTemplateResult result;
     const char16_t* made;  // relative path, or "" for nothing
@@ -124,6 +125,8 @@ TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
       {u"why?", false, CreateTemplateResult::BadName, u""},
       {u"star*", false, CreateTemplateResult::BadName, u""},
       {u"notes:hidden", false, CreateTemplateResult::BadName, u""},
+      {std::u16string(100, u'n'), true, CreateTemplateResult::Folder, u""},  // the longest name
+      {std::u16string(101, u'n'), true, CreateTemplateResult::BadName, u""},
   };
   for (const auto& c : cases) {
     Str16 made;
@@ -135,11 +138,6 @@ TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
   }
   EXPECT_EQ(readBytes(dir.file("templates/notes.txt")), "\xEF\xBB\xBFtext");
   EXPECT_TRUE(isFolder(dir.file("templates/letters")));
-  const Str16 longest = str16(std::u16string(100, u'n'));
-  EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), longest, true), CreateTemplateResult::Folder);
-  Str16 tooLong = longest;
-  tooLong.append(u'n');
-  EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), tooLong, true), CreateTemplateResult::BadName);
 }
 
 #ifndef _WIN32
@@ -149,12 +147,10 @@ TEST(Templates, AFolderLinkedToItsParentDoesNotMakeTheMenuEndless) {
   namespace fs = std::filesystem;
   const fs::path link = utf16ToUtf8(dir.file("templates/sub/loop"));
   fs::create_directory_symlink("..", link);
-  KeyTexts texts;
-  XMenu menu(MenuKind::Sub);
-  fillTemplatesMenu(menu, dir.path(), str16(u"templates"), texts, nullptr);
+  auto menu = templatesMenu(dir);
   fs::remove(link);
   int32_t depth = 0;
-  for (const XMenu* m = &menu; m->count() && m->child(0)->kind == MenuKind::Sub; m = m->child(0)) ++depth;
+  for (const XMenu* m = menu.get(); m->count() && m->child(0)->kind == MenuKind::Sub; m = m->child(0)) ++depth;
   EXPECT_GT(depth, 2);
   EXPECT_LT(depth, 40);
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "clipboard/XMenu.h"
@@ -22,7 +21,13 @@ XMenu* item(XMenu& menu, MenuKind kind, std::u16string_view caption, int32_t but
 
 MenuRect rect(int32_t l, int32_t t, int32_t r, int32_t b) { return {l, t, r, b}; }
 
-TEST(MenuLayout, RootPlacementStaysInsideTheWorkArea) {
+struct MenuLayout : ::testing::Test {
+  MenuLayout() { menu.style = style(); }
+  FixedMeasure fm;
+  XMenu menu{MenuKind::Sub};
+};
+
+TEST_F(MenuLayout, RootPlacementStaysInsideTheWorkArea) {
   const MenuRect work = rect(0, 0, 800, 600);
   const int32_t remembered[2] = {300, 200};
   const int32_t offScreen[2] = {1000, 900};  // remembered on a larger screen
@@ -58,7 +63,7 @@ TEST(MenuLayout, RootPlacementStaysInsideTheWorkArea) {
   EXPECT_EQ(huge.screenY, 20);
 }
 
-TEST(MenuLayout, SubMenuOpensBesideItsItemAndFlipsAtTheEdges) {
+TEST_F(MenuLayout, SubMenuOpensBesideItsItemAndFlipsAtTheEdges) {
   struct Case {
     const char* what;
     int32_t parentX, parentY, x, y;
@@ -84,10 +89,7 @@ TEST(MenuLayout, SubMenuOpensBesideItsItemAndFlipsAtTheEdges) {
   }
 }
 
-TEST(MenuLayout, CaptionsAreCutWithDotsToTheirWidth) {
-  FixedMeasure fm;
-  XMenu menu(MenuKind::Sub);
-  menu.style = style();
+TEST_F(MenuLayout, CaptionsAreCutWithDotsToTheirWidth) {
   struct Case {
     std::u16string_view caption;
     uint32_t attr;
@@ -115,10 +117,7 @@ TEST(MenuLayout, CaptionsAreCutWithDotsToTheirWidth) {
   EXPECT_GT(longOne->captionWidth, kNoColumnWidth - 20);
 }
 
-TEST(MenuLayout, EntryButtonsLineUpAndTheMenuHoldsItsTitle) {
-  FixedMeasure fm;
-  XMenu menu(MenuKind::Sub);
-  menu.style = style();
+TEST_F(MenuLayout, EntryButtonsLineUpAndTheMenuHoldsItsTitle) {
   menu.title = str16(u"A rather long title of the menu, longer than every item");
   XMenu* a = item(menu, MenuKind::Item, u"short", 3, kEntryColumnWidth);
   XMenu* b = item(menu, MenuKind::Item, std::u16string(40, u'w'), 3, kEntryColumnWidth);
@@ -150,10 +149,7 @@ TEST(MenuLayout, EntryButtonsLineUpAndTheMenuHoldsItsTitle) {
   EXPECT_EQ(a->columnWidth, col);
 }
 
-TEST(MenuLayout, CommandsShowTheirHintInTheRowEntriesAsTooltip) {
-  FixedMeasure fm;
-  XMenu menu(MenuKind::Sub);
-  menu.style = style();
+TEST_F(MenuLayout, CommandsShowTheirHintInTheRowEntriesAsTooltip) {
   XMenu* cmd = item(menu, MenuKind::Item, u"Toggle");
   cmd->hint = str16(u"Ctrl+Shift+T");
   XMenu* entry = item(menu, MenuKind::Item, u"Toggle", 0, kEntryColumnWidth);
@@ -167,16 +163,12 @@ TEST(MenuLayout, CommandsShowTheirHintInTheRowEntriesAsTooltip) {
   EXPECT_GE(h.left, captionRect(menu, *cmd).right);
 }
 
-TEST(MenuLayout, HitTestingFindsTitleCloseBodyAndButtons) {
-  FixedMeasure fm;
-  XMenu menu(MenuKind::Sub);
-  menu.style = style();
+TEST_F(MenuLayout, HitTestingFindsTitleCloseBodyAndButtons) {
   menu.title = str16(u"Clipboard");
   XMenu* entry = item(menu, MenuKind::Item, u"entry", 3, kEntryColumnWidth);
   XMenu* sep = item(menu, MenuKind::Separator, u"");
   layoutMenu(menu, fm);
   MenuRect close = closeButtonRect(menu);
-  EXPECT_EQ(close.right - close.left, 12);
   EXPECT_GE(close.left, 0);
   EXPECT_LE(close.bottom, menuTopBand(menu));
   auto mid = [](const MenuRect& r, int32_t& x, int32_t& y) {
@@ -213,21 +205,21 @@ TEST(MenuLayout, HitTestingFindsTitleCloseBodyAndButtons) {
   EXPECT_EQ(gap.button, 0);
 }
 
-TEST(MenuLayout, WindowsAreLayeredBelowTransparency250) {
+TEST_F(MenuLayout, WindowsAreLayeredBelowTransparency250) {
   for (auto [transparency, layered] : {std::pair{249, true}, {250, false}, {100, true}, {255, false}})
     EXPECT_EQ(menuIsLayered(makeMenuStyle(Str16(), 4, transparency)), layered) << transparency;
 }
 
 // On a 150 % screen the buttons and the close button take the larger images:
 // their rectangles grow, the rows make room, and the buttons never overlap.
-TEST(MenuLayout, ScaledScreensGetLargerButtons) {
+TEST_F(MenuLayout, ScaledScreensGetLargerButtons) {
   for (int32_t dpi : {96, 144}) {
     SCOPED_TRACE(dpi);
     XMenu menu(MenuKind::Sub);
     menu.style = style();
     scaleMenuImages(menu.style, dpi);
     XMenu* e = item(menu, MenuKind::Item, u"entry", 3, kEntryColumnWidth);
-    layoutMenu(menu, *std::make_unique<FixedMeasure>());
+    layoutMenu(menu, fm);
     const int32_t size = dpi * 16 / 96;
     const MenuRect b1 = buttonRect(menu, *e, 1), b3 = buttonRect(menu, *e, 3);
     EXPECT_EQ(b1.right - b1.left, size);

@@ -9,9 +9,35 @@
 namespace orv {
 namespace {
 
-class ClipboardSim : public ::testing::Test {
- protected:
-  void SetUp() override { cb.reset(); }
+// The bytes of a literal, zeros included, without its terminator.
+template <size_t N>
+std::string raw(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
+
+// A clipboard another program filled with these formats (bytes as given).
+void fill(sim::SimClipboard& cb, std::initializer_list<std::pair<unsigned, std::string>> formats) {
+  ASSERT_TRUE(cb.open());
+  cb.empty();
+  for (auto& [id, bytes] : formats) cb.setData(id, bytes.data(), static_cast<int32_t>(bytes.size()));
+  cb.close();
+}
+
+std::string bytesOf(sim::SimClipboard& cb, unsigned format) {
+  ArrT<char> b;
+  EXPECT_TRUE(cb.open());
+  bool there = cb.getData(format, b);
+  cb.close();
+  return there ? std::string(b.data(), b.size()) : std::string("(absent)");
+}
+
+std::string dword(uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+
+std::string utf16Block(const std::u16string& s) {
+  return std::string(reinterpret_cast<const char*>(s.c_str()), (s.size() + 1) * 2);
+}
+
+struct ClipboardSim : ::testing::Test {
   sim::SimClipboard cb;
   Clipboard clip{cb};
 };
@@ -22,11 +48,7 @@ TEST_F(ClipboardSim, TextPutOnTheClipboardReadsBackAndIsOfferedAsAnsiToo) {
   Str16 text;
   EXPECT_TRUE(clip.readClipboardText(text));
   EXPECT_EQ(view(text), u"caf\u00E9 \u043F");
-  ASSERT_TRUE(cb.open());
-  ArrT<char> ansi;
-  ASSERT_TRUE(cb.getData(kCfText, ansi));
-  cb.close();
-  EXPECT_EQ(std::string(ansi.data()), "caf\xE9 ?");  // the ANSI page is 1252 here
+  EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9 ?\0"));  // the ANSI page is 1252 here
 }
 
 TEST_F(ClipboardSim, SavingKeepsTheUsersTextAndEmptiesTheClipboardOnlyWhenAsked) {
@@ -37,11 +59,6 @@ TEST_F(ClipboardSim, SavingKeepsTheUsersTextAndEmptiesTheClipboardOnlyWhenAsked)
   EXPECT_TRUE(cb.isFormatAvailable(kCfUnicodeText));
   EXPECT_EQ(view(clip.savedUnicode()), u"keep");
   EXPECT_EQ(clip.savedAnsi().size(), 0);  // the other program put no CF_TEXT
-  ASSERT_TRUE(clip.setClipboardData(true, str16(u"borrowed")));
-  clip.restoreClipboard();
-  Str16 text;
-  ASSERT_TRUE(clip.readClipboardText(text));
-  EXPECT_EQ(view(text), u"keep");
 }
 
 TEST_F(ClipboardSim, OpeningRetriesFor777Milliseconds) {
@@ -71,42 +88,10 @@ TEST_F(ClipboardSim, CaptureLimitIsOnTheBlockSize) {
 }
 
 TEST_F(ClipboardSim, BlockWithoutTerminatorIsReadSafely) {
-  ASSERT_TRUE(cb.open());
-  cb.empty();
-  const char16_t raw[3] = {u'a', u'b', u'c'};
-  cb.setData(kCfUnicodeText, raw, 5);  // odd size, no terminator
-  cb.close();
+  fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}});  // odd size, no terminator
   Str16 text;
   ASSERT_TRUE(clip.readClipboardText(text));
   EXPECT_EQ(view(text), u"ab");
-}
-
-// The bytes of a literal, zeros included, without its terminator.
-template <size_t N>
-std::string raw(const char (&s)[N]) {
-  return std::string(s, N - 1);
-}
-
-// A clipboard another program filled with these formats (bytes as given).
-void fill(sim::SimClipboard& cb, std::initializer_list<std::pair<unsigned, std::string>> formats) {
-  ASSERT_TRUE(cb.open());
-  cb.empty();
-  for (auto& [id, bytes] : formats) cb.setData(id, bytes.data(), static_cast<int32_t>(bytes.size()));
-  cb.close();
-}
-
-std::string bytesOf(sim::SimClipboard& cb, unsigned format) {
-  ArrT<char> b;
-  EXPECT_TRUE(cb.open());
-  bool there = cb.getData(format, b);
-  cb.close();
-  return there ? std::string(b.data(), b.size()) : std::string("(absent)");
-}
-
-std::string dword(uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
-
-std::string utf16Block(const std::u16string& s) {
-  return std::string(reinterpret_cast<const char*>(s.c_str()), (s.size() + 1) * 2);
 }
 
 TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
@@ -201,15 +186,14 @@ TEST_F(ClipboardSim, AClipboardThatCannotBeKeptIsNotBorrowed) {
   fill(cb, {{8, "image"}});
   cb.holdOpenUntil(cb.tickCount() + 5000);
   std::pair<sim::SimClipboard*, Clipboard*> users[] = {{&huge, &hugeClip}, {&cb, &clip}};
-  for (auto [c, clipboard] : users) {
-    Clipboard& user = *clipboard;
+  for (auto [c, user] : users) {
     auto before = c->formats();
-    EXPECT_FALSE(user.saveClipboard(true));
+    EXPECT_FALSE(user->saveClipboard(true));
     c->holdOpenUntil(0);
-    EXPECT_FALSE(user.setClipboardData(true, str16(u"paste")));
-    user.restoreClipboard();
+    EXPECT_FALSE(user->setClipboardData(true, str16(u"paste")));
+    user->restoreClipboard();
     EXPECT_EQ(c->formats(), before);
-    EXPECT_TRUE(user.setClipboardData(true, str16(u"paste")));  // the refusal ends with the restore
+    EXPECT_TRUE(user->setClipboardData(true, str16(u"paste")));  // the refusal ends with the restore
   }
 }
 
