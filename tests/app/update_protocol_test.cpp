@@ -93,13 +93,10 @@ TEST(UpdateReply, DerSignatureIsStrict) {
       {"", ""},
   };
   for (const Case& c : cases) {
-    std::string der = bytesFromHex(c.der);
+    const std::string der = bytesFromHex(c.der);
     uint8_t raw[64];
-    bool ok = derSignatureToRaw(reinterpret_cast<const uint8_t*>(der.data()), der.size(), raw);
-    EXPECT_EQ(ok, !c.raw.empty()) << c.der;
-    if (ok) {
-      EXPECT_EQ(hexOf(raw, 64), c.raw) << c.der;
-    }
+    const bool ok = derSignatureToRaw(reinterpret_cast<const uint8_t*>(der.data()), der.size(), raw);
+    EXPECT_EQ(ok ? hexOf(raw, 64) : "", c.raw) << c.der;
   }
 }
 

@@ -87,10 +87,8 @@ TEST(OrvantaSim, RenderTypesTheScriptInEveryLayout) {
             "us: ghbdtn vbh\nru: привет мир\n"
             "keys: 00670022 00680023 00620030 00640020 00740014 006E0031 00200000 0076002F 00620030 00680023\n");
   // Typed in Russian, read in US; a user's layout switch starts a new text.
-  r = run({"render", "--layouts", "us,ru", "--active", "ru", "Пр"});
-  EXPECT_EQ(r.out, "us: Gh\nru: Пр\n");
-  r = run({"render", "--layouts", "us,ru", "--active", "us", "abc{Layout:ru}ф"});
-  EXPECT_EQ(r.out, "us: a\nru: ф\n");
+  EXPECT_EQ(run({"render", "--layouts", "us,ru", "--active", "ru", "Пр"}).out, "us: Gh\nru: Пр\n");
+  EXPECT_EQ(run({"render", "--layouts", "us,ru", "--active", "us", "abc{Layout:ru}ф"}).out, "us: a\nru: ф\n");
 }
 
 // The parsed steps in short: a character as its code, a key as
