@@ -1,7 +1,6 @@
 // Runs on both builds: under Wine the download checks go through BCrypt.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -164,9 +163,8 @@ TEST(UpdateDownload, InstalledOnlyWithSizeCrcHashAndThePublishersSignature) {
   badSig.back() = badSig.back() == '0' ? '1' : '0';
   std::string otherFile = file;
   otherFile[3] ^= 0x20;
-  uint8_t key[64];
-  std::string keyBytes = bytesFromHex(testkey::kPublicKey);
-  std::memcpy(key, keyBytes.data(), 64);
+  const std::string keyBytes = bytesFromHex(testkey::kPublicKey);
+  const auto* key = reinterpret_cast<const uint8_t*>(keyBytes.data());
 
   const std::string head = "last_filesize:" + size + "\nlast_file_crc:" + crc + "\n", good = head + sha + sig;
   struct Case {
