@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "clipboard/StoreFiles.h"
+#include "support/ScratchFolder.h"
 #include "support/ShippedDictionaries.h"
 
 #include "tools/orvanta-sim/KeyScript.h"
@@ -126,27 +126,27 @@ Outcome type(const std::string& script, std::vector<std::string> extra = {}) {
   return run(a);
 }
 
-// A file in the test's temporary folder, holding the text given (absent
-// without one) and removed when the test ends.
-struct TempFile {
-  std::string path;
-  explicit TempFile(const char* name, const char* text = nullptr) : path(::testing::TempDir() + name) {
-    std::remove(path.c_str());
-    if (text) std::ofstream(path) << text;
+// The test's files, in a folder of its own: the same test may run at the
+// same time in another process. Removed when the test ends.
+struct TestFiles : test::ScratchFolder {
+  std::string path(const char* name, const char* text = nullptr) const {
+    const std::string p = utf16ToUtf8(file(std::string_view(name)));
+    if (text) std::ofstream(p) << text;
+    return p;
   }
-  ~TempFile() { std::remove(path.c_str()); }
 };
 
-Outcome eval(const char* lang, const TempFile& corpus, std::vector<std::string> extra = {}) {
+Outcome eval(const char* lang, const std::string& corpus, std::vector<std::string> extra = {}) {
   std::vector<std::string> a{"eval", "--layouts", "us,ru", "--lang", lang};
   a.insert(a.end(), extra.begin(), extra.end());
-  a.push_back(corpus.path);
+  a.push_back(corpus);
   return run(a);
 }
 
 TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  TempFile corpus("orv_eval_corpus.txt", "Привет, мир! Вопрос и ответ.\n");
+  TestFiles dir;
+  const std::string corpus = dir.path("corpus.txt", "Привет, мир! Вопрос и ответ.\n");
   Outcome r = eval("ru", corpus);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("words tested: 5\n"), std::string::npos) << r.out;
@@ -157,11 +157,12 @@ TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
 
 TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  TempFile corpus("orv_eval_inner.txt", "Что-то и ответ\n"), misses("orv_eval_misses.txt");
-  Outcome r = eval("ru", corpus, {"--misses", misses.path});
+  TestFiles dir;
+  const std::string corpus = dir.path("inner.txt", "Что-то и ответ\n"), misses = dir.path("misses.txt");
+  Outcome r = eval("ru", corpus, {"--misses", misses});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("words tested: 4\n"), std::string::npos) << r.out;
-  std::ifstream m(misses.path, std::ios::binary);
+  std::ifstream m(misses, std::ios::binary);
   std::string listed((std::istreambuf_iterator<char>(m)), std::istreambuf_iterator<char>());
   // one and two letters are never switched; the words of 3+ letters are
   EXPECT_NE(listed.find("miss\tи\t1\n"), std::string::npos) << listed;
@@ -208,11 +209,12 @@ TEST(OrvantaSimType, ReportsTextLayoutClipboardAndSoundsUnderTheRunsOptions) {
 // One run's clipboard.dat and notes.dat are the next run's.
 TEST(OrvantaSimType, HistoryAndNotesFilesCarryOverToTheNextRun) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  TempFile h("orvanta_sim_h.dat"), n("orvanta_sim_n.dat");
-  const std::vector<std::string> first{"--history-file", h.path, "--notes-file", n.path,
+  TestFiles dir;
+  const std::string h = dir.path("h.dat"), n = dir.path("n.dat");
+  const std::vector<std::string> first{"--history-file", h, "--notes-file", n,
                                        "--note", "ab=two\nlines", "--note", "mfg=Mit freundlichen Grüßen"};
   EXPECT_EQ(type("x{SelectAll}{Ctrl+C}", first).status, 0);
-  Outcome r = type("say mfg ", {"--history-file", h.path, "--notes-file", n.path, "--history", "--notes"});
+  Outcome r = type("say mfg ", {"--history-file", h, "--notes-file", n, "--history", "--notes"});
   // The first check after a start takes the clipboard's text again ("keep"
   // goes back to the top); the notes keep their order.
   EXPECT_EQ(r.out.substr(0, r.out.find("layout:")), "text: say Mit freundlichen Grüßen\n");
@@ -221,12 +223,13 @@ TEST(OrvantaSimType, HistoryAndNotesFilesCarryOverToTheNextRun) {
 }
 
 TEST(OrvantaSimMenu, PrintsTheComposedMenuAsAnIndentedTree) {
-  TempFile h("orvanta_sim_menu_history.dat");
+  TestFiles dir;
+  const std::string h = dir.path("history.dat");
   ClipboardHistory history;
   history.addToHistory(str16(u"say \"hi\"\r\nbye"));
-  ASSERT_TRUE(saveHistoryFile(utf8ToUtf16(h.path), history));
+  ASSERT_TRUE(saveHistoryFile(utf8ToUtf16(h), history));
   Outcome r = run({"menu", "--set", "clipboard.menu_clpbrd_first=0", "--set", "clipboard.menu_notes_as_sub=0",
-                   "--history-file", h.path, "--layouts", "us", "--app", "x.exe"});
+                   "--history-file", h, "--layouts", "us", "--app", "x.exe"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.substr(0, r.out.find("  item \"Check spelling\"")),
             "sub \"Notes\" code=7\n"
