@@ -1,6 +1,7 @@
 // The keyboard code's settings and hotkeys read from the INI file.
 #include <gtest/gtest.h>
 
+#include "app/DictionaryConfig.h"
 #include "app/KeyboardConfig.h"
 #include "keyboard/KeyboardEngine.h"
 #include "support/AppFolder.h"
@@ -13,17 +14,20 @@ struct NullHost : KeyboardHost {
   void postRestoreClipboard(uint32_t) override {}
 };
 
-TEST(KeyboardConfig, SettingsComeFromTheIniFileHeldToTheirRanges) {
+TEST(KeyboardConfig, KeyboardAndDictionarySettingsComeFromTheIniFileHeldToTheirRanges) {
   test::AppFolder dir;
   test::writeBytes(dir.ini(),
                    "[common]\r\nautosw_prepos=0\r\nswitch_layout_ctrl=2\r\nwork_start_symbol_cnt=9\r\n"
-                   "autosw_space_only=0\r\n[hkl]\r\norder=04190419 04090409\r\n");
+                   "autosw_space_only=0\r\n[hkl]\r\norder=04190419 04090409\r\n[dic]\r\norder=ru en\r\nskip=ua\r\n");
   CfgKeyboardSettings s;
   EXPECT_EQ(s.autoswPrepos(), 0);
   EXPECT_EQ(s.switchLayoutCtrl(), 2);
   EXPECT_EQ(s.workStartSymbolCount(), 4);
   EXPECT_EQ(s.autoswSpaceOnly(), 0);
   EXPECT_EQ(s.hklOrder(), "04190419 04090409");
+  CfgDictionarySettings dic;
+  EXPECT_EQ(dic.dicOrder(), str16(u"ru en"));
+  EXPECT_EQ(dic.dicSkip(), str16(u"ua"));
 }
 
 TEST(KeyboardConfig, HotkeySectionIsReadAndItsUnknownLinesKept) {

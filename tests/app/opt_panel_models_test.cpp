@@ -2,7 +2,6 @@
 // appearance copies, against a fresh INI file.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,17 +9,10 @@
 #include "app/OptCommonModel.h"
 #include "app/OptViewModel.h"
 #include "app/Settings.h"
-#include "platform/Profile.h"
 #include "support/AppFolder.h"
 
 namespace orv {
 namespace {
-
-std::u16string profile(const Str16& ini, const char16_t* section, const char16_t* key) {
-  char16_t buf[256];
-  getProfileString(section, key, u"<missing>", buf, 256, ini);
-  return buf;
-}
 
 struct Pick {
   int32_t index;
@@ -63,7 +55,7 @@ TEST(OptionsLanguage, NoRestoresTheListAndOnlyAKeptPickIsWrittenOnApply) {
     EXPECT_EQ(model.shown(), c.shown);
     const bool writes = std::u16string_view(c.written) != u"<missing>";
     EXPECT_EQ(model.apply(), writes);
-    EXPECT_EQ(profile(dir.ini(), u"common", u"interface_lang"), c.written);
+    EXPECT_EQ(dir.iniValue(u"common", u"interface_lang"), c.written);
     EXPECT_FALSE(model.apply());  // written once
   }
 }
@@ -71,27 +63,18 @@ TEST(OptionsLanguage, NoRestoresTheListAndOnlyAKeptPickIsWrittenOnApply) {
 TEST(OptionsAppearance, EditsReachTheFileOnlyThroughApply) {
   struct Case {
     const char* name;
-    std::function<void(OptViewModel&)> edit;
+    int32_t setTransparency, setSizeIndex;  // -1: not edited
+    const char16_t* setFont;                // null: not edited
     bool applied;
     int32_t transparency, sizeIndex;
     const char16_t* font;
   };
   const Case cases[] = {
-      {"cancelled transparency", [](OptViewModel& m) { m.setTransparency(150); }, false, 200, 4, u"Tahoma"},
-      {"applied transparency", [](OptViewModel& m) { m.setTransparency(150); }, true, 150, 4, u"Tahoma"},
-      {"transparency held to its range", [](OptViewModel& m) { m.setTransparency(20); }, true, 100, 4, u"Tahoma"},
-      {"cancelled size and font",
-       [](OptViewModel& m) {
-         m.setSizeIndex(7);
-         m.setFontName(str16(u"Verdana"));
-       },
-       false, 200, 4, u"Tahoma"},
-      {"applied size and font",
-       [](OptViewModel& m) {
-         m.setSizeIndex(12);
-         m.setFontName(str16(u"Verdana"));
-       },
-       true, 200, 8, u"Verdana"},
+      {"cancelled transparency", 150, -1, nullptr, false, 200, 4, u"Tahoma"},
+      {"applied transparency", 150, -1, nullptr, true, 150, 4, u"Tahoma"},
+      {"transparency held to its range", 20, -1, nullptr, true, 100, 4, u"Tahoma"},
+      {"cancelled size and font", -1, 7, u"Verdana", false, 200, 4, u"Tahoma"},
+      {"applied size and font", -1, 12, u"Verdana", true, 200, 8, u"Verdana"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -99,7 +82,9 @@ TEST(OptionsAppearance, EditsReachTheFileOnlyThroughApply) {
     test::writeBytes(dir.ini(), "[common]\r\ntransparency=200\r\n");
     OptViewModel model;
     model.load();
-    c.edit(model);
+    if (c.setTransparency >= 0) model.setTransparency(c.setTransparency);
+    if (c.setSizeIndex >= 0) model.setSizeIndex(c.setSizeIndex);
+    if (c.setFont) model.setFontName(str16(c.setFont));
     if (c.applied) model.apply();
     forgetAllSettings();  // what the next run reads
     EXPECT_EQ(cfgTransparency.get(), c.transparency);

@@ -89,7 +89,9 @@ TEST(Policies, TheSectionOfTheFileReplacesTheDefaults) {
             "[common]\r\noc_use=1\r\n[exe_mark]\r\ncode.exe=63\r\nfar.exe=0\r\nterm.exe=0\r\nvim.exe=16\r\n");
 }
 
-TEST(Policies, TheOptionsWindowEditsACopy) {
+// What the options window applies is kept, also at the next start, even
+// with every policy removed: only a section never written brings the defaults.
+TEST(Policies, TheOptionsWindowEditsACopyAndMayClearEveryPolicy) {
   PolicyFolder dir;
   PolicyTable copy = copyPolicies();
   const int32_t builtIn = copy.size();
@@ -103,6 +105,13 @@ TEST(Policies, TheOptionsWindowEditsACopy) {
   EXPECT_EQ(policyFlags("added.exe"), 63);
   EXPECT_EQ(policyFlags("putty.exe"), -1);
   EXPECT_EQ(copyPolicies().size(), builtIn);
+
+  replacePolicies(PolicyTable());
+  forgetPolicies();
+  EXPECT_EQ(copyPolicies().size(), 0);
+  setPolicy("vim.exe", 16);
+  EXPECT_EQ(copyPolicies().size(), 1);
+  EXPECT_EQ(readBytes(dir.ini()), "[exe_mark]\r\nvim.exe=16\r\n");
 }
 
 TEST(Policies, NeverTrackedWindowClasses) {
@@ -111,20 +120,6 @@ TEST(Policies, NeverTrackedWindowClasses) {
   for (const char* c : {"Edit", "RichEdit20W", "", "combobox2", "Scintilla"}) EXPECT_FALSE(isNeverTrackedClass(c)) << c;
   EXPECT_TRUE(isNeverTrackedClass(std::u16string_view(u"SysListView32")));
   EXPECT_FALSE(isNeverTrackedClass(std::u16string_view(u"\u0411utton")));
-}
-
-// Removing every policy in the options window is kept, also at the next
-// start; only a section that was never written brings the defaults.
-TEST(Policies, AUserCanClearEveryPolicy) {
-  PolicyFolder dir;
-  replacePolicies(PolicyTable());
-  EXPECT_EQ(policyFlags("putty.exe"), -1);
-  forgetPolicies();  // the next start
-  EXPECT_EQ(policyFlags("putty.exe"), -1);
-  EXPECT_EQ(copyPolicies().size(), 0);
-  setPolicy("vim.exe", 16);
-  EXPECT_EQ(copyPolicies().size(), 1);
-  EXPECT_EQ(readBytes(dir.ini()), "[exe_mark]\r\nvim.exe=16\r\n");
 }
 
 }  // namespace

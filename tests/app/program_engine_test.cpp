@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/DictionaryConfig.h"
 #include "app/Policies.h"
 #include "app/ProgramEngine.h"
 #include "hook/HookLogic.h"
@@ -94,14 +93,6 @@ TEST_F(ProgramEngineTest, AMouseButtonDropsTheTypedTextAndNamesItsApplication) {
   ArrT<Str8> recent = recentPolicyCandidates();
   ASSERT_EQ(recent.size(), 1);
   EXPECT_EQ(view(recent[0]), "clicked.exe");
-}
-
-TEST(DictionaryConfig, OrderAndSkipComeFromTheDicSection) {
-  test::AppFolder dir;
-  test::writeBytes(dir.ini(), "[dic]\r\norder=ru en\r\nskip=ua\r\n");
-  CfgDictionarySettings s;
-  EXPECT_EQ(s.dicOrder(), str16(u"ru en"));
-  EXPECT_EQ(s.dicSkip(), str16(u"ua"));
 }
 
 }  // namespace

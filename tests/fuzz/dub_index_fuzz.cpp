@@ -18,8 +18,10 @@
 #include "language/DubIndex.h"
 #include "language/Suggest.h"
 #include "platform/FileSystem.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 using namespace orv;
+using fuzz::check;
 
 namespace {
 
@@ -31,13 +33,6 @@ Str16 scratchPath(const char* suffix) {
     return std::string(t && *t ? t : "/tmp") + "/orv-fuzz-" + std::to_string(getpid());
   }();
   return utf8ToUtf16(base + suffix);
-}
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "fuzz check failed: %s\n", what);
-    std::abort();
-  }
 }
 
 }  // namespace

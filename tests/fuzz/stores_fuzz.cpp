@@ -8,21 +8,14 @@
 // load limit (1 + byte 0 / 2); the rest is the file.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "clipboard/StoreFiles.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 using namespace orv;
+using fuzz::check;
 
 namespace {
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "fuzz check failed: %s\n", what);
-    std::abort();
-  }
-}
 
 void history(const char* file, size_t len, int32_t limit) {
   ArrT<Str16> list;

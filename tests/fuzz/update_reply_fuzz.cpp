@@ -5,22 +5,16 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "app/UpdateProtocol.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 using namespace orv;
+using fuzz::check;
 
 namespace {
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "fuzz check failed: %s\n", what);
-    std::abort();
-  }
-}
 
 std::string hex(const uint8_t* p, size_t n) {
   static const char kDigits[] = "0123456789abcdef";

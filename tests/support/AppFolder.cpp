@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Cfg.h"
+#include "platform/Profile.h"
 
 namespace orv::test {
 
@@ -13,6 +14,12 @@ AppFolder::AppFolder() : myPrevious(moduleFolder()) {
 AppFolder::~AppFolder() {
   setModuleFolder(myPrevious);
   forgetAllSettings();
+}
+
+std::u16string AppFolder::iniValue(const char16_t* section, const char16_t* key) const {
+  char16_t buf[4096];
+  getProfileString(section, key, u"<missing>", buf, 4096, ini());
+  return buf;
 }
 
 }  // namespace orv::test

@@ -2,6 +2,8 @@
 // A fresh module folder for one test: the program's paths and every setting
 // object point into a new temporary folder while the object lives, and back
 // to the previous folder (settings unread again) afterwards.
+#include <string>
+
 #include "support/ScratchFolder.h"
 
 namespace orv::test {
@@ -11,6 +13,8 @@ class AppFolder : public ScratchFolder {
   AppFolder();
   ~AppFolder();
   Str16 ini() const { return file(u"Orvanta.ini"); }
+  // The INI file's value as the program's profile functions read it; "<missing>" when absent.
+  std::u16string iniValue(const char16_t* section, const char16_t* key) const;
 
  private:
   Str16 myPrevious;

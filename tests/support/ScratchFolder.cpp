@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <random>
 
-#include "platform/FileSystem.h"
+#include "platform/FileSys.h"
 #include "platform/Text.h"
 
 namespace orv::test {
@@ -58,21 +58,13 @@ Str16 ScratchFolder::folder(std::string_view relative) const {
 }
 
 bool writeBytes(const Str16& path, std::string_view bytes) {
-  FILE* f = openFile(path, "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
+  return writeFileBytes(path, bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
 std::string readBytes(const Str16& path) {
-  std::string out;
-  FILE* f = openFile(path, "rb");
-  if (!f) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  std::fclose(f);
-  return out;
+  Str8 bytes;
+  readFileBytes(path, bytes);
+  return std::string(view(bytes));
 }
 
 void removeTree(const Str16& path) {

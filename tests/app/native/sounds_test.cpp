@@ -18,22 +18,26 @@ namespace {
 
 using sim::SoundEvent;
 
+// Four waves in "sound", sound.cfg holding `config` (none when null), the
+// sounds switched on and loaded.
 struct SoundFolder : test::AppFolder {
-  SoundFolder() {
+  explicit SoundFolder(const char* config = nullptr) {
     forgetSounds();
     sim::setResource("default_wav", str8("RIFF-default"));
     sim::setResource("none_wav", str8("RIFF-none"));
     createFolder(file(u"sound"));
     for (const char* n : {"type", "stone", "wood", "blade"})
       test::writeBytes(file(view(utf8ToUtf16(std::string("sound\\") + n + ".wav"))), std::string("RIFF-") + n);
+    if (config) test::writeBytes(file(u"sound\\sound.cfg"), config);
     sim::clearSoundLog();
+    cfgSoundOn.set(1);
+    loadSounds();
   }
   ~SoundFolder() {
     forgetSounds();
     sim::clearResources();
     sim::clearSoundLog();
   }
-  void config(const std::string& text) { test::writeBytes(file(u"sound\\sound.cfg"), text); }
 };
 
 // What was played from memory since the last call, as the images' texts.
@@ -55,9 +59,7 @@ void playAll() {
 using V = std::vector<std::string>;
 
 TEST(Sounds, OnlyTheEventsTheRulesAllowAreHeard) {
-  SoundFolder dir;
-  dir.config("1 type.wav\n0 stone.wav\n1 (none)\n1 missing.wav\n");
-  loadSounds();
+  SoundFolder dir("1 type.wav\n0 stone.wav\n1 (none)\n1 missing.wav\n");
   EXPECT_EQ(played(), V{"RIFF-none (sync)"});  // readies the device
 
   cfgSoundOn.set(0);
@@ -71,10 +73,7 @@ TEST(Sounds, OnlyTheEventsTheRulesAllowAreHeard) {
 }
 
 TEST(Sounds, EachConfigurationLineSetsOneEventInTurn) {
-  SoundFolder dir;
-  cfgSoundOn.set(1);
-  dir.config("  1   type.wav  \r\nx stone.wav\n0 wood.wav\n1 blade.wav\n1 type.wav\n");
-  loadSounds();
+  SoundFolder dir("  1   type.wav  \r\nx stone.wav\n0 wood.wav\n1 blade.wav\n1 type.wav\n");
   played();
   playAll();
   // line 2 is not understood: event 1 keeps its defaults but no data (silent);
@@ -87,8 +86,6 @@ TEST(Sounds, EachConfigurationLineSetsOneEventInTurn) {
 
 TEST(Sounds, WithoutConfigurationEverythingIsSilentUntilSaved) {
   SoundFolder dir;
-  cfgSoundOn.set(1);
-  loadSounds();
   played();
   playAll();
   EXPECT_EQ(played(), V{});
@@ -100,8 +97,6 @@ TEST(Sounds, WithoutConfigurationEverythingIsSilentUntilSaved) {
 
 TEST(Sounds, NamesWithABackslashArePathsAndEmptyFilesFallBack) {
   SoundFolder dir;
-  cfgSoundOn.set(1);
-  loadSounds();
   createFolder(dir.file(u"elsewhere"));
   test::writeBytes(dir.file(u"elsewhere\\chime.wav"), "RIFF-chime");
   test::writeBytes(dir.file(u"sound\\empty.wav"), "");
@@ -122,10 +117,7 @@ TEST(Sounds, NamesWithABackslashArePathsAndEmptyFilesFallBack) {
 }
 
 TEST(Sounds, PlaybackIsStoppedBeforeItsDataIsReplaced) {
-  SoundFolder dir;
-  cfgSoundOn.set(1);
-  dir.config("1 type.wav\n1 stone.wav\n1 wood.wav\n1 blade.wav\n");
-  loadSounds();
+  SoundFolder dir("1 type.wav\n1 stone.wav\n1 wood.wav\n1 blade.wav\n");
   played();
   playSound(kSoundSwitch);
   setSound(kSoundKey, true, str8("wood.wav"));  // not the one playing
@@ -146,6 +138,7 @@ TEST(Sounds, TheOptionsListTheWaveFilesAndAPreviewPlaysEvenWhenSilenced) {
   for (const Str8& n : names) got.push_back(std::string(view(n)));
   EXPECT_EQ(got, (V{"(none)", "Alarm.WAV", "blade.wav", "stone.wav", "type.wav", "wood.wav"}));
 
+  played();
   cfgSoundOn.set(0);  // the play buttons do not care
   previewSound(str8("stone.wav"));
   previewSound(str8("(none)"));

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "clipboard/StoreFiles.h"
+#include "support/ScratchFolder.h"
 #include "support/ShippedDictionaries.h"
 
 #include "tools/orvanta-sim/KeyScript.h"
@@ -87,42 +87,36 @@ TEST(OrvantaSim, RenderTypesTheScriptInEveryLayout) {
             "us: ghbdtn vbh\nru: привет мир\n"
             "keys: 00670022 00680023 00620030 00640020 00740014 006E0031 00200000 0076002F 00620030 00680023\n");
   // Typed in Russian, read in US; a user's layout switch starts a new text.
-  r = run({"render", "--layouts", "us,ru", "--active", "ru", "Пр"});
-  EXPECT_EQ(r.out, "us: Gh\nru: Пр\n");
-  r = run({"render", "--layouts", "us,ru", "--active", "us", "abc{Layout:ru}ф"});
-  EXPECT_EQ(r.out, "us: a\nru: ф\n");
+  EXPECT_EQ(run({"render", "--layouts", "us,ru", "--active", "ru", "Пр"}).out, "us: Gh\nru: Пр\n");
+  EXPECT_EQ(run({"render", "--layouts", "us,ru", "--active", "us", "abc{Layout:ru}ф"}).out, "us: a\nru: ф\n");
+}
+
+// The parsed steps in short: a character as its code, a key as
+// "key<vk>+<modifiers>" (a press or release with its scan code), a layout
+// switch as "layout:<name>"; "error" when the script is refused.
+std::string steps(std::string_view script) {
+  std::vector<ScriptStep> parsed;
+  std::string err, out;
+  if (!parseKeyScript(script, parsed, err)) return "error";
+  for (const ScriptStep& s : parsed) {
+    if (s.kind == ScriptStep::kChar) out += std::to_string(s.ch);
+    if (s.kind == ScriptStep::kLayout) out += "layout:" + s.layout;
+    if (s.kind == ScriptStep::kKey) out += "key" + std::to_string(s.vk) + "+" + std::to_string(s.modifiers);
+    if (s.edge != ScriptStep::kTap) out += (s.edge == ScriptStep::kPress ? "@press" : "@release") + std::to_string(s.scan);
+    out += ' ';
+  }
+  return out;
 }
 
 TEST(KeyScript, ParsesNamedKeysChordsPressesLayoutsAndBraces) {
-  std::vector<ScriptStep> s;
-  std::string err;
-  ASSERT_TRUE(parseKeyScript("a{Shift+Pause}{ctrl+alt+d}{Layout:ru}{{}{}}ё{F12}", s, err)) << err;
-  ASSERT_EQ(s.size(), 8u);
-  EXPECT_EQ(s[0].ch, u'a');
-  EXPECT_EQ(s[1].vk, 19u);
-  EXPECT_EQ(s[1].modifiers, 1u);
-  EXPECT_EQ(s[2].vk, unsigned('D'));
-  EXPECT_EQ(s[2].modifiers, 6u);
-  EXPECT_EQ(s[3].kind, ScriptStep::kLayout);
-  EXPECT_EQ(s[3].layout, "ru");
-  EXPECT_EQ(s[4].ch, u'{');
-  EXPECT_EQ(s[5].ch, u'}');
-  EXPECT_EQ(s[6].ch, u'\u0451');
-  EXPECT_EQ(s[7].vk, 123u);
-  ASSERT_TRUE(parseKeyScript("{Press:Space}{release:v}", s, err)) << err;
-  ASSERT_EQ(s.size(), 2u);
-  EXPECT_EQ(s[0].edge, ScriptStep::kPress);
-  EXPECT_EQ(s[0].scan, 0x39u);
-  EXPECT_EQ(s[1].edge, ScriptStep::kRelease);
-  EXPECT_EQ(s[1].vk, unsigned('V'));
-  EXPECT_FALSE(parseKeyScript("{Press:Ctrl+A}", s, err));
-  EXPECT_FALSE(parseKeyScript("{Release:}", s, err));
-  EXPECT_FALSE(parseKeyScript("{Space", s, err));
-  EXPECT_FALSE(parseKeyScript("{}", s, err));
-  EXPECT_FALSE(parseKeyScript("{Meta+A}", s, err));
-  EXPECT_FALSE(parseKeyScript("{D}", s, err));  // a bare letter needs no braces
-  EXPECT_FALSE(parseKeyScript("\xFF", s, err));
-  EXPECT_FALSE(parseKeyScript("\xF0\x9F\x98\x80", s, err));  // outside the BMP
+  EXPECT_EQ(steps("a{Shift+Pause}{ctrl+alt+d}{Layout:ru}{{}{}}ё{F12}"),
+            "97 key19+1 key68+6 layout:ru 123 125 1105 key123+0 ");
+  EXPECT_EQ(steps("{Press:Space}{release:v}"), "key32+0@press57 key86+0@release0 ");
+  for (const char* bad : {"{Press:Ctrl+A}", "{Release:}", "{Space", "{}", "{Meta+A}",
+                          "{D}",                // a bare letter needs no braces
+                          "\xFF",
+                          "\xF0\x9F\x98\x80"})  // outside the BMP
+    EXPECT_EQ(steps(bad), "error") << bad;
 }
 
 Outcome type(const std::string& script, std::vector<std::string> extra = {}) {
@@ -132,54 +126,40 @@ Outcome type(const std::string& script, std::vector<std::string> extra = {}) {
   return run(a);
 }
 
-// What a switch and Pause do is the simulation tests' (tests/sim); these check
-// the command's options and its report.
-TEST(OrvantaSimType, ReportsTextLayoutClipboardAndSounds) {
-  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  Outcome r = type("ghbdtn ");
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "text: привет \nlayout: ru\nclipboard: keep\nsounds: snd_KEY snd_KEY snd_NOT_FOUND snd_NOT_FOUND "
-                   "snd_NOT_FOUND snd_NOT_FOUND snd_SWITCH\n");
-}
+// The test's files, in a folder of its own: the same test may run at the
+// same time in another process. Removed when the test ends.
+struct TestFiles : test::ScratchFolder {
+  std::string path(const char* name, const char* text = nullptr) const {
+    const std::string p = utf16ToUtf8(file(std::string_view(name)));
+    if (text) std::ofstream(p) << text;
+    return p;
+  }
+};
 
-TEST(OrvantaSimType, SetOverridesForTheRunAndSoundsCanBeSilenced) {
-  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  Outcome off = type("ghbdtn ", {"--set", "common.autosw_use=0", "--set", "common.sound_on=0"});
-  ASSERT_EQ(off.status, 0) << off.err;
-  EXPECT_EQ(off.out, "text: ghbdtn \nlayout: us\nclipboard: keep\nsounds: -\n");
-  Outcome hk = type("ghbdtn {Pause}", {"--set", "hotkey.!!switch_back=0"});
-  EXPECT_NE(hk.out.find("text: привет \n"), std::string::npos);  // Pause is no hotkey now
-  Outcome traced = type("ghbdtn ", {"--trace"});
-  EXPECT_NE(traced.out.find("trace: command 23688"), std::string::npos);
+Outcome eval(const char* lang, const std::string& corpus, std::vector<std::string> extra = {}) {
+  std::vector<std::string> a{"eval", "--layouts", "us,ru", "--lang", lang};
+  a.insert(a.end(), extra.begin(), extra.end());
+  a.push_back(corpus);
+  return run(a);
 }
 
 TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  std::string path = ::testing::TempDir() + "orv_eval_corpus.txt";
-  {
-    std::ofstream f(path);
-    f << "Привет, мир! Вопрос и ответ.\n";
-  }
-  Outcome r = run({"eval", "--layouts", "us,ru", "--lang", "ru", path});
+  TestFiles dir;
+  const std::string corpus = dir.path("corpus.txt", "Привет, мир! Вопрос и ответ.\n");
+  Outcome r = eval("ru", corpus);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("words tested: 5\n"), std::string::npos) << r.out;
-  size_t last = r.out.rfind("summary: words=5 recall3=100.00% false=0.000% p50=");
-  EXPECT_NE(last, std::string::npos) << r.out;
-  Outcome s = run({"eval", "--layouts", "us,ru", "--lang", "ru", "--sentences", path});
-  EXPECT_NE(s.out.find("summary: words=5 "), std::string::npos) << s.out;
-  std::remove(path.c_str());
-  EXPECT_EQ(run({"eval", "--layouts", "us,ru", "--lang", "de", path}).status, 2);
+  EXPECT_NE(r.out.rfind("summary: words=5 recall3=100.00% false=0.000% p50="), std::string::npos) << r.out;
+  EXPECT_NE(eval("ru", corpus, {"--sentences"}).out.find("summary: words=5 "), std::string::npos);
+  EXPECT_EQ(eval("de", corpus).status, 2);
 }
 
 TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  std::string path = ::testing::TempDir() + "orv_eval_inner.txt";
-  std::string misses = ::testing::TempDir() + "orv_eval_misses.txt";
-  {
-    std::ofstream f(path);
-    f << "Что-то и ответ\n";
-  }
-  Outcome r = run({"eval", "--layouts", "us,ru", "--lang", "ru", "--misses", misses, path});
+  TestFiles dir;
+  const std::string corpus = dir.path("inner.txt", "Что-то и ответ\n"), misses = dir.path("misses.txt");
+  Outcome r = eval("ru", corpus, {"--misses", misses});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("words tested: 4\n"), std::string::npos) << r.out;
   std::ifstream m(misses, std::ios::binary);
@@ -189,37 +169,39 @@ TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
   EXPECT_NE(listed.find("miss\tто\t1\n"), std::string::npos) << listed;
   EXPECT_EQ(listed.find("ответ"), std::string::npos) << listed;
 
-  Outcome k = run({"eval", "--layouts", "us,ru", "--lang", "ru", "--keep-inner", path});
+  Outcome k = eval("ru", corpus, {"--keep-inner"});
   EXPECT_NE(k.out.find("words tested: 3\n"), std::string::npos) << k.out;
   EXPECT_NE(k.out.find("misses of 3+ letters: Что-то (1)"), std::string::npos) << k.out;
-  EXPECT_EQ(run({"eval", "--layouts", "us,ru", "--lang", "ru", "--set", "common.nothing=1", path}).status, 2);
-  EXPECT_EQ(run({"eval", "--layouts", "us,ru", "--lang", "ru", "--misses", "/nonexistent/dir/m.txt", path}).status,
-            2);
-  std::remove(path.c_str());
-  std::remove(misses.c_str());
+  EXPECT_EQ(eval("ru", corpus, {"--set", "common.nothing=1"}).status, 2);
+  EXPECT_EQ(eval("ru", corpus, {"--misses", "/nonexistent/dir/m.txt"}).status, 2);
 }
 
-// The selection keys of the edit control and the selection hotkeys with
-// their tables; what the conversions do is tests/sim/selection_test's.
-TEST(OrvantaSimType, SelectionKeysConversionAndTransliterationTables) {
+// What a switch, Pause and the selection hotkeys do is the simulation tests'
+// (tests/sim); these check the command's options, its report, the selection
+// keys of the edit control and the transliteration tables' folder.
+TEST(OrvantaSimType, ReportsTextLayoutClipboardAndSoundsUnderTheRunsOptions) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   struct Case {
     const char* script;
     std::vector<std::string> extra;
-    const char* text;
+    const char* report;  // a part of the output; a line holds "\n" at its end
   } cases[] = {
-      {"abc ghbdtn{Shift+Left}{Shift+Left}{Shift+Home}{Shift+Right}{Shift+Pause}", {}, "aис привет"},
-      {"privet{SelectAll}{Ctrl+T}", {}, "привет"},
-      {"privet{SelectAll}{Ctrl+T}", {"--translit", "/"}, "privet"},  // a folder without tables
-      {"hello{Shift+Left}{Shift+Left}{Ctrl+X}{Home}{Ctrl+V}", {}, "lohel"},
+      {"ghbdtn ", {}, "text: привет \nlayout: ru\nclipboard: keep\nsounds: snd_KEY snd_KEY snd_NOT_FOUND snd_NOT_FOUND "
+                     "snd_NOT_FOUND snd_NOT_FOUND snd_SWITCH\n"},
+      {"ghbdtn ", {"--set", "common.autosw_use=0", "--set", "common.sound_on=0"},
+       "text: ghbdtn \nlayout: us\nclipboard: keep\nsounds: -\n"},
+      {"ghbdtn {Pause}", {"--set", "hotkey.!!switch_back=0"}, "text: привет \n"},  // Pause is no hotkey now
+      {"ghbdtn ", {"--trace"}, "trace: command 23688"},
+      // A spelling popup at a word's end ("oc_use" is on by default) writes its line before the text.
+      {"abc ghbdtn{Shift+Left}{Shift+Left}{Shift+Home}{Shift+Right}{Shift+Pause}", {}, "text: aис привет\n"},
+      {"privet{SelectAll}{Ctrl+T}", {}, "text: привет\n"},
+      {"privet{SelectAll}{Ctrl+T}", {"--translit", "/"}, "text: privet\n"},  // a folder without tables
+      {"hello{Shift+Left}{Shift+Left}{Ctrl+X}{Home}{Ctrl+V}", {}, "text: lohel\n"},
   };
   for (const Case& c : cases) {
     Outcome r = type(c.script, c.extra);
     ASSERT_EQ(r.status, 0) << c.script << ": " << r.err;
-    // A spelling popup at a word's end ("oc_use" is on by default) writes its line first.
-    const size_t text = r.out.find("text: ");
-    ASSERT_NE(text, std::string::npos) << r.out;
-    EXPECT_EQ(r.out.substr(text, r.out.find('\n', text) - text), std::string("text: ") + c.text) << c.script;
+    EXPECT_NE(r.out.find(c.report), std::string::npos) << c.script << ":\n" << r.out;
   }
   EXPECT_EQ(type("x", {"--translit", "/nonexistent/folder"}).status, 2);
 }
@@ -227,9 +209,8 @@ TEST(OrvantaSimType, SelectionKeysConversionAndTransliterationTables) {
 // One run's clipboard.dat and notes.dat are the next run's.
 TEST(OrvantaSimType, HistoryAndNotesFilesCarryOverToTheNextRun) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  std::string h = ::testing::TempDir() + "orvanta_sim_h.dat", n = ::testing::TempDir() + "orvanta_sim_n.dat";
-  std::remove(h.c_str());
-  std::remove(n.c_str());
+  TestFiles dir;
+  const std::string h = dir.path("h.dat"), n = dir.path("n.dat");
   const std::vector<std::string> first{"--history-file", h, "--notes-file", n,
                                        "--note", "ab=two\nlines", "--note", "mfg=Mit freundlichen Grüßen"};
   EXPECT_EQ(type("x{SelectAll}{Ctrl+C}", first).status, 0);
@@ -239,18 +220,16 @@ TEST(OrvantaSimType, HistoryAndNotesFilesCarryOverToTheNextRun) {
   EXPECT_EQ(r.out.substr(0, r.out.find("layout:")), "text: say Mit freundlichen Grüßen\n");
   EXPECT_EQ(r.out.substr(r.out.find("history:")),
             "history: keep\nhistory: x\nnote: ab\ttwo\\nlines\nnote: mfg\tMit freundlichen Grüßen\n");
-  std::remove(h.c_str());
-  std::remove(n.c_str());
 }
 
 TEST(OrvantaSimMenu, PrintsTheComposedMenuAsAnIndentedTree) {
-  const std::string h = ::testing::TempDir() + "orvanta_sim_menu_history.dat";
+  TestFiles dir;
+  const std::string h = dir.path("history.dat");
   ClipboardHistory history;
   history.addToHistory(str16(u"say \"hi\"\r\nbye"));
   ASSERT_TRUE(saveHistoryFile(utf8ToUtf16(h), history));
   Outcome r = run({"menu", "--set", "clipboard.menu_clpbrd_first=0", "--set", "clipboard.menu_notes_as_sub=0",
                    "--history-file", h, "--layouts", "us", "--app", "x.exe"});
-  std::remove(h.c_str());
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.substr(0, r.out.find("  item \"Check spelling\"")),
             "sub \"Notes\" code=7\n"
