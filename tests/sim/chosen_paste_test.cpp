@@ -1,20 +1,15 @@
 // A text chosen in a menu is pasted where the caret is, nothing erased, and
 // stays on the clipboard afterwards unless that would lose what the user
 // had there: an image or a text the history never took comes back.
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
 
-#include "keyboard/sim/SimDesktop.h"
-#include "platform/Text.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 #include "tools/orvanta-sim/TypeMenu.h"
 
 namespace orv {
 namespace {
 
-const std::string kImage("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00", 24);
+using namespace test;
 
 TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
   enum Before { kEmpty, kHistoryText, kUnseenText, kImageData };
@@ -32,7 +27,7 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     KeyboardSettings settings;
-    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+    sim::SimDesktop d({kUs, kRu}, settings);
     d.setAppText(str16(u"one "));
     switch (c.before) {
       case kEmpty: break;
@@ -42,17 +37,10 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
         d.clipboardPort.putText(large.data(), static_cast<int32_t>(large.size()));
         break;
       }
-      case kImageData:
-        ASSERT_TRUE(d.clipboardPort.open());
-        d.clipboardPort.empty();
-        d.clipboardPort.setData(8, kImage.data(), static_cast<int32_t>(kImage.size()));
-        d.clipboardPort.close();
-        break;
+      case kImageData: putImage(d); break;
     }
     const auto before = d.clipboardPort.formats();
-    simtool::DesktopTyper typer(d);
-    std::string err;
-    ASSERT_TRUE(typer.runScript("ab", err)) << err;
+    typeInto(d, "ab");
     bool pasted;
     {
       SynchObject::Guard guard(d.state.lock());
@@ -65,7 +53,7 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
     EXPECT_EQ(d.appTextUtf8(), "one abchosen");
     EXPECT_EQ(d.clipboardRestores, 1);
     if (c.choiceStays) {
-      EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "chosen");
+      EXPECT_EQ(clipboardUtf8(d), "chosen");
       // An ordinary copy now: no private marks keep the user's tools from it.
       EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
     } else {
@@ -77,7 +65,7 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
 // The simulated desktop with the clipboard menu that orvanta-sim type shows.
 struct MenuDesktop {
   KeyboardSettings settings;
-  sim::SimDesktop d{{0x04090409, 0x04190419}, settings};
+  sim::SimDesktop d{{kUs, kRu}, settings};
   simtool::TypeMenu menu{d, ClipboardMenuSettings(), LangTable(), Str16()};
   simtool::DesktopTyper typer{d};
   MenuDesktop() {
@@ -111,7 +99,7 @@ TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboa
     EXPECT_EQ(d.clipboardRestores, 0);
     d.advance(333);
     EXPECT_EQ(d.clipboardRestores, 1);
-    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "one");
+    EXPECT_EQ(clipboardUtf8(d), "one");
     EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
   }
 }

@@ -1,19 +1,14 @@
 // Fast typing and the keys around words in the simulated desktop: what the
 // application finally shows must be what the keys meant, with nothing lost,
 // doubled or left over.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
 
-#include "keyboard/sim/SimDesktop.h"
-#include "support/WordSet.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using namespace test;
 
 struct Settings : KeyboardSettings {
   int autoswSpaceOnly() const override { return 1; }
@@ -31,22 +26,17 @@ struct Case {
 void expectCases(std::initializer_list<Case> cases) {
   for (const Case& c : cases) {
     Settings settings;
-    test::WordSet words;
+    SCOPED_TRACE(c.script);
+    WordSet words;
     words.add(1251, {"привет", "в", "город"});
-    sim::SimDesktop d({kUs, kRu}, settings);
-    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
-    d.tracing = true;
-    d.clipboardPort.putText(u"mine", 4);
-    simtool::DesktopTyper typer(d);
-    std::string err;
-    ASSERT_TRUE(typer.runScript(c.script, err)) << c.script << ": " << err;
-    d.idle();
-    std::string trace;
-    for (const std::string& l : d.trace) trace += l + "\n";
-    EXPECT_EQ(d.appTextUtf8(), c.shown) << c.script << "\n" << trace;
-    EXPECT_EQ(d.activeLayout(), c.layout) << c.script;
-    EXPECT_EQ(std::count(d.sounds.begin(), d.sounds.end(), kSndSwitch), c.retypes) << c.script;
-    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "mine") << c.script;
+    auto d = desktopWith({kUs, kRu}, settings, words);
+    d->clipboardPort.putText(u"mine", 4);
+    typeInto(*d, c.script);
+    d->idle();
+    EXPECT_EQ(d->appTextUtf8(), c.shown);
+    EXPECT_EQ(d->activeLayout(), c.layout);
+    EXPECT_EQ(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), c.retypes);
+    EXPECT_EQ(clipboardUtf8(*d), "mine");
   }
 }
 
@@ -77,20 +67,17 @@ TEST(Typing, ADeadKeysCharacterBroughtOutBeforeTheKeyUpIsErasedToo) {
     int workStartSymbolCount() const override { return 2; }
     int autoswSpaceOnly() const override { return 0; }
   } settings;
-  test::WordSet words;
+  WordSet words;
   words.add(1251, {"её"});
-  constexpr Hkl kDe = 0x04070407;
-  sim::SimDesktop d({kDe, kRu}, settings);
-  d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
-  d.userKey('T', 0x14, false);
-  d.userKey('T', 0x14, true);
-  d.userKey(0xDC, 0x29, false);  // "её" in Russian: decided
-  d.userKey('X', 0x2D, false);   // "t^x" in the application
-  d.userKey(0xDC, 0x29, true);
-  d.userKey('X', 0x2D, true);
-  d.idle();
-  EXPECT_EQ(d.appTextUtf8(), "еёч");
-  EXPECT_EQ(d.activeLayout(), kRu);
+  auto d = desktopWith({kDe, kRu}, settings, words);
+  typeInto(*d, "t");
+  d->userKey(0xDC, 0x29, false);  // "её" in Russian: decided
+  d->userKey('X', 0x2D, false);   // "t^x" in the application
+  d->userKey(0xDC, 0x29, true);
+  d->userKey('X', 0x2D, true);
+  d->idle();
+  EXPECT_EQ(d->appTextUtf8(), "еёч");
+  EXPECT_EQ(d->activeLayout(), kRu);
 }
 
 // Tab ends the word (the application shows it, no layout renders it), and
