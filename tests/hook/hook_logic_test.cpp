@@ -177,18 +177,18 @@ TEST(HookContext, HeldModifiersAreRecordedAndTheExeNameIsLowerCasedOrRefused) {
   EXPECT_EQ(b.s->rightShift, 0);
   EXPECT_EQ(b.s->leftCtrl, 0);  // toggled only, not held
   EXPECT_EQ(b.s->rightCtrl, 1);
-  char name[128];
-  exeNameFromPath("C:\\Program Files\\App\\NotePad.EXE", name);
-  EXPECT_STREQ(name, "notepad.exe");
-  exeNameFromPath("\\x.exe", name);  // the separator is the first character
-  EXPECT_STREQ(name, "");
-  exeNameFromPath("plain.exe", name);
-  EXPECT_STREQ(name, "");
-  std::string longName = "C:\\" + std::string(128, 'a');
-  exeNameFromPath(longName.c_str(), name);
-  EXPECT_STREQ(name, "");
-  exeNameFromPath(("C:\\" + std::string(127, 'B')).c_str(), name);
-  EXPECT_EQ(std::string(name), std::string(127, 'b'));
+  const std::pair<std::string, std::string> names[] = {
+      {"C:\\Program Files\\App\\NotePad.EXE", "notepad.exe"},
+      {"\\x.exe", ""},  // the separator is the first character
+      {"plain.exe", ""},
+      {"C:\\" + std::string(128, 'a'), ""},
+      {"C:\\" + std::string(127, 'B'), std::string(127, 'b')},
+  };
+  for (const auto& [path, expected] : names) {
+    char name[128];
+    exeNameFromPath(path.c_str(), name);
+    EXPECT_EQ(std::string(name), expected) << path;
+  }
 }
 
 }  // namespace
