@@ -12,33 +12,26 @@ namespace {
 using namespace test;
 
 TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
-  enum Before { kEmpty, kHistoryText, kUnseenText, kImageData };
-  struct Case {
+  const struct {
     const char* name;
-    Before before;
+    void (*before)(sim::SimDesktop&);  // what the user has on the clipboard
     bool choiceStays;
+  } cases[] = {
+      {"empty clipboard", [](sim::SimDesktop&) {}, true},
+      // The key-ups' check takes it into the history.
+      {"a text the history holds", [](sim::SimDesktop& d) { d.clipboardPort.putText(u"mine", 4); }, true},
+      {"a text too large for the history", [](sim::SimDesktop& d) {
+         const std::u16string large(Clipboard::kCaptureLimit, u'x');
+         d.clipboardPort.putText(large.data(), static_cast<int32_t>(large.size()));
+       }, false},
+      {"an image", [](sim::SimDesktop& d) { putImage(d); }, false},
   };
-  const Case cases[] = {
-      {"empty clipboard", kEmpty, true},
-      {"a text the history holds", kHistoryText, true},
-      {"a text too large for the history", kUnseenText, false},
-      {"an image", kImageData, false},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     KeyboardSettings settings;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.setAppText(str16(u"one "));
-    switch (c.before) {
-      case kEmpty: break;
-      case kHistoryText: d.clipboardPort.putText(u"mine", 4); break;  // the key-ups' check takes it
-      case kUnseenText: {
-        const std::u16string large(Clipboard::kCaptureLimit, u'x');
-        d.clipboardPort.putText(large.data(), static_cast<int32_t>(large.size()));
-        break;
-      }
-      case kImageData: putImage(d); break;
-    }
+    c.before(d);
     const auto before = d.clipboardPort.formats();
     typeInto(d, "ab");
     bool pasted;

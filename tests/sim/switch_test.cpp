@@ -218,55 +218,6 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
   }
 }
 
-// What the application shows after typing in the US layout. The word before
-// is retyped with the switched word only with the preposition setting on and
-// only when it is a whole word in the target layout, not when it only begins
-// one ("во" of "вот"). A word with a full stop is retyped with it once a
-// space ends it; without the setting "space only" a word is decided as soon
-// as it is known. Words glued to quotes or digits and words too long to be
-// words never switch. With no layout used before, "!!switch_back" converts
-// the last word to the first other installed layout.
-TEST_F(Fixture, WhatTheApplicationShowsAfterTyping) {
-  const std::string tooLong = std::string(99, 'f') + " ";  // "а" ninety-nine times, a known word
-  const struct {
-    int prepos;
-    const char* typed;
-    const char* shown;
-    Hkl layout;
-    uint32_t eraseCount;  // 0: not checked
-    int spaceOnly = 1;
-  } cases[] = {
-      {1, "d ujhjl ", "в город ", kRu, 8},
-      {0, "d ujhjl ", "d город ", kRu, 6},
-      {1, "dj ujhjl ", "dj город ", kRu, 6},
-      {1, "ghbdtn/ ", "привет. ", kRu, 0},  // "/" is the Russian layout's full stop
-      {1, "ghbdtn/", "ghbdtn/", kUs, 0},
-      {1, "ghbdtn", "ghbdtn", kUs, 0},  // no decision before the space
-      {1, "\"ghbdtn ", "\"ghbdtn ", kUs, 0},
-      {1, "1ghbdtn ", "1ghbdtn ", kUs, 0},
-      {1, "ghbdtn1 ", "ghbdtn1 ", kUs, 0},
-      {1, "ghbdtn{Pause}", "привет", kRu, 0},
-      {1, tooLong.c_str(), tooLong.c_str(), kUs, 0},
-      // "при" begins a word: decided at once, switched at the key-up; the
-      // rest typed in the new layout brings no second decision.
-      {1, "ghb", "при", kRu, 0, 0},
-      {1, "ghbвет ", "привет ", kRu, 0, 0},
-  };
-  std::string longKnown;
-  for (int i = 0; i < 99; ++i) longKnown += "а";
-  words.add(1251, {"в", "вот", "город", longKnown.c_str()});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    settings.prepos = c.prepos;
-    settings.spaceOnly = c.spaceOnly;
-    start();
-    type(c.typed);
-    EXPECT_EQ(d->appTextUtf8(), c.shown) << dump();
-    EXPECT_EQ(d->activeLayout(), c.layout);
-    if (c.eraseCount) { EXPECT_EQ(d->shared.eraseCount, c.eraseCount); }
-  }
-}
-
 // The lone Ctrl switch follows the setting: 1 the left Ctrl, 2 the right one;
 // a Ctrl chord (Ctrl+C) is no lone Ctrl.
 TEST_F(Fixture, TheLoneCtrlSwitchTakesTheCtrlKeyOfTheSetting) {

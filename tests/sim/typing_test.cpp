@@ -11,8 +11,9 @@ namespace {
 using namespace test;
 
 struct Settings : KeyboardSettings {
-  int autoswSpaceOnly() const override { return 1; }
-  int autoswPrepos() const override { return 1; }
+  int spaceOnly = 1, prepos = 1;
+  int autoswSpaceOnly() const override { return spaceOnly; }
+  int autoswPrepos() const override { return prepos; }
 };
 
 struct Case {
@@ -20,15 +21,25 @@ struct Case {
   const char* shown;
   Hkl layout;
   long retypes;  // switch sounds: each retype plays one
+  int prepos = 1, spaceOnly = 1;
 };
+
+// "а" ninety-nine times: a known word, too long to be one.
+const std::string kLongWord = [] {
+  std::string w;
+  for (int i = 0; i < 99; ++i) w += "а";
+  return w;
+}();
 
 // Types each case into a fresh desktop with us and ru installed, us active.
 void expectCases(std::initializer_list<Case> cases) {
   for (const Case& c : cases) {
-    Settings settings;
     SCOPED_TRACE(c.script);
+    Settings settings;
+    settings.prepos = c.prepos;
+    settings.spaceOnly = c.spaceOnly;
     WordSet words;
-    words.add(1251, {"привет", "в", "город"});
+    words.add(1251, {"привет", "в", "вот", "город", kLongWord.c_str()});
     auto d = desktopWith({kUs, kRu}, settings, words);
     d->clipboardPort.putText(u"mine", 4);
     typeInto(*d, c.script);
@@ -38,6 +49,34 @@ void expectCases(std::initializer_list<Case> cases) {
     EXPECT_EQ(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), c.retypes);
     EXPECT_EQ(clipboardUtf8(*d), "mine");
   }
+}
+
+// The word before is retyped with the switched word only with the
+// preposition setting on and only when it is a whole word in the target
+// layout, not when it only begins one ("во" of "вот"). A word with a full stop
+// is retyped with it once a space ends it; without the setting "space only" a
+// word is decided as soon as it is known. Words glued to quotes or digits and
+// words too long to be words never switch. With no layout used before,
+// "!!switch_back" converts the last word to the first other installed layout.
+TEST(Typing, WhatTheApplicationShowsAfterTyping) {
+  const std::string tooLong = std::string(99, 'f') + " ";
+  expectCases({
+      {"d ujhjl ", "в город ", kRu, 1},
+      {"d ujhjl ", "d город ", kRu, 1, 0},
+      {"dj ujhjl ", "dj город ", kRu, 1},
+      {"ghbdtn/ ", "привет. ", kRu, 1},  // "/" is the Russian layout's full stop
+      {"ghbdtn/", "ghbdtn/", kUs, 0},
+      {"ghbdtn", "ghbdtn", kUs, 0},  // no decision before the space
+      {"\"ghbdtn ", "\"ghbdtn ", kUs, 0},
+      {"1ghbdtn ", "1ghbdtn ", kUs, 0},
+      {"ghbdtn1 ", "ghbdtn1 ", kUs, 0},
+      {"ghbdtn{Pause}", "привет", kRu, 1},
+      {tooLong.c_str(), tooLong.c_str(), kUs, 0},
+      // "при" begins a word: decided at once, switched at the key-up; the
+      // rest typed in the new layout brings no second decision.
+      {"ghb", "при", kRu, 1, 1, 0},
+      {"ghbвет ", "привет ", kRu, 1, 1, 0},
+  });
 }
 
 // The next key goes down before the deciding Space comes up: the switch
