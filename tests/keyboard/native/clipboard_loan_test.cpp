@@ -9,6 +9,7 @@
 
 #include "hook/HookLogic.h"
 #include "keyboard/KeyboardEngine.h"
+#include "keyboard/KeyboardReceiver.h"
 #include "platform/Text.h"
 #include "platform/sim/SimClipboard.h"
 #include "support/NoLayoutKeyboard.h"
@@ -85,6 +86,20 @@ TEST_F(ClipboardLoan, OnlyTheLatestRetypesRestoreGivesTheClipboardBack) {
   EXPECT_EQ(shown(), u"дом");
   EXPECT_TRUE(engine.clipboardBorrowed());
   engine.restoreClipboard(second);
+  EXPECT_EQ(shown(), u"mine");
+  EXPECT_FALSE(engine.clipboardBorrowed());
+}
+
+// No restore ever comes for a paste whose echoes are lost: the receiver's
+// timer tick gives the clipboard back once the loan is overdue.
+TEST_F(ClipboardLoan, AnOverdueLoanEndsAtTheReceiversTimerTick) {
+  KeyboardReceiver receiver(state, engine);
+  retype(u"мир");
+  port.advance(KeyboardEngine::kLoanDeadlineMs - 1);
+  receiver.syncLayouts();
+  EXPECT_EQ(shown(), u"мир");
+  port.advance(1);
+  receiver.syncLayouts();
   EXPECT_EQ(shown(), u"mine");
   EXPECT_FALSE(engine.clipboardBorrowed());
 }

@@ -143,7 +143,6 @@ TEST(RoundTrip, EveryOrderedPairOfLayoutsExceptTheNamedKeys) {
   }
 
   std::mt19937 rng(20240611);
-  int checked = 0;
   for (const Exceptions& ea : kExceptions) {
     for (const Exceptions& eb : kExceptions) {
       if (&ea == &eb) continue;
@@ -167,19 +166,9 @@ TEST(RoundTrip, EveryOrderedPairOfLayoutsExceptTheNamedKeys) {
         ASSERT_TRUE(state.convertText(str16(text), a, b, there, narrow));
         ASSERT_TRUE(state.convertText(there, b, a, back, narrow));
         ASSERT_EQ(std::u16string(view(back)), text) << ea.layout << " -> " << eb.layout;
-        ++checked;
       }
     }
   }
-  EXPECT_EQ(checked, 20 * 40);
-
-  // And an excepted character really does not come back: | typed in
-  // German (Shift+<) reads as US |, which US maps back to its later key.
-  Str16 there, back;
-  Str8 narrow;
-  ASSERT_TRUE(state.convertText(str16(u"'"), kDe, kUs, there, narrow));  // Shift+# -> |
-  ASSERT_TRUE(state.convertText(there, kUs, kDe, back, narrow));
-  EXPECT_EQ(std::u16string(view(back)), u">");
 }
 
 }  // namespace
