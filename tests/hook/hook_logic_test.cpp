@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace orv::hook {
 namespace {
@@ -94,24 +97,24 @@ TEST(HookSentinel, EndsTheSequenceOnce) {
 }
 
 TEST(HookSentinel, EveryModifierHeldBeforeTheSequenceIsHeldAgainAfterIt) {
-  const uint8_t both[4][2] = {{160, 16}, {161, 16}, {162, 17}, {163, 17}};
-  for (int m = 0; m < 4; ++m) {
+  // Left Shift, right Shift, left Ctrl, right Ctrl held when the sequence
+  // started; the keys down in the state afterwards (negative: not 0x80).
+  const std::pair<std::array<uint8_t, 4>, std::vector<int>> cases[] = {
+      {{1, 0, 0, 0}, {16, 160}}, {{0, 1, 0, 0}, {16, 161}}, {{0, 0, 1, 0}, {17, 162}}, {{0, 0, 0, 1}, {17, 163}},
+      {{1, 1, 1, 1}, {16, 17, 160, 161, 162, 163}},
+  };
+  for (const auto& [modifiers, expected] : cases) {
     Block b;
     uint8_t state[256] = {};
     b.s->sequenceActive = 1;
-    (m == 0 ? b.s->leftShift : m == 1 ? b.s->rightShift : m == 2 ? b.s->leftCtrl : b.s->rightCtrl) = 1;
+    std::tie(b.s->leftShift, b.s->rightShift, b.s->leftCtrl, b.s->rightCtrl) =
+        std::tie(modifiers[0], modifiers[1], modifiers[2], modifiers[3]);
     ASSERT_TRUE(finishSequence(*b.s, kSentinelVk, kSynthUp, state));
-    int held = 0;
-    for (int k = 0; k < 256; ++k) held += state[k] != 0;
-    EXPECT_EQ(held, 2) << m;
-    EXPECT_EQ(state[both[m][0]], 0x80) << m;
-    EXPECT_EQ(state[both[m][1]], 0x80) << m;
+    std::vector<int> held;
+    for (int k = 0; k < 256; ++k)
+      if (state[k]) held.push_back(state[k] == 0x80 ? k : -k);
+    EXPECT_EQ(held, expected);
   }
-  Block all;  // and all four at once
-  uint8_t state[256] = {};
-  all.s->sequenceActive = all.s->leftShift = all.s->rightShift = all.s->leftCtrl = all.s->rightCtrl = 1;
-  ASSERT_TRUE(finishSequence(*all.s, kSentinelVk, kSynthUp, state));
-  for (uint8_t k : {16, 17, 160, 161, 162, 163}) EXPECT_EQ(state[k], 0x80) << int(k);
 }
 
 TEST(HookAfterReport, ResultDecidesAndPeekedKeysAreRemovedAndResent) {
@@ -177,18 +180,18 @@ TEST(HookContext, HeldModifiersAreRecordedAndTheExeNameIsLowerCasedOrRefused) {
   EXPECT_EQ(b.s->rightShift, 0);
   EXPECT_EQ(b.s->leftCtrl, 0);  // toggled only, not held
   EXPECT_EQ(b.s->rightCtrl, 1);
-  char name[128];
-  exeNameFromPath("C:\\Program Files\\App\\NotePad.EXE", name);
-  EXPECT_STREQ(name, "notepad.exe");
-  exeNameFromPath("\\x.exe", name);  // the separator is the first character
-  EXPECT_STREQ(name, "");
-  exeNameFromPath("plain.exe", name);
-  EXPECT_STREQ(name, "");
-  std::string longName = "C:\\" + std::string(128, 'a');
-  exeNameFromPath(longName.c_str(), name);
-  EXPECT_STREQ(name, "");
-  exeNameFromPath(("C:\\" + std::string(127, 'B')).c_str(), name);
-  EXPECT_EQ(std::string(name), std::string(127, 'b'));
+  const std::pair<std::string, std::string> names[] = {
+      {"C:\\Program Files\\App\\NotePad.EXE", "notepad.exe"},
+      {"\\x.exe", ""},  // the separator is the first character
+      {"plain.exe", ""},
+      {"C:\\" + std::string(128, 'a'), ""},
+      {"C:\\" + std::string(127, 'B'), std::string(127, 'b')},
+  };
+  for (const auto& [path, expected] : names) {
+    char name[128];
+    exeNameFromPath(path.c_str(), name);
+    EXPECT_EQ(std::string(name), expected) << path;
+  }
 }
 
 }  // namespace

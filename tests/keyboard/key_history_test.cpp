@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "keyboard/KeyHistory.h"
 #include "keyboard/LayoutOrder.h"
@@ -17,6 +18,8 @@ KeyEventRecord keyRecord(uint32_t vk, bool up, bool repeat = false, uint32_t foc
   r.keyFlags = 1u | (up ? 0xC0000000u : (repeat ? 0x40000000u : 0u));
   return r;
 }
+
+std::vector<Hkl> listed(const ArrT<Hkl>& a) { return std::vector<Hkl>(a.begin(), a.end()); }
 
 TEST(KeyHistory, LeftCtrlDownIsRefinedAndItsUpStaysGeneric) {
   ArrT<RawKbd> h;
@@ -61,30 +64,23 @@ TEST(KeyHistory, KeepsTheNewestHundred) {
 }
 
 TEST(LayoutOrder, ReadsHexadecimalHandlesSeparatedByBlanksAndTabs) {
-  ArrT<Hkl> got = parseLayoutOrder("  4190419\t0x04090409  junk 0 -5 FFFFFFFFF0A80422 ");
-  ASSERT_EQ(got.size(), 3);
-  EXPECT_EQ(got[0], 0x04190419u);
-  EXPECT_EQ(got[1], 0x04090409u);
-  EXPECT_EQ(got[2], 0xF0A80422u);
+  EXPECT_EQ(listed(parseLayoutOrder("  4190419\t0x04090409  junk 0 -5 FFFFFFFFF0A80422 ")),
+            (std::vector<Hkl>{0x04190419, 0x04090409, 0xF0A80422}));
   EXPECT_EQ(parseLayoutOrder("").size(), 0);
 }
 
 TEST(LayoutOrder, NamedLayoutsFirstThenTheSystemOrder) {
   Hkl installed[] = {0x04090409, 0x04190419, 0x04070407};
   ArrT<Hkl> list(installed, 3);
-  ArrT<Hkl> order = programLayoutOrder(list, "04070407 12345678 04070407");
-  ASSERT_EQ(order.size(), 3);
-  EXPECT_EQ(order[0], 0x04070407u);  // named; the uninstalled and the repeat are ignored
-  EXPECT_EQ(order[1], 0x04090409u);
-  EXPECT_EQ(order[2], 0x04190419u);
+  // Named first; the uninstalled and the repeat are ignored.
+  EXPECT_EQ(listed(programLayoutOrder(list, "04070407 12345678 04070407")),
+            (std::vector<Hkl>{0x04070407, 0x04090409, 0x04190419}));
 }
 
 TEST(LayoutOrder, SkippedLayoutsAreLeftOut) {
   Hkl installed[] = {0x04090409, 0x04190419, 0x04070407};
-  ArrT<Hkl> left = withoutSkipped(ArrT<Hkl>(installed, 3), "4190419 12345678");
-  ASSERT_EQ(left.size(), 2);
-  EXPECT_EQ(left[0], 0x04090409u);
-  EXPECT_EQ(left[1], 0x04070407u);
+  EXPECT_EQ(listed(withoutSkipped(ArrT<Hkl>(installed, 3), "4190419 12345678")),
+            (std::vector<Hkl>{0x04090409, 0x04070407}));
 }
 
 }  // namespace

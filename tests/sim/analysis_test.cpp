@@ -1,34 +1,23 @@
 // How the analysis reads the end of the text: which words are looked up and
 // when a word counts as ended, with punctuation that every layout types alike.
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "keyboard/sim/SimDesktop.h"
-#include "support/WordSet.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using namespace test;
 
 struct Analysis : ::testing::Test {
   KeyboardSettings settings;
-  test::WordSet words;
+  WordSet words;
   std::unique_ptr<sim::SimDesktop> d;
 
   void SetUp() override {
     words.add(1251, {"привет", "а"});
     words.add(1252, {"hello"});
-    d = std::make_unique<sim::SimDesktop>(std::vector<Hkl>{kUs, kRu}, settings);
-    d->dictionary = [this](const Str8& w, int32_t cp) { return words.check(w, cp); };
+    d = desktopWith({kUs, kRu}, settings, words);
   }
-  void type(const std::string& script) {
-    simtool::DesktopTyper t(*d);
-    std::string err;
-    ASSERT_TRUE(t.runScript(script, err)) << err;
-  }
+  void type(const std::string& script) { typeInto(*d, script); }
 };
 
 TEST_F(Analysis, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {

@@ -1,58 +1,39 @@
 // A text chosen in a menu is pasted where the caret is, nothing erased, and
 // stays on the clipboard afterwards unless that would lose what the user
 // had there: an image or a text the history never took comes back.
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
 
-#include "keyboard/sim/SimDesktop.h"
-#include "platform/Text.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 #include "tools/orvanta-sim/TypeMenu.h"
 
 namespace orv {
 namespace {
 
-const std::string kImage("\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x20\0\0\0\0\0\xff\x80\x00\x00", 24);
+using namespace test;
 
 TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
-  enum Before { kEmpty, kHistoryText, kUnseenText, kImageData };
-  struct Case {
+  const struct {
     const char* name;
-    Before before;
+    void (*before)(sim::SimDesktop&);  // what the user has on the clipboard
     bool choiceStays;
+  } cases[] = {
+      {"empty clipboard", [](sim::SimDesktop&) {}, true},
+      // The key-ups' check takes it into the history.
+      {"a text the history holds", [](sim::SimDesktop& d) { d.clipboardPort.putText(u"mine", 4); }, true},
+      {"a text too large for the history", [](sim::SimDesktop& d) {
+         const std::u16string large(Clipboard::kCaptureLimit, u'x');
+         d.clipboardPort.putText(large.data(), static_cast<int32_t>(large.size()));
+       }, false},
+      {"an image", [](sim::SimDesktop& d) { putImage(d); }, false},
   };
-  const Case cases[] = {
-      {"empty clipboard", kEmpty, true},
-      {"a text the history holds", kHistoryText, true},
-      {"a text too large for the history", kUnseenText, false},
-      {"an image", kImageData, false},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     KeyboardSettings settings;
-    sim::SimDesktop d({0x04090409, 0x04190419}, settings);
+    sim::SimDesktop d({kUs, kRu}, settings);
     d.setAppText(str16(u"one "));
-    switch (c.before) {
-      case kEmpty: break;
-      case kHistoryText: d.clipboardPort.putText(u"mine", 4); break;  // the key-ups' check takes it
-      case kUnseenText: {
-        const std::u16string large(Clipboard::kCaptureLimit, u'x');
-        d.clipboardPort.putText(large.data(), static_cast<int32_t>(large.size()));
-        break;
-      }
-      case kImageData:
-        ASSERT_TRUE(d.clipboardPort.open());
-        d.clipboardPort.empty();
-        d.clipboardPort.setData(8, kImage.data(), static_cast<int32_t>(kImage.size()));
-        d.clipboardPort.close();
-        break;
-    }
+    c.before(d);
     const auto before = d.clipboardPort.formats();
-    simtool::DesktopTyper typer(d);
-    std::string err;
-    ASSERT_TRUE(typer.runScript("ab", err)) << err;
+    typeInto(d, "ab");
     bool pasted;
     {
       SynchObject::Guard guard(d.state.lock());
@@ -65,7 +46,7 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
     EXPECT_EQ(d.appTextUtf8(), "one abchosen");
     EXPECT_EQ(d.clipboardRestores, 1);
     if (c.choiceStays) {
-      EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "chosen");
+      EXPECT_EQ(clipboardUtf8(d), "chosen");
       // An ordinary copy now: no private marks keep the user's tools from it.
       EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
     } else {
@@ -77,7 +58,7 @@ TEST(ChosenPaste, PastesAtTheCaretAndKeepsTheChoiceOnlyWhereNothingIsLost) {
 // The simulated desktop with the clipboard menu that orvanta-sim type shows.
 struct MenuDesktop {
   KeyboardSettings settings;
-  sim::SimDesktop d{{0x04090409, 0x04190419}, settings};
+  sim::SimDesktop d{{kUs, kRu}, settings};
   simtool::TypeMenu menu{d, ClipboardMenuSettings(), LangTable(), Str16()};
   simtool::DesktopTyper typer{d};
   MenuDesktop() {
@@ -111,7 +92,7 @@ TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboa
     EXPECT_EQ(d.clipboardRestores, 0);
     d.advance(333);
     EXPECT_EQ(d.clipboardRestores, 1);
-    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "one");
+    EXPECT_EQ(clipboardUtf8(d), "one");
     EXPECT_EQ(d.clipboardPort.formats().size(), 2u);
   }
 }

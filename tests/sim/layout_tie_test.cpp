@@ -1,18 +1,11 @@
 // Several layouts giving a known word: which ties are real (no switch) and
 // which are one word found through a code page two languages share.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
-#include "keyboard/sim/SimDesktop.h"
-#include "support/WordSet.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kUa = 0x04220422;
+using namespace test;
 
 struct Settings : KeyboardSettings {
   int spaceOnly = 1;
@@ -44,23 +37,20 @@ void run(const TieCase& c) {
   SCOPED_TRACE(c.name);
   Settings settings;
   settings.spaceOnly = c.spaceOnly;
-  test::WordSet words;
+  WordSet words;
   for (const Words& dic : c.dictionaries)
     for (const char* w : dic.words) words.add(dic.codePage, {w}, dic.language);
-  sim::SimDesktop d(c.layouts, settings);
-  d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
-  d.languageDictionary = [&](const Str8& w, int32_t cp, const Str8& lang) { return words.checkLanguage(w, cp, lang); };
-  simtool::DesktopTyper t(d);
+  auto d = desktopWith(c.layouts, settings, words);
+  d->languageDictionary = [&](const Str8& w, int32_t cp, const Str8& lang) { return words.checkLanguage(w, cp, lang); };
   for (size_t k = 0; k < c.steps.size(); ++k) {
-    if (k > 0) d.userClick(static_cast<int32_t>(d.appText().size()));
-    if (d.activeLayout() != c.steps[k].layout) {
-      ASSERT_TRUE(d.userSwitchLayout(c.steps[k].layout));
+    if (k > 0) d->userClick(static_cast<int32_t>(d->appText().size()));
+    if (d->activeLayout() != c.steps[k].layout) {
+      ASSERT_TRUE(d->userSwitchLayout(c.steps[k].layout));
     }
-    std::string err;
-    ASSERT_TRUE(t.runScript(c.steps[k].keys, err)) << err;
+    typeInto(*d, c.steps[k].keys);
   }
-  EXPECT_EQ(d.appTextUtf8(), c.shown);
-  EXPECT_EQ(d.activeLayout(), c.after);
+  EXPECT_EQ(d->appTextUtf8(), c.shown);
+  EXPECT_EQ(d->activeLayout(), c.after);
 }
 
 TEST(LayoutTie, OneRenderingIsOneCandidateAndOnlyDifferentKnownWordsTie) {

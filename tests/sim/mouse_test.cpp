@@ -1,21 +1,12 @@
 // A click in the application moves the caret away from the typed text: the
 // text is dropped, so a word typed after the click is judged, and erased,
 // alone, and nothing the user typed before it is ever erased.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "keyboard/sim/SimDesktop.h"
-#include "platform/Text.h"
-#include "support/WordSet.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using namespace test;
 
 struct ClickCase {
   const char* name;
@@ -36,17 +27,14 @@ TEST(MouseClick, TextTypedBeforeAClickIsNeverErasedByALaterRetype) {
   for (const ClickCase& c : cases) {
     SCOPED_TRACE(c.name);
     KeyboardSettings settings;
-    test::WordSet words;
+    WordSet words;
     words.add(1251, {"привет", "мир"});
-    sim::SimDesktop d({kUs, kRu}, settings);
-    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
-    d.setAppText(str16(u"one two "));
-    simtool::DesktopTyper t(d);
-    std::string err;
-    ASSERT_TRUE(t.runScript(c.before, err)) << err;
-    d.userClick(c.caret);
-    ASSERT_TRUE(t.runScript(c.after, err)) << err;
-    EXPECT_EQ(d.appTextUtf8(), c.shown);
+    auto d = desktopWith({kUs, kRu}, settings, words);
+    d->setAppText(str16(u"one two "));
+    typeInto(*d, c.before);
+    d->userClick(c.caret);
+    typeInto(*d, c.after);
+    EXPECT_EQ(d->appTextUtf8(), c.shown);
   }
 }
 
@@ -156,7 +144,7 @@ TEST(CopyByMouse, RightClickWithTheLeftButtonHeldCopiesTheSelection) {
     d.idle();
     EXPECT_EQ(down, c.copies);
     EXPECT_EQ(up, c.copies);
-    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), c.copies ? "this" : "old");
+    EXPECT_EQ(clipboardUtf8(d), c.copies ? "this" : "old");
     ASSERT_EQ(d.postedMouse.size(), c.copies ? 1u : 0u);
     if (c.copies) {
       EXPECT_EQ(d.postedMouse[0].message, 514u);  // WM_LBUTTONUP

@@ -1,19 +1,14 @@
 // Converting and transliterating the application's selection: the copy,
 // the conversion, the paste over the selection, and the user's clipboard
 // afterwards.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
 
-#include "keyboard/sim/SimDesktop.h"
-#include "platform/Text.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kDe = 0x04070407;
+using namespace test;
 
 struct Selection : ::testing::Test {
   KeyboardSettings settings;
@@ -30,23 +25,18 @@ struct Selection : ::testing::Test {
     d->select(from, to < 0 ? d->appText().size() : to);
     d->clipboardPort.putText(u"keep", 4);
   }
-  void type(const std::string& script, bool settle = true) {
-    simtool::DesktopTyper t(*d);
-    t.settle = settle;
-    std::string err;
-    ASSERT_TRUE(t.runScript(script, err)) << err;
-  }
+  void type(const std::string& script, bool settle = true) { typeInto(*d, script, settle); }
   bool notFound() const { return std::count(d->sounds.begin(), d->sounds.end(), kSndNotFound) > 0; }
 };
 
-TEST_F(Selection, HotkeysReplaceTheSelectionAndGiveTheUsersClipboardBack) {
+TEST_F(Selection, ConversionsReplaceTheSelectionAndGiveTheUsersClipboardBack) {
   struct Case {
     const char* what;
     std::vector<Hkl> layouts;
     Hkl active;
     const char* text;
     int32_t from, to;  // the selection; to -1: the end
-    const char* script;
+    const char* script;  // null: the menu's conversion from Russian to US
     const char* expected;
     Hkl layoutAfter;
     bool notFound;
@@ -62,17 +52,25 @@ TEST_F(Selection, HotkeysReplaceTheSelectionAndGiveTheUsersClipboardBack) {
       {"no letter", {kUs, kRu}, kUs, "12, 34", 0, -1, "{Ctrl+T}", "12, 34", kUs, true},
       {"nothing to transliterate", {kUs, kRu}, kUs, "privet", 0, 0, "{Ctrl+T}", "privet", kUs, false},
       {"transliteration switched off", {kUs, kRu}, kUs, "privet", 0, -1, "{Ctrl+T}", "privet", kUs, true, "*"},
+      {"a chosen pair", {kUs, kRu}, kUs, "руддщ", 0, -1, nullptr, "hello", kUs, false},
+      {"a chosen pair, nothing selected", {kUs, kRu}, kUs, "руддщ", 0, 0, nullptr, "руддщ", kUs, true},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     settings.setTranslitActive(c.translit);
     start(c.layouts, c.active, c.text, c.from, c.to);
-    type(c.script);
+    if (c.script) {
+      type(c.script);
+    } else {
+      SynchObject::Guard guard(d->state.lock());
+      d->engine.selection().convertSelectionAs(d->app().thread, kRu, kUs);
+    }
     d->idle();
-    EXPECT_EQ(d->appTextUtf8(), c.expected) << c.what;
-    EXPECT_EQ(d->activeLayout(), c.layoutAfter) << c.what;
-    EXPECT_EQ(notFound(), c.notFound) << c.what;
-    EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep") << c.what;
-    EXPECT_EQ(d->shared.sequenceActive, 0u) << c.what;
+    EXPECT_EQ(d->appTextUtf8(), c.expected);
+    EXPECT_EQ(d->activeLayout(), c.layoutAfter);
+    EXPECT_EQ(notFound(), c.notFound);
+    EXPECT_EQ(clipboardUtf8(*d), "keep");
+    EXPECT_EQ(d->shared.sequenceActive, 0u);
     if (*c.translit == '*') { EXPECT_EQ(settings.translitActive(), "*"); }  // not written back
   }
 }
@@ -85,20 +83,6 @@ TEST_F(Selection, AutomaticTransliterationPicksTheFirstLayoutWithTablesAndRememb
   EXPECT_EQ(b->layout, kRu);
 }
 
-TEST_F(Selection, ConversionBetweenAChosenPairAndItsFailures) {
-  for (int32_t to : {-1, 0}) {  // all of it, nothing
-    start({kUs, kRu}, kUs, "руддщ", 0, to);
-    {
-      SynchObject::Guard guard(d->state.lock());
-      d->engine.selection().convertSelectionAs(d->app().thread, kRu, kUs);
-    }
-    d->idle();
-    EXPECT_EQ(d->appTextUtf8(), to ? "hello" : "руддщ");
-    EXPECT_EQ(notFound(), to == 0);
-    EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
-  }
-}
-
 TEST_F(Selection, TheEditorsCopyHandsTheSelectionOverAndLeavesTheApplicationAlone) {
   start({kUs, kRu}, kUs, "one two", 4, -1);
   {
@@ -108,16 +92,16 @@ TEST_F(Selection, TheEditorsCopyHandsTheSelectionOverAndLeavesTheApplicationAlon
   d->idle();
   EXPECT_EQ(d->editorTexts, std::vector<std::string>{"two"});
   EXPECT_EQ(d->appTextUtf8(), "one two");
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+  EXPECT_EQ(clipboardUtf8(*d), "keep");
 }
 
 TEST_F(Selection, ACopyThatNeverComesBackReturnsTheClipboardAtTheLoanDeadline) {
   start({kUs, kRu}, kUs, "ghbdtn", 0, -1);
   d->echoesLost = true;
   type("{Shift+Pause}");
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "ghbdtn");  // the application's copy, still lent
+  EXPECT_EQ(clipboardUtf8(*d), "ghbdtn");  // the application's copy, still lent
   d->advance(KeyboardEngine::kLoanDeadlineMs);
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+  EXPECT_EQ(clipboardUtf8(*d), "keep");
   EXPECT_EQ(d->appTextUtf8(), "ghbdtn");
 }
 
@@ -127,7 +111,7 @@ TEST_F(Selection, AConversionRightAfterARetypeKeepsTheUsersClipboardNotTheRetype
   type("ghbdtn{Pause}{SelectAll}{Shift+Pause}", false);
   d->idle();
   EXPECT_EQ(d->appTextUtf8(), "ghbdtn");  // retyped as привет, then converted back
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+  EXPECT_EQ(clipboardUtf8(*d), "keep");
 }
 
 }  // namespace

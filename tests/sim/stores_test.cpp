@@ -1,22 +1,16 @@
 // The clipboard history and the notes as the user meets them: copies taken
 // by the check after each key-up, and a note's shortcut expanded on the
 // autocomplete key, with the user's clipboard back afterwards.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "clipboard/StoreFiles.h"
-#include "keyboard/sim/SimDesktop.h"
-#include "platform/Text.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using namespace test;
 
 class AutocompleteSettings : public KeyboardSettings {
  public:
@@ -49,9 +43,7 @@ TEST(NoteShortcut, ExpandsTheShortcutOnTheChosenKeyOnly) {
     sim::SimDesktop d({kUs, kRu}, settings);
     ASSERT_EQ(d.notes.addNote(TxtNote{str16(u"N\nl"), str16(u"ab"), Str16(), 0}), NoteResult::Ok);
     d.clipboardPort.putText(u"user", 4);
-    simtool::DesktopTyper t(d);
-    std::string err;
-    ASSERT_TRUE(t.runScript(c.typed, err)) << err;
+    typeInto(d, c.typed);
     d.idle();
     EXPECT_EQ(d.appTextUtf8(), c.shown);
     // A swallowed key-down takes its key-up with it: the application sees
@@ -72,12 +64,10 @@ TEST(ClipboardHistory, TakesEachCopyOnceNewestFirstAndWritesNoPrivateOne) {
   sim::SimDesktop d({kUs, kRu}, settings);
   std::string file = ::testing::TempDir() + "stores_test_clipboard.dat";
   d.storesChanged = [&] { saveHistoryFile(utf8ToUtf16(file), d.history); };
-  simtool::DesktopTyper t(d);
-  std::string err;
   auto copy = [&](const char16_t* text) {
     d.setAppText(str16(text));
     d.select(0, d.appText().size());
-    ASSERT_TRUE(t.runScript("{Ctrl+C}", err)) << err;
+    typeInto(d, "{Ctrl+C}");
   };
   copy(u"a");
   copy(u"b");
@@ -94,7 +84,7 @@ TEST(ClipboardHistory, TakesEachCopyOnceNewestFirstAndWritesNoPrivateOne) {
   d.clipboardPort.setData(kCfUnicodeText, secret.data(), (secret.size() + 1) * 2);
   d.clipboardPort.setData(d.clipboardPort.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing"), "", 1);
   d.clipboardPort.close();
-  ASSERT_TRUE(t.runScript("x", err)) << err;
+  typeInto(d, "x");
   copy(u"b");
   ClipboardHistory onDisk;
   loadHistoryFile(utf8ToUtf16(file), 30, onDisk);

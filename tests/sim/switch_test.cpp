@@ -1,19 +1,14 @@
 // The road of a mistyped word in the simulated desktop: analysis, switch,
 // paste sequence, echo chain, clipboard restore, undo and redo.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
 
-#include "keyboard/sim/SimDesktop.h"
 #include "platform/SimLayouts.h"
-#include "support/WordSet.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using namespace test;
 
 struct Settings : KeyboardSettings {
   int spaceOnly = 1, prepos = 1, ctrl = 0;
@@ -24,21 +19,17 @@ struct Settings : KeyboardSettings {
 
 struct Fixture : ::testing::Test {
   Settings settings;
-  test::WordSet words;
+  WordSet words;
   std::unique_ptr<sim::SimDesktop> d;
 
-  void start(std::vector<Hkl> layouts = {kUs, kRu}) {
-    d = std::make_unique<sim::SimDesktop>(layouts, settings);
-    d->dictionary = [this](const Str8& w, int32_t cp) { return words.check(w, cp); };
+  void SetUp() override { words.add(1251, {"привет"}); }
+  // The user's clipboard holds "keep" before anything is typed.
+  void start() {
+    d = desktopWith({kUs, kRu}, settings, words);
     d->tracing = true;
+    d->clipboardPort.putText(u"keep", 4);
   }
-  // settle = false: stop as soon as the keys are in, before the queued work runs.
-  void type(const std::string& script, bool settle = true) {
-    simtool::DesktopTyper t(*d);
-    t.settle = settle;
-    std::string err;
-    ASSERT_TRUE(t.runScript(script, err)) << err;
-  }
+  void type(const std::string& script, bool settle = true) { typeInto(*d, script, settle); }
   std::string dump() {
     std::string s;
     for (auto& l : d->trace) s += l + "\n";
@@ -47,10 +38,7 @@ struct Fixture : ::testing::Test {
 };
 
 TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
-  words.add(1251, {"привет"});
-  words.add(1252, {"hello"});
   start();
-  d->clipboardPort.putText(u"keep", 4);
   type("ghbdtn ", false);
   d->pump();
   // Space, seven Backspaces (six letters, the space and the typed space), Ctrl+V.
@@ -62,27 +50,24 @@ TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
   EXPECT_EQ(d->activeLayout(), kRu);
   EXPECT_NE(std::find(d->sounds.begin(), d->sounds.end(), kSndSwitch), d->sounds.end());
   EXPECT_EQ(d->shared.sequenceActive, 0u);
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "привет ");  // still pasted text
+  EXPECT_EQ(clipboardUtf8(*d), "привет ");  // still pasted text
   d->advance(332);
   EXPECT_EQ(d->clipboardRestores, 0);
   d->advance(1);
   EXPECT_EQ(d->clipboardRestores, 1);
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+  EXPECT_EQ(clipboardUtf8(*d), "keep");
 }
 
 TEST_F(Fixture, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
-  words.add(1251, {"привет"});
   start();
-  d->clipboardPort.putText(u"keep", 4);
   type("ghbdtn {Pause}", false);  // Pause 0 ms after the switch
   EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
   d->advance(333);
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep") << dump();
+  EXPECT_EQ(clipboardUtf8(*d), "keep") << dump();
   EXPECT_EQ(d->clipboardRestores, 1);
 }
 
 TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
-  words.add(1251, {"привет"});
   start();
   type("ghbdtn", false);
   d->userKey(32, 0x39, false, false, false);
@@ -98,9 +83,7 @@ TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
 }
 
 TEST_F(Fixture, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
-  words.add(1251, {"привет"});
   start();
-  d->clipboardPort.putText(u"keep", 4);
   type("abc ghbdtn ");  // undo and redo erase exactly what the switch typed
   type("{Pause}");
   EXPECT_EQ(d->appTextUtf8(), "abc ghbdtn ") << dump();
@@ -111,7 +94,7 @@ TEST_F(Fixture, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
   type("ф{Pause}");
   EXPECT_EQ(d->appTextUtf8(), "abc привет a");
   EXPECT_EQ(d->activeLayout(), kUs);
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "keep");
+  EXPECT_EQ(clipboardUtf8(*d), "keep");
 }
 
 TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
@@ -150,12 +133,11 @@ TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
 // every sequence ends, the user's clipboard always comes back, and the
 // application's text always ends as the typed keys read in some layout.
 TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
-  words.add(1251, {"привет", "мир", "в", "город", "дом"});
+  words.add(1251, {"мир", "в", "город", "дом"});
   words.add(1252, {"hello", "world", "in", "town"});
   settings.spaceOnly = 0;
   start();
   d->tracing = false;
-  d->clipboardPort.putText(u"mine", 4);
   const uint32_t keys[][2] = {{0x47, 0x22}, {0x48, 0x23}, {0x42, 0x30}, {0x44, 0x20}, {0x54, 0x14}, {0x4E, 0x31},
                               {32, 0x39},   {32, 0x39},   {8, 0x0E},    {0xBA, 0x27}, {0x31, 0x02}, {19, 0x45},
                               {13, 0x1C},   {0xDE, 0x28}, {0x55, 0x16}, {0x4A, 0x24}, {0x4C, 0x26}};
@@ -191,7 +173,7 @@ TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
   ASSERT_EQ(shown.size(), inUs.size());
   for (size_t k = 0; k < shown.size(); ++k)
     ASSERT_TRUE(shown[k] == inUs[k] || shown[k] == inRu[k]) << "character " << k << " of " << d->appTextUtf8();
-  EXPECT_EQ(utf16ToUtf8(d->clipboardText()), "mine");
+  EXPECT_EQ(clipboardUtf8(*d), "keep");
   EXPECT_FALSE(d->engine.clipboardBorrowed());
   EXPECT_GT(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), 0);
 }
@@ -215,11 +197,9 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
       {"no copy, wait past the deadline", 6000, nullptr, 0, "keep"},
       {"no copy, retype soon", 1000, nullptr, 0, "привет "},
   };
-  words.add(1251, {"привет"});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     start();
-    d->clipboardPort.putText(u"keep", 4);
     d->echoesLost = true;
     type("ghbdtn ");
     EXPECT_EQ(d->appTextUtf8(), "привет ");
@@ -229,61 +209,12 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
       d->clipboardPort.putText(t.data(), t.size());
     }
     d->advance(c.thenWaitMs);
-    EXPECT_EQ(utf16ToUtf8(d->clipboardText()), c.afterWait);
+    EXPECT_EQ(clipboardUtf8(*d), c.afterWait);
     d->echoesLost = false;
     type("{Enter}{Layout:us}ghbdtn ");
     EXPECT_EQ(d->appTextUtf8(), "привет \nпривет ");
-    EXPECT_EQ(utf16ToUtf8(d->clipboardText()), c.copied ? c.copied : "keep") << dump();
+    EXPECT_EQ(clipboardUtf8(*d), c.copied ? c.copied : "keep") << dump();
     EXPECT_FALSE(d->engine.clipboardBorrowed());
-  }
-}
-
-// What the application shows after typing in the US layout. The word before
-// is retyped with the switched word only with the preposition setting on and
-// only when it is a whole word in the target layout, not when it only begins
-// one ("во" of "вот"). A word with a full stop is retyped with it once a
-// space ends it; without the setting "space only" a word is decided as soon
-// as it is known. Words glued to quotes or digits and words too long to be
-// words never switch. With no layout used before, "!!switch_back" converts
-// the last word to the first other installed layout.
-TEST_F(Fixture, WhatTheApplicationShowsAfterTyping) {
-  const std::string tooLong = std::string(99, 'f') + " ";  // "а" ninety-nine times, a known word
-  const struct {
-    int prepos;
-    const char* typed;
-    const char* shown;
-    Hkl layout;
-    uint32_t eraseCount;  // 0: not checked
-    int spaceOnly = 1;
-  } cases[] = {
-      {1, "d ujhjl ", "в город ", kRu, 8},
-      {0, "d ujhjl ", "d город ", kRu, 6},
-      {1, "dj ujhjl ", "dj город ", kRu, 6},
-      {1, "ghbdtn/ ", "привет. ", kRu, 0},  // "/" is the Russian layout's full stop
-      {1, "ghbdtn/", "ghbdtn/", kUs, 0},
-      {1, "ghbdtn", "ghbdtn", kUs, 0},  // no decision before the space
-      {1, "\"ghbdtn ", "\"ghbdtn ", kUs, 0},
-      {1, "1ghbdtn ", "1ghbdtn ", kUs, 0},
-      {1, "ghbdtn1 ", "ghbdtn1 ", kUs, 0},
-      {1, "ghbdtn{Pause}", "привет", kRu, 0},
-      {1, tooLong.c_str(), tooLong.c_str(), kUs, 0},
-      // "при" begins a word: decided at once, switched at the key-up; the
-      // rest typed in the new layout brings no second decision.
-      {1, "ghb", "при", kRu, 0, 0},
-      {1, "ghbвет ", "привет ", kRu, 0, 0},
-  };
-  std::string longKnown;
-  for (int i = 0; i < 99; ++i) longKnown += "а";
-  words.add(1251, {"привет", "в", "вот", "город", longKnown.c_str()});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    settings.prepos = c.prepos;
-    settings.spaceOnly = c.spaceOnly;
-    start();
-    type(c.typed);
-    EXPECT_EQ(d->appTextUtf8(), c.shown) << dump();
-    EXPECT_EQ(d->activeLayout(), c.layout);
-    if (c.eraseCount) { EXPECT_EQ(d->shared.eraseCount, c.eraseCount); }
   }
 }
 

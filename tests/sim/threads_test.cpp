@@ -3,23 +3,19 @@
 // set's look-ups from the receiver and another thread (application lock).
 // Each guarded stretch is marked; a stretch entered while another thread is
 // inside it is an overlap, which only a missing lock lets happen.
-#include <gtest/gtest.h>
-
 #include <atomic>
-#include <string>
 #include <thread>
 
-#include "keyboard/sim/SimDesktop.h"
 #include "language/Dictionary.h"
 #include "language/DictionarySet.h"
-#include "platform/FileSystem.h"
-#include "platform/Text.h"
+#include "sim/SimHarness.h"
 #include "support/ScratchFolder.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using test::kRu;
+using test::kUs;
 
 class Stretch {
  public:

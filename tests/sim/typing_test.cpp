@@ -1,23 +1,19 @@
 // Fast typing and the keys around words in the simulated desktop: what the
 // application finally shows must be what the keys meant, with nothing lost,
 // doubled or left over.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
 
-#include "keyboard/sim/SimDesktop.h"
-#include "support/WordSet.h"
-#include "tools/orvanta-sim/DesktopTyper.h"
+#include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
-constexpr Hkl kUs = 0x04090409, kRu = 0x04190419;
+using namespace test;
 
 struct Settings : KeyboardSettings {
-  int autoswSpaceOnly() const override { return 1; }
-  int autoswPrepos() const override { return 1; }
+  int spaceOnly = 1, prepos = 1;
+  int autoswSpaceOnly() const override { return spaceOnly; }
+  int autoswPrepos() const override { return prepos; }
 };
 
 struct Case {
@@ -25,29 +21,62 @@ struct Case {
   const char* shown;
   Hkl layout;
   long retypes;  // switch sounds: each retype plays one
+  int prepos = 1, spaceOnly = 1;
 };
+
+// "а" ninety-nine times: a known word, too long to be one.
+const std::string kLongWord = [] {
+  std::string w;
+  for (int i = 0; i < 99; ++i) w += "а";
+  return w;
+}();
 
 // Types each case into a fresh desktop with us and ru installed, us active.
 void expectCases(std::initializer_list<Case> cases) {
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
     Settings settings;
-    test::WordSet words;
-    words.add(1251, {"привет", "в", "город"});
-    sim::SimDesktop d({kUs, kRu}, settings);
-    d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
-    d.tracing = true;
-    d.clipboardPort.putText(u"mine", 4);
-    simtool::DesktopTyper typer(d);
-    std::string err;
-    ASSERT_TRUE(typer.runScript(c.script, err)) << c.script << ": " << err;
-    d.idle();
-    std::string trace;
-    for (const std::string& l : d.trace) trace += l + "\n";
-    EXPECT_EQ(d.appTextUtf8(), c.shown) << c.script << "\n" << trace;
-    EXPECT_EQ(d.activeLayout(), c.layout) << c.script;
-    EXPECT_EQ(std::count(d.sounds.begin(), d.sounds.end(), kSndSwitch), c.retypes) << c.script;
-    EXPECT_EQ(utf16ToUtf8(d.clipboardText()), "mine") << c.script;
+    settings.prepos = c.prepos;
+    settings.spaceOnly = c.spaceOnly;
+    WordSet words;
+    words.add(1251, {"привет", "в", "вот", "город", kLongWord.c_str()});
+    auto d = desktopWith({kUs, kRu}, settings, words);
+    d->clipboardPort.putText(u"mine", 4);
+    typeInto(*d, c.script);
+    d->idle();
+    EXPECT_EQ(d->appTextUtf8(), c.shown);
+    EXPECT_EQ(d->activeLayout(), c.layout);
+    EXPECT_EQ(std::count(d->sounds.begin(), d->sounds.end(), kSndSwitch), c.retypes);
+    EXPECT_EQ(clipboardUtf8(*d), "mine");
   }
+}
+
+// The word before is retyped with the switched word only with the
+// preposition setting on and only when it is a whole word in the target
+// layout, not when it only begins one ("во" of "вот"). A word with a full stop
+// is retyped with it once a space ends it; without the setting "space only" a
+// word is decided as soon as it is known. Words glued to quotes or digits and
+// words too long to be words never switch. With no layout used before,
+// "!!switch_back" converts the last word to the first other installed layout.
+TEST(Typing, WhatTheApplicationShowsAfterTyping) {
+  const std::string tooLong = std::string(99, 'f') + " ";
+  expectCases({
+      {"d ujhjl ", "в город ", kRu, 1},
+      {"d ujhjl ", "d город ", kRu, 1, 0},
+      {"dj ujhjl ", "dj город ", kRu, 1},
+      {"ghbdtn/ ", "привет. ", kRu, 1},  // "/" is the Russian layout's full stop
+      {"ghbdtn/", "ghbdtn/", kUs, 0},
+      {"ghbdtn", "ghbdtn", kUs, 0},  // no decision before the space
+      {"\"ghbdtn ", "\"ghbdtn ", kUs, 0},
+      {"1ghbdtn ", "1ghbdtn ", kUs, 0},
+      {"ghbdtn1 ", "ghbdtn1 ", kUs, 0},
+      {"ghbdtn{Pause}", "привет", kRu, 1},
+      {tooLong.c_str(), tooLong.c_str(), kUs, 0},
+      // "при" begins a word: decided at once, switched at the key-up; the
+      // rest typed in the new layout brings no second decision.
+      {"ghb", "при", kRu, 1, 1, 0},
+      {"ghbвет ", "привет ", kRu, 1, 1, 0},
+  });
 }
 
 // The next key goes down before the deciding Space comes up: the switch
@@ -77,20 +106,17 @@ TEST(Typing, ADeadKeysCharacterBroughtOutBeforeTheKeyUpIsErasedToo) {
     int workStartSymbolCount() const override { return 2; }
     int autoswSpaceOnly() const override { return 0; }
   } settings;
-  test::WordSet words;
+  WordSet words;
   words.add(1251, {"её"});
-  constexpr Hkl kDe = 0x04070407;
-  sim::SimDesktop d({kDe, kRu}, settings);
-  d.dictionary = [&](const Str8& w, int32_t cp) { return words.check(w, cp); };
-  d.userKey('T', 0x14, false);
-  d.userKey('T', 0x14, true);
-  d.userKey(0xDC, 0x29, false);  // "её" in Russian: decided
-  d.userKey('X', 0x2D, false);   // "t^x" in the application
-  d.userKey(0xDC, 0x29, true);
-  d.userKey('X', 0x2D, true);
-  d.idle();
-  EXPECT_EQ(d.appTextUtf8(), "еёч");
-  EXPECT_EQ(d.activeLayout(), kRu);
+  auto d = desktopWith({kDe, kRu}, settings, words);
+  typeInto(*d, "t");
+  d->userKey(0xDC, 0x29, false);  // "её" in Russian: decided
+  d->userKey('X', 0x2D, false);   // "t^x" in the application
+  d->userKey(0xDC, 0x29, true);
+  d->userKey('X', 0x2D, true);
+  d->idle();
+  EXPECT_EQ(d->appTextUtf8(), "еёч");
+  EXPECT_EQ(d->activeLayout(), kRu);
 }
 
 // Tab ends the word (the application shows it, no layout renders it), and

@@ -64,10 +64,10 @@ struct Fixture : ::testing::Test {
     send(vk, scan, false);
     send(vk, scan, true);
   }
-  void tapShifted(uint32_t vk, uint32_t scan) {
-    send(16, 0x2A, false);
+  void tapWith(uint32_t modifierVk, uint32_t modifierScan, uint32_t vk, uint32_t scan) {
+    send(modifierVk, modifierScan, false);
     tap(vk, scan);
-    send(16, 0x2A, true);
+    send(modifierVk, modifierScan, true);
   }
   std::string text(Hkl layout) {
     state.rebuildTexts();
@@ -83,7 +83,7 @@ TEST_F(KeyEvents, LettersRenderInEveryLayoutAndKeepTheirShiftState) {
   EXPECT_EQ(text(kRu), "\xEF\xF0\xE8");  // при
   EXPECT_EQ(text(kDe), "ghb");
   EXPECT_EQ(state.typedKeys[0], 0x00670022u);  // scan 0x22, plain, 'g'
-  tapShifted('A', 0x1E);
+  tapWith(16, 0x2A, 'A', 0x1E);
   EXPECT_EQ(state.typedKeys.last(), 0x0041011Eu);  // shift state 1
   tap(20, 0x3A);  // Caps Lock on: shift state 2
   tap('B', 0x30);
@@ -318,13 +318,9 @@ TEST_F(KeyEvents, WhatEndsTheWordAndWhatLeavesItGoing) {
       {"F1", [](Fixture& f) { f.tap(112, 0x3B); }, "b", 1},
       {"F12", [](Fixture& f) { f.tap(123, 0x58); }, "b", 1},
       {"Left arrow", [](Fixture& f) { f.tap(37, 0x4B); }, "b", 1},
-      {"Shift+Insert", [](Fixture& f) { f.tapShifted(45, 0x52); }, "b", 1},
+      {"Shift+Insert", [](Fixture& f) { f.tapWith(16, 0x2A, 45, 0x52); }, "b", 1},
       {"Tab, which no layout renders", [](Fixture& f) { f.tap(9, 0x0F); }, "b", 1},
-      {"Ctrl+C", [](Fixture& f) {
-         f.send(17, 0x1D, false);
-         f.tap('C', 0x2E);
-         f.send(17, 0x1D, true);
-       }, "b", 1},
+      {"Ctrl+C", [](Fixture& f) { f.tapWith(17, 0x1D, 'C', 0x2E); }, "b", 1},
       {"focus change", [](Fixture& f) { f.input.app().focus = 0x4444; }, "b", 1},
       {"layout the user chose", [](Fixture& f) { f.kb.activateLayout(kRu); }, "b", 1},
       {"a click", [](Fixture& f) {

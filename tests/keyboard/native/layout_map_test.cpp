@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "keyboard/LayoutCharMap.h"
 #include "platform/SimLayouts.h"
@@ -25,13 +26,15 @@ unsigned wideAt(const LayoutCharMap& m, unsigned scan, unsigned s) {
   return w ? *w : 0;
 }
 
-std::string render(const LayoutCharMap& m, std::initializer_list<uint32_t> codes) {
+// positions: where each typed key's characters begin in the text.
+std::string render(const LayoutCharMap& m, std::initializer_list<uint32_t> codes, std::vector<int>* positions = nullptr) {
   ArrT<uint32_t> elems;
   for (uint32_t c : codes) elems.append(c);
   Str8 text;
   ArrT<int> pos;
   renderKeys(m, elems.data(), elems.size(), text, pos);
   EXPECT_EQ(pos.size(), text.size());
+  if (positions) positions->assign(pos.begin(), pos.end());
   return std::string(view(text));
 }
 
@@ -118,40 +121,39 @@ TEST(LayoutMap, LearningRestoresLayoutAndKeyboardState) {
   EXPECT_EQ(kb.pendingDead(), 0);
 }
 
-TEST(LayoutMap, GermanDeadKeysAndTheirCombinations) {
-  LayoutCharMap de = learn(kDe);
-  unsigned circ = keyCode(0x29, 0), acute = keyCode(0x0D, 0), grave = keyCode(0x0D, 1);
-  ASSERT_TRUE(de.deadKeys.contains(circ));
-  ASSERT_TRUE(de.deadKeys.contains(acute));
-  ASSERT_TRUE(de.deadKeys.contains(grave));
-  EXPECT_FALSE(de.deadKeys.contains(keyCode(0x29, 1)));  // ° is no dead key
-  EXPECT_EQ(*de.toChar.get(circ), unsigned('^'));
-  const MapT<unsigned, unsigned>& c = *de.deadKeys.get(circ);
-  EXPECT_EQ(*c.get(0x1E), 0xE2u);  // â
-  EXPECT_EQ(*c.get(0x12), 0xEAu);  // ê
-  EXPECT_FALSE(c.contains(0x2D));  // x does not combine: two characters came
-  EXPECT_FALSE(c.contains(0x0D));  // another dead key does not combine either
-  // Shift state 1 pairs: ` with Shift+a gives À.
-  EXPECT_EQ(*de.deadKeys.get(grave)->get(0x1E), 0xC0u);
-  // Caps Lock does not act on the ^ key but on the second key: Â.
-  EXPECT_EQ(*de.deadKeys.get(keyCode(0x29, 2))->get(0x1E), 0xC2u);
-  EXPECT_EQ(*de.deadKeys.get(acute)->get(0x2C), 0xFDu);  // ´ y -> ý (y is on scan 0x2C)
-}
-
-TEST(LayoutMap, FrenchDeadDiaeresisPairsInItsOwnShiftState) {
-  LayoutCharMap fr = learn(kFr);
-  EXPECT_EQ(*fr.toChar.get(keyCode(0x1A, 2)), 0xA8u);  // Caps Lock on ^ gives the dead ¨
-  ASSERT_TRUE(fr.deadKeys.contains(keyCode(0x1A, 1)));
-  const MapT<unsigned, unsigned>& diaeresis = *fr.deadKeys.get(keyCode(0x1A, 1));
-  // Both keys in the dead key's shift state: ¨ with Shift+a gives Ä, with
-  // Shift+y (Y has no diaeresis form) two characters.
-  ASSERT_TRUE(diaeresis.contains(0x10));
-  EXPECT_EQ(*diaeresis.get(0x10), 0xC4u);
-  EXPECT_FALSE(diaeresis.contains(0x15));
-  // ¨ with Shift+² (nothing) waits; the next pair must not be spoilt by it.
-  ASSERT_TRUE(diaeresis.contains(0x29));
-  EXPECT_EQ(*diaeresis.get(0x29), 0u);
-  EXPECT_FALSE(diaeresis.contains(0x2B));  // µ does not combine
+// A dead key (by its key code) and a second key's scan code: the character
+// the pair gives, 0 when the second key waits too, -1 when they do not
+// combine (two characters came) and -2 when the first key is no dead key.
+TEST(LayoutMap, DeadKeysAndTheirCombinations) {
+  const struct {
+    Hkl layout;
+    unsigned dead, second;
+    int combined;
+  } cases[] = {
+      {kDe, keyCode(0x29, 0), 0x1E, 0xE2},   // ^ a -> â
+      {kDe, keyCode(0x29, 0), 0x12, 0xEA},   // ^ e -> ê
+      {kDe, keyCode(0x29, 0), 0x2D, -1},     // x does not combine
+      {kDe, keyCode(0x29, 0), 0x0D, -1},     // another dead key does not combine either
+      {kDe, keyCode(0x29, 1), 0x1E, -2},     // ° is no dead key
+      {kDe, keyCode(0x0D, 1), 0x1E, 0xC0},   // shift state 1 pairs: ` with Shift+a gives À
+      {kDe, keyCode(0x29, 2), 0x1E, 0xC2},   // Caps Lock acts on the second key only: Â
+      {kDe, keyCode(0x0D, 0), 0x2C, 0xFD},   // ´ y -> ý (y is on scan 0x2C)
+      // French ¨ (Shift on ^) pairs in its own shift state: with Shift+a Ä,
+      // with Shift+y (Y has no diaeresis form) two characters.
+      {kFr, keyCode(0x1A, 1), 0x10, 0xC4},
+      {kFr, keyCode(0x1A, 1), 0x15, -1},
+      {kFr, keyCode(0x1A, 1), 0x29, 0},      // with Shift+² (nothing) it waits
+      {kFr, keyCode(0x1A, 1), 0x2B, -1},     // µ does not combine
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << std::hex << c.layout << " " << c.dead << " " << c.second);
+    LayoutCharMap m = learn(c.layout);
+    const MapT<unsigned, unsigned>* pairs = m.deadKeys.get(c.dead);
+    const unsigned* got = pairs ? pairs->get(c.second) : nullptr;
+    EXPECT_EQ(!pairs ? -2 : got ? int(*got) : -1, c.combined);
+  }
+  EXPECT_EQ(*learn(kDe).toChar.get(keyCode(0x29, 0)), unsigned('^'));
+  EXPECT_EQ(*learn(kFr).toChar.get(keyCode(0x1A, 2)), 0xA8u);  // Caps Lock on ^ gives the dead ¨
 }
 
 TEST(RenderKeys, DeadKeyFollowedBySpaceCombiningOrOtherKey) {
@@ -163,16 +165,9 @@ TEST(RenderKeys, DeadKeyFollowedBySpaceCombiningOrOtherKey) {
   EXPECT_EQ(render(de, {0x1E, 0x29}), "a");             // pending at the end: nothing
   EXPECT_EQ(render(de, {0x1E, 0x00200000, 0x1F}), "a s");
   EXPECT_EQ(render(de, {0x0F, 0x01, 0x1E}), "a");       // unmapped codes give nothing
-
-  ArrT<uint32_t> elems;
-  for (uint32_t c : {0x1Eu, 0x29u, 0x2Du}) elems.append(c);
-  Str8 text;
-  ArrT<int> pos;
-  renderKeys(de, elems.data(), elems.size(), text, pos);
-  ASSERT_EQ(pos.size(), 3);
-  EXPECT_EQ(pos[0], 0);
-  EXPECT_EQ(pos[1], 2);  // the dead key's own character goes with the second key
-  EXPECT_EQ(pos[2], 2);
+  std::vector<int> positions;
+  EXPECT_EQ(render(de, {0x1E, 0x29, 0x2D}, &positions), "a^x");
+  EXPECT_EQ(positions, (std::vector<int>{0, 2, 2}));  // the dead key's own character goes with the second key
 }
 
 }  // namespace
