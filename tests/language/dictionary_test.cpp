@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "language/Dictionary.h"
 #include "platform/FileSystem.h"
@@ -46,12 +47,9 @@ struct DictionaryTest : ::testing::Test {
 };
 
 TEST(DictionaryNames, LanguageCodeAndNameFromTheFolder) {
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"ru_RU"))), "ru");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"en-US"))), "en");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"EN-us"))), "en");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"xx"))), "xx");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"_ab"))), "_ab");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"sr-Latn_CS"))), "sr-latn");
+  for (auto [folder, language] : {std::pair{u"ru_RU", "ru"}, {u"en-US", "en"}, {u"EN-us", "en"}, {u"xx", "xx"},
+                                   {u"_ab", "_ab"}, {u"sr-Latn_CS", "sr-latn"}})
+    EXPECT_EQ(view(Dictionary::languageOf(str16(folder))), language);
   EXPECT_EQ(view(Dictionary::lastComponent(str16(u"C:\\prog\\dic\\ru_RU\\"))), u"ru_RU");
   EXPECT_EQ(view(Dictionary::lastComponent(str16(u"/prog/dic/uk_UA"))), u"uk_UA");
   EXPECT_EQ(view(Dictionary::lastComponent(str16(u""))), u"");
@@ -67,10 +65,8 @@ TEST_F(DictionaryTest, ConstructionCreatesTheFolderAndNamesTheIndexes) {
   d.addWord(str8("cat"));
   d.addWord(str8("Paris"));
   ASSERT_TRUE(d.save());
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.ldic")));
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.ldic.ch")));
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.udic")));
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.udic.ch")));
+  for (const char* file : {"en_US.ldic", "en_US.ldic.ch", "en_US.udic", "en_US.udic.ch"})
+    EXPECT_TRUE(pathExists(dir.file(std::string("en_US/") + file))) << file;
   EXPECT_EQ(readBytes(dir.file("en_US/charset")), "windows-1252");
 
   Dictionary again(f, 0);  // the charset file decides the code page
@@ -125,16 +121,6 @@ TEST_F(DictionaryTest, EqualityMapsLettersBeforeLookupAndInsertion) {
   EXPECT_EQ(d.checkWord(cp("ёл", 1251)), 2);
 }
 
-TEST_F(DictionaryTest, ACharsetWithALineBreakIsUnknown) {
-  Str16 f = folder("ru_RU", "windows-1251\n");
-  writeBytes(joinPath(f, u"equality"), "a b\n");
-  Dictionary d(f, 1252);
-  EXPECT_EQ(d.getCodePage(), 1252);
-  EXPECT_EQ(d.equalityOf('a'), 0);
-  Dictionary upper(folder("uk_UA", "Windows-1251"), 0);  // names ignore case
-  EXPECT_EQ(upper.getCodePage(), 1251);
-}
-
 TEST_F(DictionaryTest, TitleFileOrFolderName) {
   Str16 f = folder("ru_RU", "windows-1251");
   writeBytes(joinPath(f, u"title"), utf16le(u"\xFEFFРусский"));
@@ -168,16 +154,22 @@ TEST_F(DictionaryTest, WordListCharListAndCompletions) {
   EXPECT_EQ(d.getCompletions(str8("cat"), 2).size(), 2);
 }
 
-// Without a charset file the code page given at construction holds and the
-// equality file still applies; only an unknown charset name skips it.
-TEST_F(DictionaryTest, AnEqualityFileWithoutACharsetFileApplies) {
-  Str16 f = folder("xx");
-  writeBytes(joinPath(f, u"equality"), "a b\n");
-  Dictionary d(f, 1252);
-  EXPECT_EQ(d.getCodePage(), 1252);
-  EXPECT_EQ(d.equalityOf('a'), 'b');
-  d.addWord(str8("cat"));
-  EXPECT_TRUE(d.plainIndex().hasWord(str8("cbt")));
+// The charset file names the code page (in any case, but whole); without
+// one, or with an unknown name, the code page given at construction holds.
+// The equality file applies unless the charset name is unknown.
+TEST_F(DictionaryTest, TheCharsetFileDecidesTheCodePageAndWhetherEqualityApplies) {
+  for (auto [name, charset, given, codePage, equalityOfA] :
+       {std::tuple{"line_break", "windows-1251\n", 1252, 1252, 0}, {"upper_case", "Windows-1251", 0, 1251, 'b'},
+        {"no_charset", nullptr, 1252, 1252, 'b'}}) {
+    SCOPED_TRACE(name);
+    Str16 f = folder(name, charset);
+    writeBytes(joinPath(f, u"equality"), "a b\n");
+    Dictionary d(f, given);
+    EXPECT_EQ(d.getCodePage(), codePage);
+    EXPECT_EQ(d.equalityOf('a'), equalityOfA);
+    d.addWord(str8("cat"));
+    EXPECT_EQ(d.plainIndex().hasWord(str8("cbt")), equalityOfA != 0);
+  }
 }
 
 // Capitals in the dictionary's code page, not the system's (1252 in both
