@@ -14,6 +14,7 @@
 #include "language/DictionarySet.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/Text.h"
 #include "platform/sim/SimMessageBox.h"
 #include "support/ScratchFolder.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 using test::readBytes;
 using test::ScratchFolder;
-using test::writeBytes;
 
 struct BoxesTest : ::testing::Test {
   ScratchFolder dir;
@@ -34,22 +34,22 @@ struct BoxesTest : ::testing::Test {
   void SetUp() override {
     sim::clearMessageBoxes();
     sim::setMessageBoxAnswer(kIdOk);
-    for (const char* n : {"en_US", "ru_RU"}) {
-      Str16 f = dir.folder(std::string("dic/") + n);
-      writeBytes(joinPath(f, u"charset"), n[0] == 'e' ? "windows-1252" : "windows-1251");
-    }
-    en = set.append(dir.file("dic/en_US"), 0);
-    ru = set.append(dir.file("dic/ru_RU"), 0);
+    en = set.append(dir.folder("dic/en_US"), 1252);
+    ru = set.append(dir.folder("dic/ru_RU"), 1251);
   }
   void TearDown() override { sim::setMessageBoxAnswer(kIdOk); }
+  void ask(const char* word, const char* language, int32_t position = -1) {
+    AskAddWordRequest r;
+    r.typed = utf8ToUtf16(word);
+    r.word = str8(word);
+    r.language = str8(language);
+    r.position = position;
+    set.askAddWord(r);
+  }
 };
 
 TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
-  AskAddWordRequest r;
-  r.typed = str16(u"Wombat");
-  r.word = str8("Wombat");
-  r.language = str8("en");
-  set.askAddWord(r);
+  ask("Wombat", "en");
   ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(view(shown[0].text), u"Add \"Wombat\" in the dictionary?");
@@ -60,32 +60,22 @@ TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
 }
 
 TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
-  AskAddWordRequest r;
-  r.typed = str16(u"zebra");
-  r.word = str8("zebra");
-  r.position = 1;  // no language: the dictionary at that position
-  set.askAddWord(r);
+  ask("zebra", "", 1);  // no language: the dictionary at that position
   EXPECT_TRUE(ru->isWord(str8("zebra")));
 
   sim::setMessageBoxAnswer(kIdCancel);
-  r.word = str8("okapi");
-  r.language = str8("en");
-  set.askAddWord(r);
+  ask("okapi", "en");
   EXPECT_FALSE(en->isWord(str8("okapi")));
 
   sim::setMessageBoxAnswer(kIdOk);
-  r.language.clear();
-  r.position = 7;  // no such position: nothing happens
-  set.askAddWord(r);
+  ask("okapi", "", 7);  // no such position: nothing happens
   EXPECT_FALSE(en->isWord(str8("okapi")));
   EXPECT_FALSE(ru->isWord(str8("okapi")));
 }
 
 // The word list is written with CRLF lines; the box says where, or why not.
 TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
-  en->addWord(str8("beta"));
-  en->addWord(str8("alpha"));
-  en->addWord(str8("Zurich"));
+  for (const char* w : {"beta", "alpha", "Zurich"}) en->addWord(str8(w));
   test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
   const struct {
     const char16_t* name;
@@ -127,11 +117,7 @@ TEST_F(BoxesTest, NoBoxIsShownWithTheLockHeld) {
   set.exportWordList(str16(u"de_DE"));  // not found
   test::removeTree(dir.file("dic/ru_RU"));
   set.exportWordList(str16(u"ru_RU"));  // cannot be written
-  AskAddWordRequest r;
-  r.typed = str16(u"okapi");
-  r.word = str8("okapi");
-  r.language = str8("en");
-  set.askAddWord(r);
+  ask("okapi", "en");
   sim::setMessageBoxProbe(nullptr);
   for (std::thread& t : waiters) t.join();
   EXPECT_EQ(free, std::vector<bool>(4, true));
