@@ -25,9 +25,7 @@ struct ToolRun {
 std::string drain(FILE* f) {
   std::string s;
   std::rewind(f);
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+  for (int c; (c = std::fgetc(f)) != EOF;) s += static_cast<char>(c);
   std::fclose(f);
   return s;
 }
