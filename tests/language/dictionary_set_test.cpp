@@ -129,14 +129,11 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
 TEST_F(DictionarySetTest, AddUserWordSavesAtOnceOrSaysWhyNot) {
   IDictionary* en = set.append(dicFolder("en_US", "windows-1252"), 0);
   IDictionary* ru = set.append(dicFolder("ru_RU", "windows-1251"), 0);
-  EXPECT_EQ(view(set.addUserWord(str16(u"  \t "))), u"");
-  EXPECT_EQ(view(set.addUserWord(str16(u"a1"))), u"Invalid word");
-  EXPECT_EQ(view(set.addUserWord(str16(u"don't"))), u"Invalid word");
-  EXPECT_EQ(view(set.addUserWord(str16(u"caf\u00E9"))), u"Invalid code page");
-  EXPECT_EQ(view(set.addUserWord(str16(u" hello "))), u"word posted\r\nhello");
+  for (auto [typed, reply] : {std::pair{u"  \t ", u""}, {u"a1", u"Invalid word"}, {u"don't", u"Invalid word"},
+                              {u"caf\u00E9", u"Invalid code page"}, {u" hello ", u"word posted\r\nhello"},
+                              {u"hello", u"word already exists\r\nhello"}, {u"Москва", u"word posted\r\nМосква"}})
+    EXPECT_EQ(view(set.addUserWord(str16(typed))), reply) << utf16ToUtf8(std::u16string_view(typed));
   EXPECT_TRUE(en->isWord(str8("hello")));
-  EXPECT_EQ(view(set.addUserWord(str16(u"hello"))), u"word already exists\r\nhello");
-  EXPECT_EQ(view(set.addUserWord(str16(u"Москва"))), u"word posted\r\nМосква");
   EXPECT_TRUE(ru->isWord(toNarrow(str16(u"Москва"), 1251)));
 
   // Saved at once: a fresh dictionary over the same folder knows both.
