@@ -169,25 +169,20 @@ TEST_F(DictionaryTest, TheCharsetFileDecidesTheCodePageAndWhetherEqualityApplies
 // test builds), multibyte ones included: stored with the cased index, known
 // only with exactly those capitals, and given back by completion.
 TEST_F(DictionaryTest, CapitalsInMultibyteCodePages) {
-  const struct {
-    const char* charset;
-    int32_t codePage;
-  } pages[] = {{"windows-1251", 1251}, {"utf-8", 65001}, {"shift_jis", 932}};
-  for (const auto& p : pages) {
-    SCOPED_TRACE(p.charset);
-    Dictionary d(folder(p.charset, p.charset), 0);
-    ASSERT_EQ(d.getCodePage(), p.codePage);
-    d.addWord(cp("Москва", p.codePage));
-    d.addWord(cp("город", p.codePage));
-    EXPECT_TRUE(d.casedIndex().hasWord(cp("москва", p.codePage)));
-    EXPECT_TRUE(d.isWord(cp("Москва", p.codePage)));
-    EXPECT_EQ(d.checkWord(cp("Москва", p.codePage)), 1);
-    for (const char* w : {"москва", "МОСКВА", "МосквА"}) EXPECT_FALSE(d.isWord(cp(w, p.codePage))) << w;
-    for (const char* w : {"город", "Город", "ГОРОД"}) EXPECT_TRUE(d.isWord(cp(w, p.codePage))) << w;
-    EXPECT_EQ(d.checkWord(cp("мос", p.codePage)), 2);
-    SetT<Str8> c = d.getCompletions(cp("мо", p.codePage), 5);
+  for (auto [charset, codePage] : {std::pair{"windows-1251", 1251}, {"utf-8", 65001}, {"shift_jis", 932}}) {
+    SCOPED_TRACE(charset);
+    Dictionary d(folder(charset, charset), 0);
+    ASSERT_EQ(d.getCodePage(), codePage);
+    for (const char* w : {"Москва", "город"}) d.addWord(cp(w, codePage));
+    EXPECT_TRUE(d.casedIndex().hasWord(cp("москва", codePage)));
+    EXPECT_TRUE(d.isWord(cp("Москва", codePage)));
+    EXPECT_EQ(d.checkWord(cp("Москва", codePage)), 1);
+    for (const char* w : {"москва", "МОСКВА", "МосквА"}) EXPECT_FALSE(d.isWord(cp(w, codePage))) << w;
+    for (const char* w : {"город", "Город", "ГОРОД"}) EXPECT_TRUE(d.isWord(cp(w, codePage))) << w;
+    EXPECT_EQ(d.checkWord(cp("мос", codePage)), 2);
+    SetT<Str8> c = d.getCompletions(cp("мо", codePage), 5);
     ASSERT_EQ(c.size(), 1);
-    EXPECT_EQ(utf16ToUtf8(toWide(c.at(0), static_cast<unsigned>(p.codePage))), "Москва");
+    EXPECT_EQ(utf16ToUtf8(toWide(c.at(0), static_cast<unsigned>(codePage))), "Москва");
   }
 }
 
@@ -196,21 +191,17 @@ TEST_F(DictionaryTest, CapitalsInMultibyteCodePages) {
 TEST_F(DictionaryTest, SuggestionsComeFromBothIndexesOnceEachWithTheirCapitals) {
   Dictionary d(folder("en_US", "windows-1252"), 0);
   for (const char* w : {"the", "ca", "Paris"}) d.addWord(str8(w));
-  struct Case {
-    std::string typed;
-    std::string expected;  // the suggestions, space separated
-  };
-  const Case cases[] = {
-      {"thex", "the"},      // the exchange with the end and the deletion: once
-      {"cax", "ca"},        // three letters: only the exchange with the end shortens
-      {"xca", ""},          // and no deletion does
-      {"pariss", "Paris"},  // from the cased index, with its capitals
-  };
-  for (const Case& c : cases) {
-    SetT<Str8> s = d.getSuggestions(str8(c.typed));
+  // the suggestions, space separated
+  for (auto [typed, expected] : {
+           std::pair{"thex", "the"},  // the exchange with the end and the deletion: once
+           {"cax", "ca"},             // three letters: only the exchange with the end shortens
+           {"xca", ""},               // and no deletion does
+           {"pariss", "Paris"},       // from the cased index, with its capitals
+       }) {
+    SetT<Str8> s = d.getSuggestions(str8(typed));
     std::string got;
     for (int32_t i = 0; i < s.size(); ++i) got += (i ? " " : "") + std::string(view(s.at(i)));
-    EXPECT_EQ(got, c.expected) << c.typed;
+    EXPECT_EQ(got, expected) << typed;
   }
 }
 

@@ -163,11 +163,6 @@ TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharListAndASaveWithoutItsFolder
 
 // Damaged files: each loads as an empty index, says so on the trace
 // channel, still takes words, and is set aside at the next save.
-struct DamagedCase {
-  const char* what;
-  std::string bytes;
-};
-
 // A chain of `depth` single-letter levels, the last one a word.
 std::string chain(int depth) {
   std::string s;
@@ -176,7 +171,7 @@ std::string chain(int depth) {
 }
 
 TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
-  const DamagedCase cases[] = {
+  const std::pair<const char*, std::string> cases[] = {
       {"sibling run overruns its parent", plainNode('a', 2, false) + plainNode('b', 2, true) + plainNode('c', 1, true)},
       {"top run overruns the buffer", plainNode('a', 5, false) + plainNode('b', 1, true)},
       {"node of size 0", plainNode('a', 0, true) + plainNode('b', 1, true)},
@@ -187,10 +182,10 @@ TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
       {"100 levels deep", chain(100)},
   };
   int n = 0;
-  for (const DamagedCase& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, bytes] : cases) {
+    SCOPED_TRACE(what);
     Str16 path = dir.file("d" + std::to_string(n++) + ".ldic");
-    ASSERT_TRUE(writeBytes(path, c.bytes));
+    ASSERT_TRUE(writeBytes(path, bytes));
     TraceCapture trace;
     DubIndex damaged(path, kPlainNodeWidth);
     EXPECT_TRUE(damaged.empty());
@@ -203,7 +198,7 @@ TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
     ASSERT_EQ(damaged.saveToFile(path), 1);
     Str16 bad(path);
     appendText(bad, u".bad");
-    EXPECT_EQ(readBytes(bad), c.bytes);
+    EXPECT_EQ(readBytes(bad), bytes);
     DubIndex reloaded(path, kPlainNodeWidth);
     EXPECT_FALSE(reloaded.isDamaged());
     EXPECT_TRUE(reloaded.hasWord(str8("ok")));
