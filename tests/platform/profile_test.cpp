@@ -190,22 +190,18 @@ TEST_F(ProfilePort, SectionsAreReadAndReplacedWhole) {
             "[hotkey]\r\n!!exit=1657\r\n");
 
   const std::string whole("putty.exe=0\0opera.exe=61\0\0", 26);  // 25 bytes and the final zero
-  const struct {
-    const char* name;
-    uint32_t size, ret;
-    std::string start;  // the buffer's first bytes
-  } reads[] = {
-      {"EXE_MARK", 100, 25, whole},
-      {"exe_mark", 27, 25, whole},
-      {"exe_mark", 26, 24, ""},  // an exact fit counts as full: size - 2
-      {"exe_mark", 25, 23, ""},
-      {"exe_mark", 10, 8, std::string("putty.ex\0\0", 10)},
-      {"missing", 10, 0, std::string("\0\0", 2)},
-  };
-  for (const auto& r : reads) {
-    got = section(ini8, r.name, r.size, &ret);
-    EXPECT_EQ(ret, r.ret) << r.name << " " << r.size;
-    EXPECT_EQ(got.substr(0, r.start.size()), r.start) << r.name << " " << r.size;
+  // the section, the buffer's size, the length returned and the buffer's first bytes
+  for (const auto& [name, size, length, start] : {
+           std::tuple{"EXE_MARK", 100u, 25u, whole},
+           {"exe_mark", 27u, 25u, whole},
+           {"exe_mark", 26u, 24u, std::string()},  // an exact fit counts as full: size - 2
+           {"exe_mark", 25u, 23u, std::string()},
+           {"exe_mark", 10u, 8u, std::string("putty.ex\0\0", 10)},
+           {"missing", 10u, 0u, std::string("\0\0", 2)},
+       }) {
+    got = section(ini8, name, size, &ret);
+    EXPECT_EQ(ret, length) << name << " " << size;
+    EXPECT_EQ(got.substr(0, start.size()), start) << name << " " << size;
   }
 
   // A new section is added at the end; an empty list leaves a missing section missing.

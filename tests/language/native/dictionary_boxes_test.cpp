@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <thread>
 #include <vector>
 
@@ -97,23 +98,19 @@ TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
 TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
   for (const char* w : {"beta", "alpha", "Zurich"}) en->addWord(str8(w));
   test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
-  const struct {
-    const char16_t* name;
-    std::u16string text;
-    unsigned style;
-  } cases[] = {
-      {u"en_US", u"Dictionary written to text file\r\n" + std::u16string(view(dir.file("dic/en_US/list.txt"))),
-       kMbOk | kMbIconInformation},
-      {u"de_DE", u"Dictionary not found", kMbOk | kMbIconExclamation},
-      {u"ru_RU", u"Can't write file \n" + std::u16string(view(dir.file("dic/ru_RU/list.txt"))), kMbOk | kMbIconError},
-  };
-  for (const auto& c : cases) {
+  const std::u16string enList = std::u16string(view(dir.file("dic/en_US/list.txt")));
+  const std::u16string ruList = std::u16string(view(dir.file("dic/ru_RU/list.txt")));
+  for (const auto& [name, text, style] : {
+           std::tuple{u"en_US", u"Dictionary written to text file\r\n" + enList, kMbOk | kMbIconInformation},
+           {u"de_DE", std::u16string(u"Dictionary not found"), kMbOk | kMbIconExclamation},
+           {u"ru_RU", u"Can't write file \n" + ruList, kMbOk | kMbIconError},
+       }) {
     sim::clearMessageBoxes();
-    set.exportWordList(str16(c.name));
+    set.exportWordList(str16(name));
     ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(view(shown[0].text), c.text);
-    EXPECT_EQ(shown[0].style, c.style);
+    EXPECT_EQ(view(shown[0].text), text);
+    EXPECT_EQ(shown[0].style, style);
   }
   EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
 }
