@@ -90,17 +90,14 @@ TEST_F(DicToolTest, CompleteAndSuggestAnswerFromTheFolder) {
 }
 
 TEST_F(DicToolTest, BadArgumentsExitWithTwo) {
-  EXPECT_EQ(dictool({}).rc, 2);
-  EXPECT_EQ(dictool({"frobnicate"}).rc, 2);
-  EXPECT_EQ(dictool({"build", "only-one"}).rc, 2);
-  EXPECT_EQ(dictool({"build", "--charset", "no-such", path("w.txt"), path("x")}).rc, 2);
+  const std::vector<std::vector<std::string>> runs = {
+      {}, {"frobnicate"}, {"build", "only-one"}, {"build", "--charset", "no-such", path("w.txt"), path("x")},
+      {"check", path("nowhere"), "a"}, {"complete", "--max", "x", path("a"), "b"}, {"dump"}};
+  for (const auto& args : runs) EXPECT_EQ(dictool(args).rc, 2) << (args.empty() ? "" : args.back());
+  EXPECT_FALSE(pathExists(dir.file("nowhere")));  // asking never creates a folder
   ToolRun missing = dictool({"build", path("missing.txt"), path("x")});
   EXPECT_EQ(missing.rc, 2);
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
-  EXPECT_EQ(dictool({"check", path("nowhere"), "a"}).rc, 2);
-  EXPECT_FALSE(pathExists(dir.file("nowhere")));  // asking never creates a folder
-  EXPECT_EQ(dictool({"complete", "--max", "x", path("a"), "b"}).rc, 2);
-  EXPECT_EQ(dictool({"dump"}).rc, 2);
 }
 
 TEST_F(DicToolTest, ADamagedIndexIsReportedAndReadAsEmpty) {
