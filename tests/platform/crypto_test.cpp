@@ -3,7 +3,6 @@
 // every changed bit.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <tuple>
 
