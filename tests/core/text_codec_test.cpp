@@ -11,11 +11,9 @@ namespace orv {
 namespace {
 
 TEST(Escape, DecodingDropsTheBackslashOfUnknownEscapes) {
-  EXPECT_EQ(view(escapeDecode(str16(u"a\\"))), u"a");
-  EXPECT_EQ(view(escapeDecode(str16(u"x\\ny\\tz\\r\\b\\\\"))), u"x\ny\tz\r\b\\");
-  EXPECT_EQ(view(escapeDecode(str16(u"\\q\\\"\\\u0416"))), u"q\"\u0416");
-  EXPECT_EQ(view(escapeDecode(str16(u"\\\\\\"))), u"\\");
-  EXPECT_EQ(escapeDecode(str16(u"")).size(), 0);
+  for (auto [encoded, decoded] : {std::pair{u"a\\", u"a"}, {u"x\\ny\\tz\\r\\b\\\\", u"x\ny\tz\r\b\\"},
+                                  {u"\\q\\\"\\\u0416", u"q\"\u0416"}, {u"\\\\\\", u"\\"}, {u"", u""}})
+    EXPECT_EQ(view(escapeDecode(str16(encoded))), decoded) << utf16ToUtf8(std::u16string_view(encoded));
 }
 
 TEST(Escape, EncodeIsTheInverse) {
