@@ -39,6 +39,7 @@ std::string casedNode(unsigned char ch, uint32_t size, bool end, uint32_t mask) 
 struct IndexTest : ::testing::Test {
   ScratchFolder dir;
   DubIndex d{dir.file("x.ldic"), kPlainNodeWidth};
+  DubIndex cased{dir.file("x.udic"), kCasedNodeWidth};
 };
 
 TEST_F(IndexTest, InsertionsGiveTheExactBuffers) {
@@ -67,7 +68,6 @@ TEST_F(IndexTest, SiblingsAscendAsUnsignedBytes) {
 }
 
 TEST_F(IndexTest, CasedNodesCarryTheirMask) {
-  DubIndex cased(dir.file("x.udic"), kCasedNodeWidth);
   cased.addWord(str8("ab"));
   cased.setCaseMask(str8("ab"), 1);
   EXPECT_EQ(bytesOf(cased), casedNode('a', 2, false, 0) + casedNode('b', 1, true, 1));
@@ -92,7 +92,7 @@ TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
   }
 }
 
-TEST_F(IndexTest, TheWalkAndTheCollectionFollowTreeOrder) {
+TEST_F(IndexTest, TheWalkTheCollectionAndTheWordListFollowTreeOrder) {
   for (const char* w : {"ab", "abc", "b"}) d.addWord(str8(w));
   Str8 out;
   // "a" and "az" are not words, "a" is a prefix; nothing follows "b"
@@ -107,10 +107,7 @@ TEST_F(IndexTest, TheWalkAndTheCollectionFollowTreeOrder) {
   EXPECT_EQ(d.collectWords(str8("a"), 10).size(), 2);
   EXPECT_EQ(d.collectWords(str8("a"), 1).size(), 1);
   EXPECT_EQ(d.collectWords(str8("x"), 10).size(), 0);
-}
 
-TEST_F(IndexTest, WordListComesOutInTreeOrder) {
-  for (const char* w : {"b", "ab", "abc"}) d.addWord(str8(w));
   Str16 listPath = dir.file("list.txt");
   FILE* f = openFile(listPath, "wb");
   ASSERT_NE(f, nullptr);
@@ -120,7 +117,6 @@ TEST_F(IndexTest, WordListComesOutInTreeOrder) {
 }
 
 TEST_F(IndexTest, RestoreCaseAppliesTheMask) {
-  DubIndex cased(dir.file("x.udic"), kCasedNodeWidth);
   cased.addWord(str8("paris"));
   cased.setCaseMask(str8("paris"), 1);
   EXPECT_EQ(view(cased.restoreCase(str8("paris"))), "Paris");

@@ -100,17 +100,12 @@ TEST_F(CurateDictionaries, RareFormsHidingCommonWordsAreDropped) {
 std::string rankedList(std::initializer_list<std::pair<int, const char*>> at, int size, bool cyrillic) {
   std::string text;
   for (int rank = 1; rank <= size; ++rank) {
-    const char* word = nullptr;
+    Str16 filler = str16(cyrillic ? u"ъъ" : u"zz");
+    for (int k = rank; k > 0; k /= 26) filler.append(char16_t((cyrillic ? 0x430 : 'a') + k % 26));
+    std::string line = utf16ToUtf8(filler);
     for (const auto& [r, w] : at)
-      if (r == rank) word = w;
-    if (word) {
-      text += word;
-    } else {
-      Str16 filler = str16(cyrillic ? u"ъъ" : u"zz");
-      for (int k = rank; k > 0; k /= 26) filler.append(char16_t((cyrillic ? 0x430 : 'a') + k % 26));
-      text += utf16ToUtf8(filler);
-    }
-    text += '\n';
+      if (r == rank) line = w;
+    text += line + '\n';
   }
   return text;
 }

@@ -13,7 +13,6 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
 using test::ScratchFolder;
 using test::writeBytes;
 
@@ -70,11 +69,9 @@ TEST_F(DicToolTest, BuildReadsTheListAndItsOptionsReachTheDictionary) {
             "ЁЛКА\t0\t0\n"  // the equality file maps only the small letter
             "xyz\t0\t0\n");
 
-  ToolRun s = dictool({"check", path("ru_RU"), "-"}, "кот\nкоты\n");
-  EXPECT_EQ(s.out, "кот\t1\t1\nкоты\t0\t0\n");
+  EXPECT_EQ(dictool({"check", path("ru_RU"), "-"}, "кот\nкоты\n").out, "кот\t1\t1\nкоты\t0\t0\n");
 
-  ToolRun dump = dictool({"dump", path("ru_RU")});
-  EXPECT_EQ(dump.out, "москва\nhello\nелка\nкот\nпривет\n");
+  EXPECT_EQ(dictool({"dump", path("ru_RU")}).out, "москва\nhello\nелка\nкот\nпривет\n");
   ToolRun stats = dictool({"stats", path("ru_RU")});
   EXPECT_NE(stats.out.find("title: Тест\n"), std::string::npos);
   EXPECT_NE(stats.out.find("words: 5 (plain 4, cased 1)\n"), std::string::npos);
