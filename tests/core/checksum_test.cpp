@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "core/Base64.h"
 #include "core/Crc32.h"
@@ -9,20 +10,14 @@ namespace orv {
 namespace {
 
 TEST(Crc32, StandardVectorsWholeAndInPieces) {
-  struct Case {
-    const char* text;
-    uint32_t crc;
-  } cases[] = {
-      {"", 0},
-      {"a", 0xE8B7BE43u},
-      {"123456789", 0xCBF43926u},
-      {"The quick brown fox jumps over the lazy dog", 0x414FA339u},
-  };
-  for (const Case& c : cases) {
-    size_t n = std::strlen(c.text);
-    EXPECT_EQ(crc32(c.text, n), c.crc) << c.text;
+  for (auto [text, crc] : {std::pair{"", 0u},
+                            {"a", 0xE8B7BE43u},
+                            {"123456789", 0xCBF43926u},
+                            {"The quick brown fox jumps over the lazy dog", 0x414FA339u}}) {
+    size_t n = std::strlen(text);
+    EXPECT_EQ(crc32(text, n), crc) << text;
     for (size_t cut = 0; cut <= n; ++cut)
-      EXPECT_EQ(crc32(c.text + cut, n - cut, crc32(c.text, cut)), c.crc) << c.text << " cut at " << cut;
+      EXPECT_EQ(crc32(text + cut, n - cut, crc32(text, cut)), crc) << text << " cut at " << cut;
   }
 }
 

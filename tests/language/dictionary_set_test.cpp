@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/SynchObject.h"
 #include "language/Dictionary.h"
@@ -70,26 +71,22 @@ TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOne) {
   set.append(dicFolder("a_A", "windows-1252"), 0)->addWord(str8("abcd"));
   set.append(dicFolder("b_B", "windows-1252"), 0)->addWord(str8("ab"));
   set.append(dicFolder("c_C", "windows-1251"), 0)->addWord(str8("xyz"));
-  EXPECT_EQ(set.checkInSet(str8("ab"), 1252), 1);
-  EXPECT_EQ(set.checkInSet(str8("abc"), 1252), 2);
-  EXPECT_EQ(set.checkInSet(str8("q"), 1252), 0);
-  EXPECT_EQ(set.checkInSet(str8("xyz"), 1252), 0);  // only dictionaries of the code page are asked
-  EXPECT_EQ(set.checkInSet(str8("xyz"), 1251), 1);
-  EXPECT_TRUE(set.isKnown(str8("ABCD"), 1252));
-  EXPECT_FALSE(set.isKnown(str8("abc"), 1252));
-  EXPECT_FALSE(set.isKnown(str8("abcd"), 1251));
+  // only dictionaries of the code page are asked: "xyz" is known in 1251 only
+  for (auto [word, codePage, check, known] : {std::tuple{"ab", 1252, 1, true}, {"abc", 1252, 2, false}, {"q", 1252, 0, false},
+                                              {"xyz", 1252, 0, false}, {"xyz", 1251, 1, true}, {"ABCD", 1252, 1, true},
+                                              {"abcd", 1251, 0, false}}) {
+    EXPECT_EQ(set.checkInSet(str8(word), codePage), check) << word << " " << codePage;
+    EXPECT_EQ(set.isKnown(str8(word), codePage), known) << word << " " << codePage;
+  }
 }
 
 TEST_F(DictionarySetTest, ALanguageIsAskedOnlyOfItsOwnFoldersInTheCodePage) {
   set.append(dicFolder("a_A", "windows-1251"), 0)->addWord(str8("ab"));
   set.append(dicFolder("b_B", "windows-1251"), 0)->addWord(str8("abcd"));
   set.append(dicFolder("b-X", "windows-1252"), 0)->addWord(str8("xyz"));
-  EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, str8("a")), 1);
-  EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, str8("b")), 2);
-  EXPECT_EQ(set.checkInLanguage(str8("abcd"), 1251, str8("a")), 0);
-  EXPECT_EQ(set.checkInLanguage(str8("xyz"), 1251, str8("b")), 0);
-  EXPECT_EQ(set.checkInLanguage(str8("xyz"), 1252, str8("b")), 1);
-  EXPECT_EQ(set.checkInLanguage(str8("ab"), 1251, Str8()), 0);
+  for (auto [word, codePage, language, check] : {std::tuple{"ab", 1251, "a", 1}, {"ab", 1251, "b", 2}, {"abcd", 1251, "a", 0},
+                                                 {"xyz", 1251, "b", 0}, {"xyz", 1252, "b", 1}, {"ab", 1251, "", 0}})
+    EXPECT_EQ(set.checkInLanguage(str8(word), codePage, str8(language)), check) << word << " " << language;
 }
 
 TEST_F(DictionarySetTest, FindingByNameIsExactAndRemovingIgnoresCase) {
@@ -129,14 +126,11 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
 TEST_F(DictionarySetTest, AddUserWordSavesAtOnceOrSaysWhyNot) {
   IDictionary* en = set.append(dicFolder("en_US", "windows-1252"), 0);
   IDictionary* ru = set.append(dicFolder("ru_RU", "windows-1251"), 0);
-  EXPECT_EQ(view(set.addUserWord(str16(u"  \t "))), u"");
-  EXPECT_EQ(view(set.addUserWord(str16(u"a1"))), u"Invalid word");
-  EXPECT_EQ(view(set.addUserWord(str16(u"don't"))), u"Invalid word");
-  EXPECT_EQ(view(set.addUserWord(str16(u"caf\u00E9"))), u"Invalid code page");
-  EXPECT_EQ(view(set.addUserWord(str16(u" hello "))), u"word posted\r\nhello");
+  for (auto [typed, reply] : {std::pair{u"  \t ", u""}, {u"a1", u"Invalid word"}, {u"don't", u"Invalid word"},
+                              {u"caf\u00E9", u"Invalid code page"}, {u" hello ", u"word posted\r\nhello"},
+                              {u"hello", u"word already exists\r\nhello"}, {u"Москва", u"word posted\r\nМосква"}})
+    EXPECT_EQ(view(set.addUserWord(str16(typed))), reply) << utf16ToUtf8(std::u16string_view(typed));
   EXPECT_TRUE(en->isWord(str8("hello")));
-  EXPECT_EQ(view(set.addUserWord(str16(u"hello"))), u"word already exists\r\nhello");
-  EXPECT_EQ(view(set.addUserWord(str16(u"Москва"))), u"word posted\r\nМосква");
   EXPECT_TRUE(ru->isWord(toNarrow(str16(u"Москва"), 1251)));
 
   // Saved at once: a fresh dictionary over the same folder knows both.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "language/Dictionary.h"
 #include "platform/FileSystem.h"
@@ -46,12 +47,9 @@ struct DictionaryTest : ::testing::Test {
 };
 
 TEST(DictionaryNames, LanguageCodeAndNameFromTheFolder) {
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"ru_RU"))), "ru");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"en-US"))), "en");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"EN-us"))), "en");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"xx"))), "xx");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"_ab"))), "_ab");
-  EXPECT_EQ(view(Dictionary::languageOf(str16(u"sr-Latn_CS"))), "sr-latn");
+  for (auto [folder, language] : {std::pair{u"ru_RU", "ru"}, {u"en-US", "en"}, {u"EN-us", "en"}, {u"xx", "xx"},
+                                   {u"_ab", "_ab"}, {u"sr-Latn_CS", "sr-latn"}})
+    EXPECT_EQ(view(Dictionary::languageOf(str16(folder))), language);
   EXPECT_EQ(view(Dictionary::lastComponent(str16(u"C:\\prog\\dic\\ru_RU\\"))), u"ru_RU");
   EXPECT_EQ(view(Dictionary::lastComponent(str16(u"/prog/dic/uk_UA"))), u"uk_UA");
   EXPECT_EQ(view(Dictionary::lastComponent(str16(u""))), u"");
@@ -63,14 +61,11 @@ TEST_F(DictionaryTest, ConstructionCreatesTheFolderAndNamesTheIndexes) {
   EXPECT_TRUE(isFolder(f));
   EXPECT_EQ(view(d.getName()), u"en_US");
   EXPECT_EQ(view(d.getLanguage()), "en");
-  EXPECT_EQ(d.getCodePage(), 1252);
   d.addWord(str8("cat"));
   d.addWord(str8("Paris"));
   ASSERT_TRUE(d.save());
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.ldic")));
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.ldic.ch")));
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.udic")));
-  EXPECT_TRUE(pathExists(dir.file("en_US/en_US.udic.ch")));
+  for (const char* file : {"en_US.ldic", "en_US.ldic.ch", "en_US.udic", "en_US.udic.ch"})
+    EXPECT_TRUE(pathExists(dir.file(std::string("en_US/") + file))) << file;
   EXPECT_EQ(readBytes(dir.file("en_US/charset")), "windows-1252");
 
   Dictionary again(f, 0);  // the charset file decides the code page
@@ -81,35 +76,24 @@ TEST_F(DictionaryTest, ConstructionCreatesTheFolderAndNamesTheIndexes) {
 
 TEST_F(DictionaryTest, PlainWordsInAnyCaseCasedWordsOnlyAsStored) {
   Dictionary d(folder("en_US", "windows-1252"), 0);
-  d.addWord(str8("paris"));
-  d.addWord(str8("Rome"));
+  for (const char* w : {"paris", "Rome", "Nice", "nicer"}) d.addWord(str8(w));
   EXPECT_TRUE(d.plainIndex().hasWord(str8("paris")));
   EXPECT_TRUE(d.casedIndex().hasWord(str8("rome")));
-  for (const char* w : {"paris", "Paris", "PARIS", "pArIs"}) EXPECT_TRUE(d.isWord(str8(w))) << w;
-  EXPECT_TRUE(d.isWord(str8("Rome")));
-  for (const char* w : {"rome", "ROME", "RoMe"}) {
-    EXPECT_FALSE(d.isWord(str8(w))) << w;
-    EXPECT_EQ(d.checkWord(str8(w)), 0) << w;
+  // isWord, then checkWord. "ro" is the start of a cased word typed in lower
+  // case, but "Ro" is not: a prefix has no capitals to match. A plain word
+  // goes on from "Nice".
+  for (auto [w, known, check] : {std::tuple{"paris", true, 1}, {"Paris", true, 1}, {"PARIS", true, 1}, {"pArIs", true, 1},
+                                 {"Rome", true, 1}, {"rome", false, 0}, {"ROME", false, 0}, {"RoMe", false, 0},
+                                 {"ro", false, 2}, {"Ro", false, 0}, {"PAR", false, 2}, {"Nice", true, 2},
+                                 {"x", false, 0}, {"", false, 0}}) {
+    EXPECT_EQ(d.isWord(str8(w)), known) << w;
+    EXPECT_EQ(d.checkWord(str8(w)), check) << w;
   }
-  EXPECT_EQ(d.checkWord(str8("Rome")), 1);
-  EXPECT_EQ(d.checkWord(str8("ro")), 2);  // the start of a cased word, typed in lower case
-  EXPECT_EQ(d.checkWord(str8("Ro")), 0);  // a prefix has no capitals to match
-  EXPECT_EQ(d.checkWord(str8("PAR")), 2);
-  EXPECT_EQ(d.checkWord(str8("x")), 0);
-  EXPECT_EQ(d.checkWord(str8("")), 0);
 
   // Adding again with other capitals replaces the stored ones.
   d.addWord(str8("ROME"));
   EXPECT_TRUE(d.isWord(str8("ROME")));
   EXPECT_FALSE(d.isWord(str8("Rome")));
-}
-
-TEST_F(DictionaryTest, PlainPrefixAnswersTwoEvenWhenTheCasedIndexHasTheWord) {
-  Dictionary d(folder("en_US", "windows-1252"), 0);
-  d.addWord(str8("parisian"));
-  d.addWord(str8("Paris"));
-  EXPECT_EQ(d.checkWord(str8("Paris")), 2);
-  EXPECT_TRUE(d.isWord(str8("Paris")));
 }
 
 TEST_F(DictionaryTest, EqualityMapsLettersBeforeLookupAndInsertion) {
@@ -123,16 +107,6 @@ TEST_F(DictionaryTest, EqualityMapsLettersBeforeLookupAndInsertion) {
   EXPECT_TRUE(d.isWord(cp("ёлка", 1251)));
   EXPECT_TRUE(d.isWord(cp("елка", 1251)));
   EXPECT_EQ(d.checkWord(cp("ёл", 1251)), 2);
-}
-
-TEST_F(DictionaryTest, ACharsetWithALineBreakIsUnknown) {
-  Str16 f = folder("ru_RU", "windows-1251\n");
-  writeBytes(joinPath(f, u"equality"), "a b\n");
-  Dictionary d(f, 1252);
-  EXPECT_EQ(d.getCodePage(), 1252);
-  EXPECT_EQ(d.equalityOf('a'), 0);
-  Dictionary upper(folder("uk_UA", "Windows-1251"), 0);  // names ignore case
-  EXPECT_EQ(upper.getCodePage(), 1251);
 }
 
 TEST_F(DictionaryTest, TitleFileOrFolderName) {
@@ -168,41 +142,42 @@ TEST_F(DictionaryTest, WordListCharListAndCompletions) {
   EXPECT_EQ(d.getCompletions(str8("cat"), 2).size(), 2);
 }
 
-// Without a charset file the code page given at construction holds and the
-// equality file still applies; only an unknown charset name skips it.
-TEST_F(DictionaryTest, AnEqualityFileWithoutACharsetFileApplies) {
-  Str16 f = folder("xx");
-  writeBytes(joinPath(f, u"equality"), "a b\n");
-  Dictionary d(f, 1252);
-  EXPECT_EQ(d.getCodePage(), 1252);
-  EXPECT_EQ(d.equalityOf('a'), 'b');
-  d.addWord(str8("cat"));
-  EXPECT_TRUE(d.plainIndex().hasWord(str8("cbt")));
+// The charset file names the code page (in any case, but whole); without
+// one, or with an unknown name, the code page given at construction holds.
+// The equality file applies unless the charset name is unknown.
+TEST_F(DictionaryTest, TheCharsetFileDecidesTheCodePageAndWhetherEqualityApplies) {
+  for (auto [name, charset, given, codePage, equalityOfA] :
+       {std::tuple{"line_break", "windows-1251\n", 1252, 1252, 0}, {"upper_case", "Windows-1251", 0, 1251, 'b'},
+        {"no_charset", nullptr, 1252, 1252, 'b'}}) {
+    SCOPED_TRACE(name);
+    Str16 f = folder(name, charset);
+    writeBytes(joinPath(f, u"equality"), "a b\n");
+    Dictionary d(f, given);
+    EXPECT_EQ(d.getCodePage(), codePage);
+    EXPECT_EQ(d.equalityOf('a'), equalityOfA);
+    d.addWord(str8("cat"));
+    EXPECT_EQ(d.plainIndex().hasWord(str8("cbt")), equalityOfA != 0);
+  }
 }
 
 // Capitals in the dictionary's code page, not the system's (1252 in both
 // test builds), multibyte ones included: stored with the cased index, known
 // only with exactly those capitals, and given back by completion.
 TEST_F(DictionaryTest, CapitalsInMultibyteCodePages) {
-  const struct {
-    const char* charset;
-    int32_t codePage;
-  } pages[] = {{"windows-1251", 1251}, {"utf-8", 65001}, {"shift_jis", 932}};
-  for (const auto& p : pages) {
-    SCOPED_TRACE(p.charset);
-    Dictionary d(folder(p.charset, p.charset), 0);
-    ASSERT_EQ(d.getCodePage(), p.codePage);
-    d.addWord(cp("Москва", p.codePage));
-    d.addWord(cp("город", p.codePage));
-    EXPECT_TRUE(d.casedIndex().hasWord(cp("москва", p.codePage)));
-    EXPECT_TRUE(d.isWord(cp("Москва", p.codePage)));
-    EXPECT_EQ(d.checkWord(cp("Москва", p.codePage)), 1);
-    for (const char* w : {"москва", "МОСКВА", "МосквА"}) EXPECT_FALSE(d.isWord(cp(w, p.codePage))) << w;
-    for (const char* w : {"город", "Город", "ГОРОД"}) EXPECT_TRUE(d.isWord(cp(w, p.codePage))) << w;
-    EXPECT_EQ(d.checkWord(cp("мос", p.codePage)), 2);
-    SetT<Str8> c = d.getCompletions(cp("мо", p.codePage), 5);
+  for (auto [charset, codePage] : {std::pair{"windows-1251", 1251}, {"utf-8", 65001}, {"shift_jis", 932}}) {
+    SCOPED_TRACE(charset);
+    Dictionary d(folder(charset, charset), 0);
+    ASSERT_EQ(d.getCodePage(), codePage);
+    for (const char* w : {"Москва", "город"}) d.addWord(cp(w, codePage));
+    EXPECT_TRUE(d.casedIndex().hasWord(cp("москва", codePage)));
+    EXPECT_TRUE(d.isWord(cp("Москва", codePage)));
+    EXPECT_EQ(d.checkWord(cp("Москва", codePage)), 1);
+    for (const char* w : {"москва", "МОСКВА", "МосквА"}) EXPECT_FALSE(d.isWord(cp(w, codePage))) << w;
+    for (const char* w : {"город", "Город", "ГОРОД"}) EXPECT_TRUE(d.isWord(cp(w, codePage))) << w;
+    EXPECT_EQ(d.checkWord(cp("мос", codePage)), 2);
+    SetT<Str8> c = d.getCompletions(cp("мо", codePage), 5);
     ASSERT_EQ(c.size(), 1);
-    EXPECT_EQ(utf16ToUtf8(toWide(c.at(0), static_cast<unsigned>(p.codePage))), "Москва");
+    EXPECT_EQ(utf16ToUtf8(toWide(c.at(0), static_cast<unsigned>(codePage))), "Москва");
   }
 }
 
@@ -211,21 +186,17 @@ TEST_F(DictionaryTest, CapitalsInMultibyteCodePages) {
 TEST_F(DictionaryTest, SuggestionsComeFromBothIndexesOnceEachWithTheirCapitals) {
   Dictionary d(folder("en_US", "windows-1252"), 0);
   for (const char* w : {"the", "ca", "Paris"}) d.addWord(str8(w));
-  struct Case {
-    std::string typed;
-    std::string expected;  // the suggestions, space separated
-  };
-  const Case cases[] = {
-      {"thex", "the"},      // the exchange with the end and the deletion: once
-      {"cax", "ca"},        // three letters: only the exchange with the end shortens
-      {"xca", ""},          // and no deletion does
-      {"pariss", "Paris"},  // from the cased index, with its capitals
-  };
-  for (const Case& c : cases) {
-    SetT<Str8> s = d.getSuggestions(str8(c.typed));
+  // the suggestions, space separated
+  for (auto [typed, expected] : {
+           std::pair{"thex", "the"},  // the exchange with the end and the deletion: once
+           {"cax", "ca"},             // three letters: only the exchange with the end shortens
+           {"xca", ""},               // and no deletion does
+           {"pariss", "Paris"},       // from the cased index, with its capitals
+       }) {
+    SetT<Str8> s = d.getSuggestions(str8(typed));
     std::string got;
     for (int32_t i = 0; i < s.size(); ++i) got += (i ? " " : "") + std::string(view(s.at(i)));
-    EXPECT_EQ(got, c.expected) << c.typed;
+    EXPECT_EQ(got, expected) << typed;
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "core/Trace.h"
 #include "language/DubIndex.h"
@@ -37,10 +38,11 @@ std::string casedNode(unsigned char ch, uint32_t size, bool end, uint32_t mask) 
 
 struct IndexTest : ::testing::Test {
   ScratchFolder dir;
+  DubIndex d{dir.file("x.ldic"), kPlainNodeWidth};
+  DubIndex cased{dir.file("x.udic"), kCasedNodeWidth};
 };
 
 TEST_F(IndexTest, InsertionsGiveTheExactBuffers) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   EXPECT_TRUE(d.empty());
   EXPECT_EQ(d.addWord(str8("ab")), 1);
   EXPECT_EQ(bytesOf(d), plainNode('a', 2, false) + plainNode('b', 1, true));
@@ -56,7 +58,6 @@ TEST_F(IndexTest, InsertionsGiveTheExactBuffers) {
 }
 
 TEST_F(IndexTest, SiblingsAscendAsUnsignedBytes) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   d.addWord(str8("c"));
   d.addWord(str8("b"));
   EXPECT_EQ(bytesOf(d), plainNode('b', 1, true) + plainNode('c', 1, true));
@@ -67,25 +68,21 @@ TEST_F(IndexTest, SiblingsAscendAsUnsignedBytes) {
 }
 
 TEST_F(IndexTest, CasedNodesCarryTheirMask) {
-  DubIndex d(dir.file("x.udic"), kCasedNodeWidth);
-  d.addWord(str8("ab"));
-  d.setCaseMask(str8("ab"), 1);
-  EXPECT_EQ(bytesOf(d), casedNode('a', 2, false, 0) + casedNode('b', 1, true, 1));
-  d.addWord(str8("aa"));  // goes before b; the masks move with their nodes
-  EXPECT_EQ(bytesOf(d), casedNode('a', 3, false, 0) + casedNode('a', 1, true, 0) + casedNode('b', 1, true, 1));
+  cased.addWord(str8("ab"));
+  cased.setCaseMask(str8("ab"), 1);
+  EXPECT_EQ(bytesOf(cased), casedNode('a', 2, false, 0) + casedNode('b', 1, true, 1));
+  cased.addWord(str8("aa"));  // goes before b; the masks move with their nodes
+  EXPECT_EQ(bytesOf(cased), casedNode('a', 3, false, 0) + casedNode('a', 1, true, 0) + casedNode('b', 1, true, 1));
 }
 
 TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   EXPECT_EQ(d.findEntryPoint("ab", 2).pos, 0);
   EXPECT_EQ(d.findEntryPoint("ab", 2).missing, 2);
   d.addWord(str8("ab"));
   d.addWord(str8("b"));
-  EXPECT_EQ(d.findT(str8("a")), 0);
+  for (auto [word, pos] : {std::pair{"a", 0}, {"ab", 1}, {"b", 2}, {"abc", DubIndex::kNone}})
+    EXPECT_EQ(d.findT(str8(word)), pos) << word;
   EXPECT_FALSE(d.nodeIsEnd(0));
-  EXPECT_EQ(d.findT(str8("ab")), 1);
-  EXPECT_EQ(d.findT(str8("b")), 2);
-  EXPECT_EQ(d.findT(str8("abc")), DubIndex::kNone);
   EXPECT_EQ(d.findT("b", 1, 1, 1), 1);  // searching only the children of a
   EXPECT_EQ(d.findEntryPoint("ab", 2).pos, DubIndex::kNone);
   for (auto [word, pos] : {std::pair{"abz", 2}, {"aa", 1}, {"c", 3}}) {
@@ -95,36 +92,22 @@ TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
   }
 }
 
-TEST_F(IndexTest, TheWalkAndTheCollectionFollowTreeOrder) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
+TEST_F(IndexTest, TheWalkTheCollectionAndTheWordListFollowTreeOrder) {
   for (const char* w : {"ab", "abc", "b"}) d.addWord(str8(w));
   Str8 out;
-  ASSERT_TRUE(d.findNext(str8("ab"), out));
-  EXPECT_EQ(view(out), "abc");
-  ASSERT_TRUE(d.findNext(str8("abc"), out));
-  EXPECT_EQ(view(out), "b");
-  EXPECT_FALSE(d.findNext(str8("b"), out));
-  ASSERT_TRUE(d.findNext(str8(""), out));
-  EXPECT_EQ(view(out), "ab");
-  ASSERT_TRUE(d.findNext(str8("a"), out));  // a prefix that is not a word
-  EXPECT_EQ(view(out), "ab");
+  // "a" and "az" are not words, "a" is a prefix; nothing follows "b"
+  for (auto [from, next] : {std::pair{"ab", "abc"}, {"abc", "b"}, {"", "ab"}, {"a", "ab"}, {"az", "b"}, {"b", ""}}) {
+    out.clear();
+    EXPECT_EQ(d.findNext(str8(from), out), *next != 0) << from;
+    EXPECT_EQ(view(out), next) << from;
+  }
 
-  SetT<Str8> words = d.collectWords(str8("ab"), 10);
-  ASSERT_EQ(words.size(), 1);
-  EXPECT_EQ(view(words.at(0)), "abc");
+  ASSERT_EQ(d.collectWords(str8("ab"), 10).size(), 1);
+  EXPECT_EQ(view(d.collectWords(str8("ab"), 10).at(0)), "abc");
   EXPECT_EQ(d.collectWords(str8("a"), 10).size(), 2);
   EXPECT_EQ(d.collectWords(str8("a"), 1).size(), 1);
   EXPECT_EQ(d.collectWords(str8("x"), 10).size(), 0);
 
-  DubIndex e(dir.file("y.ldic"), kPlainNodeWidth);
-  for (const char* w : {"ab", "b"}) e.addWord(str8(w));
-  ASSERT_TRUE(e.findNext(str8("az"), out));
-  EXPECT_EQ(view(out), "b");
-}
-
-TEST_F(IndexTest, WordListComesOutInTreeOrder) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
-  for (const char* w : {"b", "ab", "abc"}) d.addWord(str8(w));
   Str16 listPath = dir.file("list.txt");
   FILE* f = openFile(listPath, "wb");
   ASSERT_NE(f, nullptr);
@@ -134,18 +117,16 @@ TEST_F(IndexTest, WordListComesOutInTreeOrder) {
 }
 
 TEST_F(IndexTest, RestoreCaseAppliesTheMask) {
-  DubIndex d(dir.file("x.udic"), kCasedNodeWidth);
-  d.addWord(str8("paris"));
-  d.setCaseMask(str8("paris"), 1);
-  EXPECT_EQ(view(d.restoreCase(str8("paris"))), "Paris");
-  EXPECT_EQ(view(d.restoreCase(str8("par"))), "par");  // a prefix: mask 0
-  EXPECT_EQ(view(d.restoreCase(str8("rome"))), "");
-  d.setCaseMask(str8("paris"), 0x1F);
-  EXPECT_EQ(view(d.restoreCase(str8("paris"))), "PARIS");
+  cased.addWord(str8("paris"));
+  cased.setCaseMask(str8("paris"), 1);
+  EXPECT_EQ(view(cased.restoreCase(str8("paris"))), "Paris");
+  EXPECT_EQ(view(cased.restoreCase(str8("par"))), "par");  // a prefix: mask 0
+  EXPECT_EQ(view(cased.restoreCase(str8("rome"))), "");
+  cased.setCaseMask(str8("paris"), 0x1F);
+  EXPECT_EQ(view(cased.restoreCase(str8("paris"))), "PARIS");
 }
 
 TEST_F(IndexTest, LongWordsAreRefused) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   EXPECT_EQ(d.addWord(Str8(std::string(100, 'a').c_str(), 100)), 0);
   EXPECT_TRUE(d.empty());
   EXPECT_EQ(d.addWord(Str8(std::string(99, 'a').c_str(), 99)), 1);
@@ -157,13 +138,9 @@ TEST_F(IndexTest, LongWordsAreRefused) {
 
 TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharListAndASaveWithoutItsFolderFails) {
   Str16 path = dir.file("x.ldic");
-  std::string saved;
-  {
-    DubIndex d(path, kPlainNodeWidth);
-    for (const char* w : {"b", "ab", "\xE0z"}) d.addWord(str8(w));
-    ASSERT_EQ(d.saveToFile(path), 1);
-    saved = bytesOf(d);
-  }
+  for (const char* w : {"b", "ab", "\xE0z"}) d.addWord(str8(w));
+  ASSERT_EQ(d.saveToFile(path), 1);
+  const std::string saved = bytesOf(d);
   EXPECT_EQ(readBytes(path), saved);
   // Set order compares signed bytes: 0xE0 first.
   Str16 chPath(path);
@@ -178,22 +155,8 @@ TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharListAndASaveWithoutItsFolder
   EXPECT_EQ(again.saveToFile(dir.file("no/such/folder/x.ldic")), 0);
 }
 
-TEST_F(IndexTest, TrailingBytesOfAPartialNodeAreIgnored) {
-  Str16 path = dir.file("x.ldic");
-  ASSERT_TRUE(writeBytes(path, plainNode('a', 1, true) + plainNode('b', 1, true) + "zz"));
-  DubIndex d(path, kPlainNodeWidth);
-  EXPECT_EQ(d.nodeCount(), 2);
-  EXPECT_FALSE(d.isDamaged());
-  EXPECT_TRUE(d.hasWord(str8("b")));
-}
-
 // Damaged files: each loads as an empty index, says so on the trace
 // channel, still takes words, and is set aside at the next save.
-struct DamagedCase {
-  const char* what;
-  std::string bytes;
-};
-
 // A chain of `depth` single-letter levels, the last one a word.
 std::string chain(int depth) {
   std::string s;
@@ -202,7 +165,7 @@ std::string chain(int depth) {
 }
 
 TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
-  const DamagedCase cases[] = {
+  const std::pair<const char*, std::string> cases[] = {
       {"sibling run overruns its parent", plainNode('a', 2, false) + plainNode('b', 2, true) + plainNode('c', 1, true)},
       {"top run overruns the buffer", plainNode('a', 5, false) + plainNode('b', 1, true)},
       {"node of size 0", plainNode('a', 0, true) + plainNode('b', 1, true)},
@@ -213,23 +176,23 @@ TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
       {"100 levels deep", chain(100)},
   };
   int n = 0;
-  for (const DamagedCase& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, bytes] : cases) {
+    SCOPED_TRACE(what);
     Str16 path = dir.file("d" + std::to_string(n++) + ".ldic");
-    ASSERT_TRUE(writeBytes(path, c.bytes));
+    ASSERT_TRUE(writeBytes(path, bytes));
     TraceCapture trace;
-    DubIndex d(path, kPlainNodeWidth);
-    EXPECT_TRUE(d.empty());
-    EXPECT_TRUE(d.isDamaged());
+    DubIndex damaged(path, kPlainNodeWidth);
+    EXPECT_TRUE(damaged.empty());
+    EXPECT_TRUE(damaged.isDamaged());
     EXPECT_NE(trace.text().find("is not a valid index"), std::string::npos);
-    EXPECT_FALSE(d.hasWord(str8("a")));
+    EXPECT_FALSE(damaged.hasWord(str8("a")));
     Str8 out;
-    EXPECT_FALSE(d.findNext(str8(""), out));
-    EXPECT_EQ(d.addWord(str8("ok")), 1);
-    ASSERT_EQ(d.saveToFile(path), 1);
+    EXPECT_FALSE(damaged.findNext(str8(""), out));
+    EXPECT_EQ(damaged.addWord(str8("ok")), 1);
+    ASSERT_EQ(damaged.saveToFile(path), 1);
     Str16 bad(path);
     appendText(bad, u".bad");
-    EXPECT_EQ(readBytes(bad), c.bytes);
+    EXPECT_EQ(readBytes(bad), bytes);
     DubIndex reloaded(path, kPlainNodeWidth);
     EXPECT_FALSE(reloaded.isDamaged());
     EXPECT_TRUE(reloaded.hasWord(str8("ok")));
@@ -240,24 +203,29 @@ TEST_F(IndexTest, AnOlderBadFileIsNotOverwritten) {
   Str16 path = dir.file("x.ldic");
   ASSERT_TRUE(writeBytes(dir.file("x.ldic.bad"), "older"));
   ASSERT_TRUE(writeBytes(path, plainNode('a', 0, true)));
-  DubIndex d(path, kPlainNodeWidth);
-  ASSERT_EQ(d.saveToFile(path), 1);
+  DubIndex damaged(path, kPlainNodeWidth);
+  ASSERT_EQ(damaged.saveToFile(path), 1);
   EXPECT_EQ(readBytes(dir.file("x.ldic.bad")), "older");
   EXPECT_EQ(readBytes(dir.file("x.ldic.1.bad")), plainNode('a', 0, true));
 }
 
-TEST_F(IndexTest, NinetyNineLevelsAreNotTooDeep) {
-  Str16 path = dir.file("deep.ldic");
-  ASSERT_TRUE(writeBytes(path, chain(99)));
-  DubIndex ok(path, kPlainNodeWidth);
-  EXPECT_FALSE(ok.isDamaged());
-  EXPECT_TRUE(ok.hasWord(Str8(std::string(99, 'a').c_str(), 99)));
+// Not damaged: the trailing bytes of a partial node are ignored, and 99
+// levels are not too deep.
+TEST_F(IndexTest, FilesAtTheEdgeOfDamageLoad) {
+  const std::string ninetyNine(99, 'a');
+  for (auto [bytes, nodes, word] : {std::tuple{plainNode('a', 1, true) + plainNode('b', 1, true) + "zz", 2, "b"},
+                                    {chain(99), 99, ninetyNine.c_str()}}) {
+    ASSERT_TRUE(writeBytes(dir.file("edge.ldic"), bytes));
+    DubIndex e(dir.file("edge.ldic"), kPlainNodeWidth);
+    EXPECT_EQ(e.nodeCount(), nodes);
+    EXPECT_FALSE(e.isDamaged());
+    EXPECT_TRUE(e.hasWord(str8(word)));
+  }
 }
 
 // Insertion never leaves the look-up tables describing nodes it has moved,
 // even when its own prefix search is the look-up that builds them.
 TEST_F(IndexTest, LookupsStayRightAfterAnInsertionThatBuiltTheJumpTables) {
-  DubIndex d(dir.file("x.ldic"), kPlainNodeWidth);
   const std::string as(70, 'a');
   ASSERT_EQ(d.addWord(as.c_str(), 70), 1);
   ASSERT_EQ(d.addWord(str8("ca")), 1);
@@ -287,17 +255,15 @@ TEST_F(IndexTest, ASubtreeNeverGrowsPastItsLimit) {
   Str16 path = dir.file("big.ldic");
   ASSERT_TRUE(writeBytes(path, bytes));
   bytes = std::string();
-  DubIndex d(path, kPlainNodeWidth);
-  ASSERT_FALSE(d.isDamaged());
-  EXPECT_EQ(d.addWord(str8("a\xFF\xFF")), 0);  // two more nodes: one too many
-  EXPECT_EQ(d.addWord(str8("a\xFF")), 1);      // one more: exactly the limit
-  EXPECT_EQ(d.nodeSize(0), kDubMaxSubtree);
-  EXPECT_EQ(d.addWord(str8("a\xFE")), 0);
-  EXPECT_EQ(d.addWord(str8("b")), 1);  // the next subtree is a tree of its own
-  EXPECT_TRUE(d.hasWord(str8("a\xFF")));
-  EXPECT_TRUE(d.hasWord(str8("a ")));
-  EXPECT_FALSE(d.hasWord(str8("a\xFE")));
-  EXPECT_TRUE(d.hasWord(str8("b")));
+  DubIndex big(path, kPlainNodeWidth);
+  ASSERT_FALSE(big.isDamaged());
+  EXPECT_EQ(big.addWord(str8("a\xFF\xFF")), 0);  // two more nodes: one too many
+  EXPECT_EQ(big.addWord(str8("a\xFF")), 1);      // one more: exactly the limit
+  EXPECT_EQ(big.nodeSize(0), kDubMaxSubtree);
+  EXPECT_EQ(big.addWord(str8("a\xFE")), 0);
+  EXPECT_EQ(big.addWord(str8("b")), 1);  // the next subtree is a tree of its own
+  for (auto [word, known] : {std::pair{"a\xFF", true}, {"a ", true}, {"a\xFE", false}, {"b", true}})
+    EXPECT_EQ(big.hasWord(str8(word)), known) << word;
 }
 
 }  // namespace

@@ -14,14 +14,17 @@ namespace {
 using test::ScratchFolder;
 using test::writeBytes;
 
-TEST(Impossibility, ListsAreKeyedByTheirLowerCasedNameAndHoldTheirTrimmedLines) {
+struct ImpossibilityLists : ::testing::Test {
   ScratchFolder dir;
+  ImpossibilityRegistry reg;
+};
+
+TEST_F(ImpossibilityLists, ListsAreKeyedByTheirLowerCasedNameAndHoldTheirTrimmedLines) {
   dir.folder("impossibility/sub.txt");  // a folder is not a list
   writeBytes(dir.file("impossibility/RU!EN.TXT"), "  \xFA\xFB \r\n\n\t\xFC\xFD\xFE\n");
   writeBytes(dir.file("impossibility/ru-RU!en.txt"), "qq\n");
   writeBytes(dir.file("impossibility/uk!en.txt"), " \n\t\r\n\n");
   writeBytes(dir.file("impossibility/notes.md"), "ab\n");
-  ImpossibilityRegistry reg;
   reg.loadImpossibilities(dir.path());
   ASSERT_EQ(reg.size(), 2);
   EXPECT_EQ(view(reg.keyAt(0)), "ru!en");
@@ -35,8 +38,7 @@ TEST(Impossibility, ListsAreKeyedByTheirLowerCasedNameAndHoldTheirTrimmedLines) 
   EXPECT_EQ(reg.find(str8("RU!EN")), nullptr);
 }
 
-TEST(Impossibility, LongLinesAreReadInPieces) {
-  ScratchFolder dir;
+TEST_F(ImpossibilityLists, LongLinesAreReadInPieces) {
   std::string line(1500, 'x');
   line[999] = 'y';
   writeBytes(dir.file("list.txt"), line + "\n");
@@ -48,12 +50,10 @@ TEST(Impossibility, LongLinesAreReadInPieces) {
   EXPECT_EQ(list.at(1)[0], 'y');
 }
 
-TEST(Impossibility, NamesDifferingInCaseGiveOneList) {
-  ScratchFolder dir;
+TEST_F(ImpossibilityLists, NamesDifferingInCaseGiveOneList) {
   dir.folder("impossibility");
   writeBytes(dir.file("impossibility/ru!en.txt"), "aa\n");
   writeBytes(dir.file("impossibility/Ru!En.txt"), "bb\n");  // the same file on Windows
-  ImpossibilityRegistry reg;
   reg.loadImpossibilities(dir.path());
   ASSERT_EQ(reg.size(), 1);
   const Impossibility* l = reg.find(str8("ru!en"));
@@ -61,9 +61,7 @@ TEST(Impossibility, NamesDifferingInCaseGiveOneList) {
   EXPECT_EQ(l->size(), 1);
 }
 
-TEST(Impossibility, MissingFolderGivesNothing) {
-  ScratchFolder dir;
-  ImpossibilityRegistry reg;
+TEST_F(ImpossibilityLists, MissingFolderGivesNothing) {
   reg.loadImpossibilities(dir.path());
   EXPECT_EQ(reg.size(), 0);
   writeBytes(dir.file("impossibility"), "a file, not a folder");

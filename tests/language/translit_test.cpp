@@ -2,6 +2,9 @@
 // text, greedy matching, and the choice of the active set.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "language/Translit.h"
 #include "platform/FileSys.h"
 #include "platform/Text.h"
@@ -15,12 +18,6 @@ constexpr uint32_t kRussian = 0x419, kUkrainian = 0x422, kEnglish = 0x409;
 std::string cp1251(const char* utf8) {
   Str8 bytes = toNarrow(utf8ToUtf16(utf8), 1251);
   return std::string(view(bytes));
-}
-
-SetT<unsigned> cyrillicLetters() {
-  SetT<unsigned> s;
-  for (unsigned c = 0x410; c <= 0x44F; ++c) s.add(c);
-  return s;
 }
 
 struct Tables : ::testing::Test {
@@ -40,11 +37,11 @@ TEST_F(Tables, ConvertChoosesTheTableByTheFirstDecidingLetterAndTriesTheLongestK
   put("ru/to_eng.txt", "ь '\nьо yo\nа a\nЖ ZH\n");
   put("ru/from_eng.txt", "a а\ny ы\nya я\n");
   Translit t = load(kRussian);
-  struct Case {
-    const char* text;
-    const char* expected;  // "untouched": no deciding letter, nothing written
-  } cases[] = {
-      {"ьо", "yo"},            // the two-letter key, not "ь" and then "о"
+  SetT<unsigned> cyrillic;
+  for (unsigned c = 0x410; c <= 0x44F; ++c) cyrillic.add(c);
+  // "untouched": no deciding letter, nothing written
+  for (auto [text, expected] : {
+      std::pair{"ьо", "yo"},   // the two-letter key, not "ь" and then "о"
       {"ььоа", "'yoa"},
       {"жЖ", "жZH"},           // only the capital has a key
       {"12, yaa", "12, яа"},   // digits and punctuation decide nothing
@@ -52,14 +49,13 @@ TEST_F(Tables, ConvertChoosesTheTableByTheFirstDecidingLetterAndTriesTheLongestK
       {"a ь", "а ь"},          // from Latin: the Cyrillic letter has no key there
       {"12 !?", "untouched"},
       {"", "untouched"},
-  };
-  for (const Case& c : cases) {
+       }) {
     Str16 wide = str16(u"untouched");
     Str8 narrow;
-    bool ok = t.convert(utf8ToUtf16(c.text), cyrillicLetters(), wide, narrow);
-    EXPECT_EQ(ok, std::string(c.expected) != "untouched") << c.text;
-    EXPECT_EQ(utf16ToUtf8(wide), c.expected) << c.text;
-    if (ok) { EXPECT_EQ(std::string(view(narrow)), cp1251(c.expected)) << c.text; }
+    bool ok = t.convert(utf8ToUtf16(text), cyrillic, wide, narrow);
+    EXPECT_EQ(ok, std::string(expected) != "untouched") << text;
+    EXPECT_EQ(utf16ToUtf8(wide), expected) << text;
+    if (ok) { EXPECT_EQ(std::string(view(narrow)), cp1251(expected)) << text; }
   }
 }
 
@@ -83,15 +79,11 @@ TEST(TranslitFile, LinesOfTwoTokensInPiecesOfNinetyNineBytes) {
   text += std::string(95, ' ') + "iiii j k\n";  // cut after 99 bytes: "iiii" alone, then "j k"
   TranslitTable table;
   int32_t longest = Translit::parseTable(str8(text), 1251, table);
-  struct Entry {
-    const char16_t* key;
-    const char* value;
-  } expected[] = {{u"a", "h"}, {u"f", "g"}, {u"j", "k"}};
   ASSERT_EQ(table.size(), 3);
-  for (const Entry& e : expected) {
-    const UStrWAPair* v = table.get(str16(e.key));
-    ASSERT_NE(v, nullptr) << utf16ToUtf8(std::u16string_view(e.key));
-    EXPECT_EQ(std::string(view(v->narrow)), e.value);
+  for (auto [key, value] : {std::pair{u"a", "h"}, {u"f", "g"}, {u"j", "k"}}) {
+    const UStrWAPair* v = table.get(str16(key));
+    ASSERT_NE(v, nullptr) << value;
+    EXPECT_EQ(std::string(view(v->narrow)), value);
   }
   EXPECT_EQ(longest, 1);
 }
@@ -102,18 +94,13 @@ TEST_F(Tables, TheActiveSetFollowsTheSettingAndAutomaticWritesTheChoiceBack) {
   Translit en = load(kEnglish), ru = load(kRussian), uk = load(kUkrainian), bare(0x407);
   ArrT<const Translit*> sets;
   for (const Translit* t : {&en, &bare, &ru, &uk}) sets.append(t);
-  struct Case {
-    const char* active;
-    int32_t index;
-    const char* writeBack;
-  } cases[] = {
-      {"*", -1, "*"}, {"?", 2, "ru"}, {"uk", 3, "uk"}, {"de", 1, "de"},  // a named layout without tables is taken
-      {"fr", 2, "ru"},                                                   // no such layout: as "?"
-  };
-  for (const Case& c : cases) {
+  for (auto [active, index, writeBack] : {
+           std::tuple{"*", -1, "*"}, {"?", 2, "ru"}, {"uk", 3, "uk"}, {"de", 1, "de"},  // a named layout without tables is taken
+           {"fr", 2, "ru"},                                                             // no such layout: as "?"
+       }) {
     Str8 back;
-    EXPECT_EQ(selectActiveTranslit(sets, str8(c.active), back), c.index) << c.active;
-    EXPECT_EQ(std::string(view(back)), c.writeBack) << c.active;
+    EXPECT_EQ(selectActiveTranslit(sets, str8(active), back), index) << active;
+    EXPECT_EQ(std::string(view(back)), writeBack) << active;
   }
   ArrT<const Translit*> none;
   none.append(&en);

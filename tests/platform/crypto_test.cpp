@@ -3,8 +3,8 @@
 // every changed bit.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <tuple>
 
 #include "platform/Crypto.h"
 #include "support/UpdateTestKey.h"
@@ -27,10 +27,7 @@ std::string toHex(const uint8_t* p, size_t n) {
 
 TEST(CryptoPort, Sha256Vectors) {
   std::string million(1000000, 'a');
-  struct Case {
-    std::string_view data;
-    const char* digest;
-  } cases[] = {
+  const std::pair<std::string_view, const char*> cases[] = {
       {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
       {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
       {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
@@ -38,10 +35,10 @@ TEST(CryptoPort, Sha256Vectors) {
       {million, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
       {testkey::kMessage, testkey::kMessageSha256.data()},
   };
-  for (const Case& c : cases) {
+  for (auto [data, expected] : cases) {
     uint8_t digest[32];
-    ASSERT_TRUE(sha256(c.data.data(), c.data.size(), digest));
-    EXPECT_EQ(toHex(digest, 32), c.digest) << c.data.substr(0, 20);
+    ASSERT_TRUE(sha256(data.data(), data.size(), digest));
+    EXPECT_EQ(toHex(digest, 32), expected) << data.substr(0, 20);
   }
 }
 
@@ -52,17 +49,13 @@ TEST(CryptoPort, VerifiesTheGoodSignatureAndRefusesAnyFlippedBit) {
   fromHex(testkey::kSignatureRaw, sig);
   ASSERT_TRUE(verifyP256(key, digest, sig));
 
-  struct Flip {
-    const char* what;
-    uint8_t* bytes;
-    size_t size;
-  } flips[] = {{"digest", digest, sizeof digest}, {"signature", sig, sizeof sig}, {"key", key, sizeof key}};
-  for (const Flip& f : flips) {
-    for (size_t at : {size_t(0), f.size / 2 - 1, f.size / 2, f.size - 1}) {
+  for (auto [what, bytes, size] : {std::tuple{"digest", digest, sizeof digest}, {"signature", sig, sizeof sig},
+                                   {"key", key, sizeof key}}) {
+    for (size_t at : {size_t(0), size / 2 - 1, size / 2, size - 1}) {
       for (uint8_t bit : {uint8_t(0x01), uint8_t(0x80)}) {
-        f.bytes[at] ^= bit;
-        EXPECT_FALSE(verifyP256(key, digest, sig)) << f.what << " byte " << at << " bit " << int(bit);
-        f.bytes[at] ^= bit;
+        bytes[at] ^= bit;
+        EXPECT_FALSE(verifyP256(key, digest, sig)) << what << " byte " << at << " bit " << int(bit);
+        bytes[at] ^= bit;
       }
     }
   }

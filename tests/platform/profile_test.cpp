@@ -42,8 +42,12 @@ std::string u16le(std::u16string_view s) {
   return out;
 }
 
-TEST(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
+struct ProfilePort : ::testing::Test {
   ScratchFolder dir;
+  Str16 handWritten();
+};
+
+TEST_F(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
   Str16 ini = dir.file(u"Orvanta.ini");
   EXPECT_EQ(get(ini, u"common", u"oc_use", u"7").text, u"7");
   EXPECT_EQ(readBytes(ini), "");  // reading creates nothing
@@ -85,10 +89,14 @@ const char kHandWritten[] =
     "[other]\r"
     "k=v";
 
-TEST(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
-  ScratchFolder dir;
+Str16 ProfilePort::handWritten() {
   Str16 ini = dir.file(u"hand.ini");
   writeBytes(ini, kHandWritten);
+  return ini;
+}
+
+TEST_F(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
+  Str16 ini = handWritten();
 
   EXPECT_EQ(get(ini, u"common", u"key1").text, u"value with spaces");  // first match wins
   EXPECT_EQ(get(ini, u" COMMON ", u"\tKEY1 ").text, u"value with spaces");
@@ -103,10 +111,8 @@ TEST(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
   EXPECT_EQ(get(ini, u"common", u"missing", u"\"q\"").text, u"q");  // the default loses its quotes too
 }
 
-TEST(ProfilePort, AValueCutToTheBufferKeepsRoomForItsTerminator) {
-  ScratchFolder dir;
-  Str16 ini = dir.file(u"hand.ini");
-  writeBytes(ini, kHandWritten);
+TEST_F(ProfilePort, AValueCutToTheBufferKeepsRoomForItsTerminator) {
+  Str16 ini = handWritten();
   const struct {
     const char16_t *key, *def;
     uint32_t size, ret;
@@ -125,10 +131,8 @@ TEST(ProfilePort, AValueCutToTheBufferKeepsRoomForItsTerminator) {
   }
 }
 
-TEST(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
-  ScratchFolder dir;
-  Str16 ini = dir.file(u"hand.ini");
-  writeBytes(ini, kHandWritten);
+TEST_F(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
+  Str16 ini = handWritten();
   ASSERT_TRUE(writeProfileString(u"common", u"KEY1", u"new", ini));
   EXPECT_EQ(readBytes(ini),
             "; settings\r\n"
@@ -146,8 +150,7 @@ TEST(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
             "k=v\r\n");
 }
 
-TEST(ProfilePort, EachFileIsReadAndWrittenInItsOwnEncoding) {
-  ScratchFolder dir;
+TEST_F(ProfilePort, EachFileIsReadAndWrittenInItsOwnEncoding) {
   Str16 ansi = dir.file(u"ansi.ini");
   writeBytes(ansi, "[common]\r\nname=caf\xE9\r\n");
   EXPECT_EQ(get(ansi, u"common", u"name").text, u"caf\u00E9");
@@ -168,8 +171,7 @@ TEST(ProfilePort, EachFileIsReadAndWrittenInItsOwnEncoding) {
   EXPECT_EQ(readBytes(utf8), "\xEF\xBB\xBF[a]\r\nk=\xD1\x91\r\n");
 }
 
-TEST(ProfilePort, SectionsAreReadAndReplacedWhole) {
-  ScratchFolder dir;
+TEST_F(ProfilePort, SectionsAreReadAndReplacedWhole) {
   Str16 ini = dir.file(u"s.ini");
   Str8 ini8 = dir.file8("s.ini");
   writeBytes(ini,
@@ -188,23 +190,19 @@ TEST(ProfilePort, SectionsAreReadAndReplacedWhole) {
             "[hotkey]\r\n!!exit=1657\r\n");
 
   const std::string whole("putty.exe=0\0opera.exe=61\0\0", 26);  // 25 bytes and the final zero
-  got = section(ini8, "EXE_MARK", 100, &ret);
-  EXPECT_EQ(ret, 25u);
-  EXPECT_EQ(got.substr(0, 26), whole);
-  got = section(ini8, "exe_mark", 27, &ret);
-  EXPECT_EQ(ret, 25u);
-  EXPECT_EQ(got.substr(0, 26), whole);
-  section(ini8, "exe_mark", 26, &ret);  // an exact fit counts as full: size - 2
-  EXPECT_EQ(ret, 24u);
-  section(ini8, "exe_mark", 25, &ret);
-  EXPECT_EQ(ret, 23u);
-  got = section(ini8, "exe_mark", 10, &ret);
-  EXPECT_EQ(ret, 8u);
-  EXPECT_EQ(got.substr(8, 2), std::string("\0\0", 2));
-
-  got = section(ini8, "missing", 10, &ret);
-  EXPECT_EQ(ret, 0u);
-  EXPECT_EQ(got.substr(0, 2), std::string("\0\0", 2));
+  // the section, the buffer's size, the length returned and the buffer's first bytes
+  for (const auto& [name, size, length, start] : {
+           std::tuple{"EXE_MARK", 100u, 25u, whole},
+           {"exe_mark", 27u, 25u, whole},
+           {"exe_mark", 26u, 24u, std::string()},  // an exact fit counts as full: size - 2
+           {"exe_mark", 25u, 23u, std::string()},
+           {"exe_mark", 10u, 8u, std::string("putty.ex\0\0", 10)},
+           {"missing", 10u, 0u, std::string("\0\0", 2)},
+       }) {
+    got = section(ini8, name, size, &ret);
+    EXPECT_EQ(ret, length) << name << " " << size;
+    EXPECT_EQ(got.substr(0, start.size()), start) << name << " " << size;
+  }
 
   // A new section is added at the end; an empty list leaves a missing section missing.
   ASSERT_TRUE(writeProfileSectionA("fresh", "\0", ini8));
@@ -214,10 +212,7 @@ TEST(ProfilePort, SectionsAreReadAndReplacedWhole) {
             "[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n"
             "[hotkey]\r\n!!exit=1657\r\n"
             "[exe_mark2]\r\na.exe=63\r\n");
-}
-
-TEST(ProfilePort, MissingFileSectionWriteCreatesIt) {
-  ScratchFolder dir;
+  // and a missing file is made
   ASSERT_TRUE(writeProfileSectionA("exe_mark", "hl.exe=0\0explorer.exe=63\0\0", dir.file8("new.ini")));
   EXPECT_EQ(readBytes(dir.file(u"new.ini")), "[exe_mark]\r\nhl.exe=0\r\nexplorer.exe=63\r\n");
 }

@@ -10,13 +10,10 @@ namespace orv {
 namespace {
 
 TEST(Curate, LastLetterRunSkipsTrailingNonLetters) {
-  EXPECT_EQ(view(lastLetterRun(str8("vj;tn"), 1252)), "tn");
-  EXPECT_EQ(view(lastLetterRun(str8("dc`"), 1252)), "dc");
-  EXPECT_EQ(view(lastLetterRun(str8("k.lb"), 1252)), "lb");
-  EXPECT_EQ(view(lastLetterRun(str8("ab12"), 1252)), "ab");
-  EXPECT_EQ(view(lastLetterRun(str8("12,"), 1252)), "");
-  EXPECT_EQ(view(lastLetterRun(str8("\xE5\xF0\xF3"), 1251)), "\xE5\xF0\xF3");  // еру
-  EXPECT_EQ(view(lastLetterRun(str8("\xE5\xF0\xF3"), 1252)), "\xE5\xF0\xF3");  // åðó are letters in 1252 too
+  for (auto [text, run] : {std::pair{"vj;tn", "tn"}, {"dc`", "dc"}, {"k.lb", "lb"}, {"ab12", "ab"}, {"12,", ""}})
+    EXPECT_EQ(view(lastLetterRun(str8(text), 1252)), run) << text;
+  for (int32_t codePage : {1251, 1252})  // еру in 1251, åðó in 1252: letters in both
+    EXPECT_EQ(view(lastLetterRun(str8("\xE5\xF0\xF3"), codePage)), "\xE5\xF0\xF3") << codePage;
 }
 
 TEST(Curate, AFormGoesOnlyWhenWhatItHidesMattersMoreThanTheFormItself) {
@@ -103,17 +100,12 @@ TEST_F(CurateDictionaries, RareFormsHidingCommonWordsAreDropped) {
 std::string rankedList(std::initializer_list<std::pair<int, const char*>> at, int size, bool cyrillic) {
   std::string text;
   for (int rank = 1; rank <= size; ++rank) {
-    const char* word = nullptr;
+    Str16 filler = str16(cyrillic ? u"ъъ" : u"zz");
+    for (int k = rank; k > 0; k /= 26) filler.append(char16_t((cyrillic ? 0x430 : 'a') + k % 26));
+    std::string line = utf16ToUtf8(filler);
     for (const auto& [r, w] : at)
-      if (r == rank) word = w;
-    if (word) {
-      text += word;
-    } else {
-      Str16 filler = str16(cyrillic ? u"ъъ" : u"zz");
-      for (int k = rank; k > 0; k /= 26) filler.append(char16_t((cyrillic ? 0x430 : 'a') + k % 26));
-      text += utf16ToUtf8(filler);
-    }
-    text += '\n';
+      if (r == rank) line = w;
+    text += line + '\n';
   }
   return text;
 }
@@ -169,13 +161,11 @@ TEST_F(CurateDictionaries, AFormIsSwitchedItselfOnlyAsAWholeWordWithNothingGlued
 }
 
 TEST_F(CurateDictionaries, CommandReportsAndRejectsBadArguments) {
-  const char* bad[] = {"orvanta-curate", "--target-layout", "xx"};
   FILE* sink = std::tmpfile();
-  EXPECT_EQ(runCurate(3, bad, sink, sink), 2);
-  const char* missing[] = {"orvanta-curate", "--out", "x"};
-  EXPECT_EQ(runCurate(3, missing, sink, sink), 2);
-  const char* badSource[] = {"orvanta-curate", "--source", "us:onlytwo"};
-  EXPECT_EQ(runCurate(3, badSource, sink, sink), 2);
+  for (auto [option, value] : {std::pair{"--target-layout", "xx"}, {"--out", "x"}, {"--source", "us:onlytwo"}}) {
+    const char* args[] = {"orvanta-curate", option, value};
+    EXPECT_EQ(runCurate(3, args, sink, sink), 2) << option;
+  }
   std::fclose(sink);
 }
 

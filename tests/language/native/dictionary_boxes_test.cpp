@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <thread>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "language/DictionarySet.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/Text.h"
 #include "platform/sim/SimMessageBox.h"
 #include "support/ScratchFolder.h"
 
@@ -22,34 +24,53 @@ namespace {
 
 using test::readBytes;
 using test::ScratchFolder;
-using test::writeBytes;
 
+// Every box of every test also checks that it is not shown with the set's
+// lock held: while a box is open another thread (the receiver, analysing a
+// word) must be able to take it.
 struct BoxesTest : ::testing::Test {
   ScratchFolder dir;
   SynchObject lock;
   DictionarySet set{dir.path(), lock};
   IDictionary* en = nullptr;
   IDictionary* ru = nullptr;
+  std::vector<std::thread> waiters;
+  std::vector<bool> lockFree;  // one per box shown
 
   void SetUp() override {
     sim::clearMessageBoxes();
     sim::setMessageBoxAnswer(kIdOk);
-    for (const char* n : {"en_US", "ru_RU"}) {
-      Str16 f = dir.folder(std::string("dic/") + n);
-      writeBytes(joinPath(f, u"charset"), n[0] == 'e' ? "windows-1252" : "windows-1251");
-    }
-    en = set.append(dir.file("dic/en_US"), 0);
-    ru = set.append(dir.file("dic/ru_RU"), 0);
+    en = set.append(dir.folder("dic/en_US"), 1252);
+    ru = set.append(dir.folder("dic/ru_RU"), 1251);
+    sim::setMessageBoxProbe([this](const sim::ShownMessageBox&) {
+      auto got = std::make_shared<std::atomic<bool>>(false);
+      waiters.emplace_back([this, got] {
+        SynchObject::Guard g(lock);
+        *got = true;
+      });
+      for (int i = 0; i < 200 && !*got; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      lockFree.push_back(*got);
+    });
   }
-  void TearDown() override { sim::setMessageBoxAnswer(kIdOk); }
+  void TearDown() override {
+    sim::setMessageBoxProbe(nullptr);
+    sim::setMessageBoxAnswer(kIdOk);
+    for (std::thread& t : waiters) t.join();
+    EXPECT_FALSE(lockFree.empty());
+    EXPECT_EQ(lockFree, std::vector<bool>(lockFree.size(), true));
+  }
+  void ask(const char* word, const char* language, int32_t position = -1) {
+    AskAddWordRequest r;
+    r.typed = utf8ToUtf16(word);
+    r.word = str8(word);
+    r.language = str8(language);
+    r.position = position;
+    set.askAddWord(r);
+  }
 };
 
 TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
-  AskAddWordRequest r;
-  r.typed = str16(u"Wombat");
-  r.word = str8("Wombat");
-  r.language = str8("en");
-  set.askAddWord(r);
+  ask("Wombat", "en");
   ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(view(shown[0].text), u"Add \"Wombat\" in the dictionary?");
@@ -60,81 +81,38 @@ TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
 }
 
 TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
-  AskAddWordRequest r;
-  r.typed = str16(u"zebra");
-  r.word = str8("zebra");
-  r.position = 1;  // no language: the dictionary at that position
-  set.askAddWord(r);
+  ask("zebra", "", 1);  // no language: the dictionary at that position
   EXPECT_TRUE(ru->isWord(str8("zebra")));
 
   sim::setMessageBoxAnswer(kIdCancel);
-  r.word = str8("okapi");
-  r.language = str8("en");
-  set.askAddWord(r);
+  ask("okapi", "en");
   EXPECT_FALSE(en->isWord(str8("okapi")));
 
   sim::setMessageBoxAnswer(kIdOk);
-  r.language.clear();
-  r.position = 7;  // no such position: nothing happens
-  set.askAddWord(r);
+  ask("okapi", "", 7);  // no such position: nothing happens
   EXPECT_FALSE(en->isWord(str8("okapi")));
   EXPECT_FALSE(ru->isWord(str8("okapi")));
 }
 
 // The word list is written with CRLF lines; the box says where, or why not.
 TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
-  en->addWord(str8("beta"));
-  en->addWord(str8("alpha"));
-  en->addWord(str8("Zurich"));
+  for (const char* w : {"beta", "alpha", "Zurich"}) en->addWord(str8(w));
   test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
-  const struct {
-    const char16_t* name;
-    std::u16string text;
-    unsigned style;
-  } cases[] = {
-      {u"en_US", u"Dictionary written to text file\r\n" + std::u16string(view(dir.file("dic/en_US/list.txt"))),
-       kMbOk | kMbIconInformation},
-      {u"de_DE", u"Dictionary not found", kMbOk | kMbIconExclamation},
-      {u"ru_RU", u"Can't write file \n" + std::u16string(view(dir.file("dic/ru_RU/list.txt"))), kMbOk | kMbIconError},
-  };
-  for (const auto& c : cases) {
+  const std::u16string enList = std::u16string(view(dir.file("dic/en_US/list.txt")));
+  const std::u16string ruList = std::u16string(view(dir.file("dic/ru_RU/list.txt")));
+  for (const auto& [name, text, style] : {
+           std::tuple{u"en_US", u"Dictionary written to text file\r\n" + enList, kMbOk | kMbIconInformation},
+           {u"de_DE", std::u16string(u"Dictionary not found"), kMbOk | kMbIconExclamation},
+           {u"ru_RU", u"Can't write file \n" + ruList, kMbOk | kMbIconError},
+       }) {
     sim::clearMessageBoxes();
-    set.exportWordList(str16(c.name));
+    set.exportWordList(str16(name));
     ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(view(shown[0].text), c.text);
-    EXPECT_EQ(shown[0].style, c.style);
+    EXPECT_EQ(view(shown[0].text), text);
+    EXPECT_EQ(shown[0].style, style);
   }
   EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
-}
-
-// While a box is open another thread (the receiver, analysing a word) must
-// be able to take the set's lock.
-TEST_F(BoxesTest, NoBoxIsShownWithTheLockHeld) {
-  std::vector<std::thread> waiters;
-  std::vector<bool> free;
-  sim::setMessageBoxProbe([&](const sim::ShownMessageBox&) {
-    auto got = std::make_shared<std::atomic<bool>>(false);
-    waiters.emplace_back([this, got] {
-      lock.enter();
-      *got = true;
-      lock.leave();
-    });
-    for (int i = 0; i < 200 && !*got; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    free.push_back(*got);
-  });
-  set.exportWordList(str16(u"en_US"));  // written
-  set.exportWordList(str16(u"de_DE"));  // not found
-  test::removeTree(dir.file("dic/ru_RU"));
-  set.exportWordList(str16(u"ru_RU"));  // cannot be written
-  AskAddWordRequest r;
-  r.typed = str16(u"okapi");
-  r.word = str8("okapi");
-  r.language = str8("en");
-  set.askAddWord(r);
-  sim::setMessageBoxProbe(nullptr);
-  for (std::thread& t : waiters) t.join();
-  EXPECT_EQ(free, std::vector<bool>(4, true));
 }
 
 }  // namespace
