@@ -1,17 +1,17 @@
-// The engine as the program runs it: what the receiver learns of each key
-// (hotkeys and the on/off command), the program's
-// never-tracked classes, and the settings read from the INI file.
+// The engine as the program runs it: what the receiver learns of each key,
+// the program's never-tracked classes, the candidates a click names and the
+// settings read from the INI file.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 
+#include "app/DictionaryConfig.h"
+#include "app/KeyboardConfig.h"
 #include "app/Policies.h"
 #include "app/ProgramEngine.h"
 #include "hook/HookLogic.h"
 #include "keyboard/KeyboardEngine.h"
 #include "support/AppFolder.h"
-
 #include "support/NoLayoutKeyboard.h"
 
 namespace orv {
@@ -24,8 +24,6 @@ struct CountingHost : KeyboardHost {
   void exitProgram() override { ++exits; }
 };
 
-using NoLayouts = test::NoLayoutKeyboard;
-
 constexpr uint32_t kCtrlAlt = 2 | 4;
 
 struct ProgramEngineTest : ::testing::Test {
@@ -33,7 +31,7 @@ struct ProgramEngineTest : ::testing::Test {
   HookShared shared{};
   Clipboard clipboard;
   CountingHost host;
-  NoLayouts port;
+  test::NoLayoutKeyboard port;
   KeyboardSettings settings;
   ProgramEngine engine{shared, clipboard, host};
   KeyboardState state{port, settings, engine};
@@ -51,27 +49,17 @@ struct ProgramEngineTest : ::testing::Test {
   }
 };
 
-TEST_F(ProgramEngineTest, OnOffHotkeyIsReportedEachTimeItSwitches) {
+TEST_F(ProgramEngineTest, HotkeysAreReportedAndOnlyASwitchOffOrOnNamesTheOnOffCommand) {
   KeyOutcome off = key('D', kCtrlAlt);
   EXPECT_EQ(off.kind, KeyOutcome::Hotkey);
-  EXPECT_EQ(off.result, 1);
   EXPECT_EQ(off.command, ProgramCommand::OnOff);
-  EXPECT_TRUE(engine.switchedOff());
   KeyOutcome typed = key('D', 0);
   EXPECT_EQ(typed.kind, KeyOutcome::Tracked);
   EXPECT_EQ(typed.command, ProgramCommand::None);
-  KeyOutcome on = key('D', kCtrlAlt);
-  EXPECT_EQ(on.command, ProgramCommand::OnOff);
-  EXPECT_FALSE(engine.switchedOff());
-}
-
-TEST_F(ProgramEngineTest, PauseAndExitGoThroughTheTable) {
-  KeyOutcome pause = key(0x13, 0);  // nothing typed: the selection is converted
-  EXPECT_EQ(pause.kind, KeyOutcome::Hotkey);
-  EXPECT_EQ(pause.command, ProgramCommand::None);
+  EXPECT_EQ(key('D', kCtrlAlt).command, ProgramCommand::OnOff);  // on again
+  EXPECT_EQ(key(0x13, 0).command, ProgramCommand::None);          // Pause, nothing typed: converts the selection
   EXPECT_EQ(host.selections, 1);
-  KeyOutcome exit = key(0x79, kCtrlAlt);
-  EXPECT_EQ(exit.kind, KeyOutcome::Hotkey);
+  key(0x79, kCtrlAlt);
   EXPECT_EQ(host.exits, 1);
 }
 
@@ -80,19 +68,35 @@ TEST_F(ProgramEngineTest, ControlsWithoutTextAreNeverTracked) {
   EXPECT_FALSE(engine.isNeverTrackedClass("Edit"));
 }
 
-TEST_F(ProgramEngineTest, AMouseButtonDropsTheTypedTextAndNamesItsApplication) {
+// Dropping the text at a click is the keyboard tests'; here, the click's application.
+TEST_F(ProgramEngineTest, AMouseButtonNamesItsApplicationAsAPolicyCandidate) {
   forgetPolicies();
-  state.typedKeys.append(0x22);
   MouseEventRecord m{};
   m.message = 513;
   std::snprintf(m.exeName, sizeof m.exeName, "clicked.exe");
-  MouseOutcome out = receiver.onMouse(m);
-  EXPECT_TRUE(out.reset);
-  EXPECT_EQ(out.result, 0);
-  EXPECT_EQ(state.typedKeys.size(), 0);
+  receiver.onMouse(m);
   ArrT<Str8> recent = recentPolicyCandidates();
   ASSERT_EQ(recent.size(), 1);
   EXPECT_EQ(view(recent[0]), "clicked.exe");
+}
+
+// Which lines set which hotkey codes is hotkeys_test's; here, that the section is read.
+TEST_F(ProgramEngineTest, KeyboardDictionaryAndHotkeySettingsComeFromTheIniFileHeldToTheirRanges) {
+  test::writeBytes(dir.ini(),
+                   "[common]\r\nautosw_prepos=0\r\nswitch_layout_ctrl=2\r\nwork_start_symbol_cnt=9\r\n"
+                   "autosw_space_only=0\r\n[hkl]\r\norder=04190419 04090409\r\n[dic]\r\norder=ru en\r\nskip=ua\r\n"
+                   "[hotkey]\r\n!!switch=1043\r\n");
+  CfgKeyboardSettings s;
+  EXPECT_EQ(s.autoswPrepos(), 0);
+  EXPECT_EQ(s.switchLayoutCtrl(), 2);
+  EXPECT_EQ(s.workStartSymbolCount(), 4);
+  EXPECT_EQ(s.autoswSpaceOnly(), 0);
+  EXPECT_EQ(s.hklOrder(), "04190419 04090409");
+  CfgDictionarySettings dic;
+  EXPECT_EQ(dic.dicOrder(), str16(u"ru en"));
+  EXPECT_EQ(dic.dicSkip(), str16(u"ua"));
+  engine.loadHotkeys();
+  EXPECT_EQ(engine.hotkeyCode("!!switch", -1), 1043);
 }
 
 }  // namespace
