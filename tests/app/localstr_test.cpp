@@ -1,11 +1,15 @@
-// Language files and the table of interface texts, on both builds.
+// Language files, the table of interface texts, the installed interface
+// languages and the user's language, on both builds.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "app/Languages.h"
 #include "app/LocalStr.h"
+#include "app/Settings.h"
+#include "app/UserLanguage.h"
 #include "platform/FileSys.h"
-#include "support/ScratchFolder.h"
+#include "support/AppFolder.h"
 
 namespace orv {
 namespace {
@@ -75,7 +79,6 @@ TEST(LanguageFile, MissingKeysAreCollectedAndSavedInKeyOrder) {
     t.text(utf8ToUtf16(key += std::to_string(i)).data());
   }
   EXPECT_EQ(std::u16string(first), u"?a_new");  // texts handed out stay valid
-  EXPECT_TRUE(t.changed());
   t.saveChanges();
   EXPECT_FALSE(t.changed());
   std::string saved = readBytes(dir.lng(u"xx"));
@@ -94,6 +97,9 @@ TEST(LanguageFile, MissingKeysAreCollectedAndSavedInKeyOrder) {
 
 TEST(LanguageFile, FileChoiceAndTheEnglishFallback) {
   LangFolder dir;
+  LocalStr none([&] { return dir.sources("en", "en", "en-US"); });
+  EXPECT_EQ(text(none, u"apply"), u"?apply");  // no file at all: every text is its key, marked
+  EXPECT_TRUE(none.changed());
   writeBytes(dir.lng(u"en"), "apply=Apply\n");
   writeBytes(dir.lng(u"ru"), "apply=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD0\xBD\xD0\xB8\xD1\x82\xD1\x8C\n");
   writeBytes(dir.lng(u"pt-BR"), "apply=Aplicar\n");
@@ -109,7 +115,6 @@ TEST(LanguageFile, FileChoiceAndTheEnglishFallback) {
   {
     LocalStr english([&] { return dir.sources("fr", "de", "de-DE"); });
     EXPECT_EQ(text(english, u"apply"), u"Apply");
-    EXPECT_TRUE(english.savePath().empty());
     EXPECT_EQ(text(english, u"brand_new"), u"?brand_new");
     english.saveChanges();  // nowhere to save: the English file stays as shipped
   }
@@ -125,11 +130,39 @@ TEST(LanguageFile, FileChoiceAndTheEnglishFallback) {
   EXPECT_EQ(readBytes(dir.lng(u"de")), "apply=?apply\r\n");
 }
 
-TEST(LanguageFile, WithoutAnyFileEveryTextIsItsKeyMarked) {
-  LangFolder dir;
-  LocalStr t([&] { return dir.sources("en", "en", "en-US"); });
-  EXPECT_EQ(text(t, u"apply"), u"?apply");
-  EXPECT_TRUE(t.changed());
+std::string cultures(const ArrT<MyNLS>& list) {
+  std::string s;
+  for (const MyNLS& r : list) s += std::string(s.empty() ? "" : " ") + r.culture;
+  return s;
+}
+
+TEST(InstalledLanguages, SortedFileNamesUpToTheFirstThatNamesNoLocale) {
+  ScratchFolder dir;
+  for (const char16_t* f : {u"ru.lng", u"EN.lng", u"en-US.lng", u"uk.LNG", u"notes.txt"}) writeBytes(dir.file(f), "");
+  createFolder(dir.file(u"de.lng"));  // a folder is no language file
+  EXPECT_EQ(cultures(installedLanguages(dir.path())), "en en-US ru uk");
+  writeBytes(dir.file(u"readme.lng"), "");  // sorts between "en-us" and "ru"
+  EXPECT_EQ(cultures(installedLanguages(dir.path())), "en en-US");
+  EXPECT_EQ(installedLanguages(dir.file(u"missing")).size(), 0);
+}
+
+TEST(UserLanguageChoice, RecordOfTheLanguageOrEnglish) {
+  UserLanguage ru = userLanguageFor(0x419);
+  EXPECT_EQ(view(ru.isoName), "ru");
+  EXPECT_EQ(view(ru.cultureName), "ru-RU");
+  EXPECT_EQ(ru.ansiCodePage, 1251u);
+  UserLanguage none = userLanguageFor(0x7F7F);
+  EXPECT_EQ(none.langId, 1033u);
+  EXPECT_EQ(view(none.cultureName), "en-US");
+}
+
+TEST(UserLanguageChoice, FillsAnEmptyInterfaceLanguage) {
+  test::AppFolder dir;
+  const UserLanguage& user = chooseInterfaceLanguage();
+  EXPECT_EQ(utf16ToUtf8(cfgInterfaceLang.get()), std::string(view(user.isoName)));
+  cfgInterfaceLang.set(u"uk");
+  chooseInterfaceLanguage();
+  EXPECT_EQ(utf16ToUtf8(cfgInterfaceLang.get()), "uk");
 }
 
 }  // namespace
