@@ -1,9 +1,12 @@
-// Runs on both builds: under Wine the download checks go through BCrypt.
+// The update's protocol, checks and installation. Runs on both builds: under
+// Wine the download checks go through BCrypt.
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <map>
 #include <string>
 
+#include "app/ExecutableSwap.h"
 #include "app/UpdateProtocol.h"
 #include "core/Crc32.h"
 #include "support/UpdateTestKey.h"
@@ -63,7 +66,6 @@ TEST(UpdateReply, ParsesTheLinesItKnowsAndLeavesMalformedValuesUnset) {
       {"last_version:3.2\nlast_filesize:5\n" + sig + "last_file_sig:30\nlast_filesize:x\nlast_version:\r", "size:0 crc:0"},
   };
   for (const auto& c : cases) EXPECT_EQ(fields(c.reply), c.fields) << c.reply;
-  EXPECT_EQ(hexOf(parse(sig).signature, 64), testkey::kSignatureRaw);
   EXPECT_EQ(hexOf(parse("last_file_sha256:E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855").sha256, 32),
             "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
 }
@@ -124,11 +126,8 @@ TEST(UpdateUrls, HttpsUnlessLoopbackAndThePortOfTheDomain) {
   };
   for (const Case& c : cases) EXPECT_EQ(view(updateCheckUrl(str8(c.domain)).text()), c.url) << c.domain;
 
-  UpdateUrl file = updateFileUrl(str8("localhost:8089"), str8("C:\\Program Files\\Orvanta/bin\\Orvanta.exe"));
-  EXPECT_EQ(view(file.host), "localhost");
-  EXPECT_EQ(file.port, 8089);
-  EXPECT_EQ(view(file.path), "/update/Orvanta.exe");
-  EXPECT_FALSE(file.secure);
+  EXPECT_EQ(view(updateFileUrl(str8("localhost:8089"), str8("C:\\Program Files\\Orvanta/bin\\Orvanta.exe")).text()),
+            "http://localhost:8089/update/Orvanta.exe");
 }
 
 TEST(UpdateRules, VersionsCompareAsByteStrings) {
@@ -186,6 +185,67 @@ TEST(UpdateDownload, InstalledOnlyWithSizeCrcHashAndThePublishersSignature) {
     UpdateReply reply = parse(c.reply);
     DownloadCheck got = checkDownload(reply, reinterpret_cast<const uint8_t*>(c.data.data()), c.data.size(), c.key);
     EXPECT_EQ(got, c.result) << c.reply << " -> " << downloadCheckText(got);
+  }
+}
+
+// Installing an update never leaves the user without a program that starts:
+// whatever step fails, the program's file keeps its old contents.
+
+// A folder of files in memory whose moves or writes can be made to fail;
+// a failing write leaves half a file, as a full disk does.
+class MemoryFiles : public ExecutableFiles {
+ public:
+  std::map<std::u16string, std::string> files;
+  bool moveFails = false;
+  bool writeFails = false;
+
+  bool move(const Str16& from, const Str16& to) override {
+    auto it = files.find(std::u16string(view(from)));
+    if (moveFails || it == files.end()) return false;
+    std::string data = it->second;
+    files.erase(it);
+    files[std::u16string(view(to))] = data;
+    return true;
+  }
+  bool write(const Str16& path, const uint8_t* data, size_t size) override {
+    std::u16string p(view(path));
+    if (files.count(p)) return false;
+    files[p] = std::string(reinterpret_cast<const char*>(data), writeFails ? size / 2 : size);
+    return !writeFails;
+  }
+  void remove(const Str16& path) override { files.erase(std::u16string(view(path))); }
+};
+
+TEST(ExecutableSwap, AFailedStepLeavesTheOldProgramInPlace) {
+  const std::u16string exe = u"C:\\Orvanta\\Orvanta.exe";
+  const std::u16string old = u"C:\\Orvanta\\Orvanta.exe.old";
+  const std::string fresh = "new program";
+  struct Case {
+    const char* name;
+    bool leftover;  // an ".old" from an earlier update
+    bool moveFails;
+    bool writeFails;
+    SwapResult result;
+    std::string exeAfter;
+    const char* oldAfter;  // null: no ".old"
+  } cases[] = {
+      {"replaced", false, false, false, SwapResult::Replaced, fresh, "old program"},
+      {"an earlier .old is replaced", true, false, false, SwapResult::Replaced, fresh, "old program"},
+      {"cannot rename", false, true, false, SwapResult::CannotMove, "old program", nullptr},
+      {"cannot rename, earlier .old kept", true, true, false, SwapResult::CannotMove, "old program", "older"},
+      {"cannot write: the old file goes back", false, false, true, SwapResult::CannotWrite, "old program", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryFiles fs;
+    fs.files[exe] = "old program";
+    if (c.leftover) fs.files[old] = "older";
+    fs.moveFails = c.moveFails;
+    fs.writeFails = c.writeFails;
+    EXPECT_EQ(swapExecutable(fs, str16(exe), reinterpret_cast<const uint8_t*>(fresh.data()), fresh.size()),
+              c.result);
+    EXPECT_EQ(fs.files[exe], c.exeAfter);
+    EXPECT_EQ(fs.files.count(old) ? fs.files[old] : "(none)", c.oldAfter ? c.oldAfter : "(none)");
   }
 }
 
