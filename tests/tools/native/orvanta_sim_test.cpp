@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "support/ScratchFolder.h"
 #include "support/ShippedDictionaries.h"
 
+#include "tools/orvanta-sim/EvalWords.h"
 #include "tools/orvanta-sim/KeyScript.h"
 #include "tools/orvanta-sim/SimCommands.h"
 
@@ -130,9 +129,8 @@ Outcome type(const std::string& script, std::vector<std::string> extra = {}) {
 // same time in another process. Removed when the test ends.
 struct TestFiles : test::ScratchFolder {
   std::string path(const char* name, const char* text = nullptr) const {
-    const std::string p = utf16ToUtf8(file(std::string_view(name)));
-    if (text) std::ofstream(p) << text;
-    return p;
+    if (text) test::writeBytes(file(std::string_view(name)), text);
+    return utf16ToUtf8(file(std::string_view(name)));
   }
 };
 
@@ -162,8 +160,7 @@ TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
   Outcome r = eval("ru", corpus, {"--misses", misses});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("words tested: 4\n"), std::string::npos) << r.out;
-  std::ifstream m(misses, std::ios::binary);
-  std::string listed((std::istreambuf_iterator<char>(m)), std::istreambuf_iterator<char>());
+  const std::string listed = test::readBytes(utf8ToUtf16(misses));
   // one and two letters are never switched; the words of 3+ letters are
   EXPECT_NE(listed.find("miss\tи\t1\n"), std::string::npos) << listed;
   EXPECT_NE(listed.find("miss\tто\t1\n"), std::string::npos) << listed;
@@ -245,6 +242,37 @@ TEST(OrvantaSimMenu, PrintsTheComposedMenuAsAnIndentedTree) {
   EXPECT_NE(r.out.find("  sub \"Toggle selection as ...\"\n  separator\n  item \"Settings ...\" code=5\n"),
             std::string::npos);
   EXPECT_EQ(run({"menu", "--set", "clipboard.no_such=1"}).status, 2);
+}
+
+// The evaluator's sentence mode judges each typed word by what the
+// application shows at its place, whatever script the other words are in.
+std::string verdicts(const char* lang, const char* typed, const char* shown, bool keepInner = false) {
+  std::string out;
+  for (bool ok : wordsShownAsTyped(lang, utf8ToUtf16(typed), utf8ToUtf16(shown), keepInner)) out += ok ? '+' : '-';
+  return out;
+}
+
+TEST(EvalWords, EachWordIsJudgedByTheTokenShownAtItsPlace) {
+  struct Case {
+    const char *lang, *typed, *shown, *expect;
+    bool keepInner;
+  } cases[] = {
+      {"en", "Alex Haley was adopted!", "Фдуч Haley was adopted!", "-+++", false},
+      {"en", "Alex Haley was adopted!", "Alex Haley was adopted!", "++++", false},
+      {"en", "Alex Haley was adopted!", "Фдуч Рфдун цфы фвщзеув!", "----", false},
+      {"ru", "привет мир", "ghbdtn мир", "-+", false},
+      {"ru", "привет, мир", "привет? мир", "++", false},       // only the word's own letters count
+      {"en", "don't go", "вщтэе go", "--+", false},            // two words inside one token
+      {"en", "don't go", "вщтэе go", "-+", true},
+      {"en", "one two three", "one three", "+-+", false},      // a lost token: the rest still pairs
+      {"en", "one two three", "one two  three four", "+++", false},
+      {"en", "one two", "one twoo", "+-", false},              // a token that changed its length
+      {"en", "", "anything", "", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " | " + c.shown);
+    EXPECT_EQ(verdicts(c.lang, c.typed, c.shown, c.keepInner), c.expect);
+  }
 }
 
 }  // namespace
