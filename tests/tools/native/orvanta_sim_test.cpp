@@ -119,10 +119,9 @@ TEST(KeyScript, ParsesNamedKeysChordsPressesLayoutsAndBraces) {
 }
 
 Outcome type(const std::string& script, std::vector<std::string> extra = {}) {
-  std::vector<std::string> a{"type", "--layouts", "us,ru", "--active", "us", "--clipboard", "keep"};
-  a.insert(a.end(), extra.begin(), extra.end());
-  a.push_back(script);
-  return run(a);
+  extra.insert(extra.begin(), {"type", "--layouts", "us,ru", "--active", "us", "--clipboard", "keep"});
+  extra.push_back(script);
+  return run(extra);
 }
 
 // The test's files, in a folder of its own: the same test may run at the
@@ -135,10 +134,9 @@ struct TestFiles : test::ScratchFolder {
 };
 
 Outcome eval(const char* lang, const std::string& corpus, std::vector<std::string> extra = {}) {
-  std::vector<std::string> a{"eval", "--layouts", "us,ru", "--lang", lang};
-  a.insert(a.end(), extra.begin(), extra.end());
-  a.push_back(corpus);
-  return run(a);
+  extra.insert(extra.begin(), {"eval", "--layouts", "us,ru", "--lang", lang});
+  extra.push_back(corpus);
+  return run(extra);
 }
 
 TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
