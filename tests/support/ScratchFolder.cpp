@@ -28,13 +28,10 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() { removeTree(myPath); }
 
 Str16 ScratchFolder::file(std::string_view relative) const {
-  Str16 out(myPath);
   Str16 rel = utf8ToUtf16(relative);
-  for (int32_t i = 0; i < rel.size(); ++i)
-    if (rel[i] == u'/') rel[i] = pathSeparator();
-  out.append(pathSeparator());
-  out.append(rel);
-  return out;
+  for (char16_t& c : rel)
+    if (c == u'/') c = pathSeparator();
+  return joinPath(myPath, view(rel));
 }
 
 Str16 ScratchFolder::file(std::u16string_view name) const {
@@ -48,12 +45,8 @@ Str8 ScratchFolder::file8(std::string_view name) const { return toNarrow(file(vi
 
 Str16 ScratchFolder::folder(std::string_view relative) const {
   Str16 full = file(relative);
-  for (int32_t i = myPath.size() + 1; i <= full.size(); ++i) {
-    if (i == full.size() || full[i] == pathSeparator()) {
-      Str16 part(full.data(), i);
-      if (!isFolder(part)) createFolder(part);
-    }
-  }
+  for (int32_t i = myPath.size() + 1; i <= full.size(); ++i)
+    if (i == full.size() || full[i] == pathSeparator()) createFolder(Str16(full.data(), i));  // an existing one stays
   return full;
 }
 
@@ -69,14 +62,13 @@ std::string readBytes(const Str16& path) {
 
 void removeTree(const Str16& path) {
   ArrT<FolderEntry> entries;
-  if (listFolder(path, entries)) {
-    for (int32_t i = 0; i < entries.size(); ++i) {
-      Str16 child = joinPath(path, view(entries[i].name));
-      if (entries[i].isFolder)
-        removeTree(child);
-      else
-        removeFile(child);
-    }
+  listFolder(path, entries);  // none when it cannot be read
+  for (const FolderEntry& e : entries) {
+    Str16 child = joinPath(path, view(e.name));
+    if (e.isFolder)
+      removeTree(child);
+    else
+      removeFile(child);
   }
   removeFolder(path);
 }

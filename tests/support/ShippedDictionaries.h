@@ -12,11 +12,9 @@
 
 namespace orv::test {
 
-inline std::string shippedDicFolder() { return std::string(ORV_SOURCE_DIR) + "/dist/Orvanta/dic"; }
-
 inline bool shippedDictionariesBuilt() {
   for (const char* name : {"/en_US", "/ru_RU", "/uk_UA"})
-    if (!isFolder(utf8ToUtf16(shippedDicFolder() + name))) return false;
+    if (!isFolder(utf8ToUtf16(std::string(ORV_SOURCE_DIR) + "/dist/Orvanta/dic" + name))) return false;
   return true;
 }
 

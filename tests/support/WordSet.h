@@ -16,12 +16,15 @@ namespace orv::test {
 class WordSet {
  public:
   void add(int32_t codePage, std::initializer_list<const char*> utf8Words, const std::string& language = "");
-  int check(const Str8& word, int32_t codePage) const;
-  int checkLanguage(const Str8& word, int32_t codePage, const Str8& language) const;
+  int check(const Str8& word, int32_t codePage) const { return lookup(word, codePage, ""); }
+  int checkLanguage(const Str8& word, int32_t codePage, const Str8& language) const {
+    return language.empty() ? 0 : lookup(word, codePage, std::string(view(language)));
+  }
 
  private:
-  std::set<std::tuple<int32_t, std::string>> myWords;                // code page, word
-  std::set<std::tuple<int32_t, std::string, std::string>> myLanguage; // code page, language, word
+  int lookup(const Str8& word, int32_t codePage, const std::string& language) const;
+  // Code page, language ("" holds every word of the code page), word.
+  std::set<std::tuple<int32_t, std::string, std::string>> myWords;
 };
 
 }  // namespace orv::test
