@@ -23,14 +23,9 @@ struct QuietHost : KeyboardHost {
 TEST(ProgramWords, FollowTheInstalledLayouts) {
   constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kDe = 0x04070407;
   test::AppFolder dir;
-  createFolder(dir.file(u"dic"));
-  createFolder(dir.file(u"impossibility"));
-  for (const char16_t* n : {u"en_US", u"ru_RU"}) {
-    Str16 f = joinPath(dir.file(u"dic"), n);
-    createFolder(f);
-    test::writeBytes(joinPath(f, u"charset"), n[0] == u'e' ? "windows-1252" : "windows-1251");
-  }
-  test::writeBytes(dir.file(u"impossibility\\RU!EN.txt"), "\xfa\xfc\r\n");
+  test::writeBytes(joinPath(dir.folder("dic/en_US"), u"charset"), "windows-1252");
+  test::writeBytes(joinPath(dir.folder("dic/ru_RU"), u"charset"), "windows-1251");
+  test::writeBytes(joinPath(dir.folder("impossibility"), u"RU!EN.txt"), "\xfa\xfc\r\n");
   SynchObject applicationLock;
   ProgramWords words(dir.path(), applicationLock);
   words.loadImpossibilities();
@@ -59,7 +54,7 @@ TEST(ProgramWords, FollowTheInstalledLayouts) {
   EXPECT_FALSE(set.findByName(str16(u"en_US"))->isWord(privet));
 
   cfgDicOrder.set(u"ru_RU en_US");
-  createFolder(dir.file(u"dic\\de_DE"));
+  dir.folder("dic/de_DE");
   Hkl three[] = {kUs, kRu, kDe};
   kb.setInstalled(three, 3);
   state.syncLayouts();
