@@ -19,7 +19,7 @@ namespace {
 using sim::SoundEvent;
 
 // Four waves in "sound", sound.cfg holding `config` (none when null), the
-// sounds switched on and loaded.
+// sounds switched on and loaded, and the sound log empty.
 struct SoundFolder : test::AppFolder {
   explicit SoundFolder(const char* config = nullptr) {
     forgetSounds();
@@ -29,9 +29,9 @@ struct SoundFolder : test::AppFolder {
     for (const char* n : {"type", "stone", "wood", "blade"})
       test::writeBytes(file(view(utf8ToUtf16(std::string("sound\\") + n + ".wav"))), std::string("RIFF-") + n);
     if (config) test::writeBytes(file(u"sound\\sound.cfg"), config);
-    sim::clearSoundLog();
     cfgSoundOn.set(1);
     loadSounds();
+    sim::clearSoundLog();
   }
   ~SoundFolder() {
     forgetSounds();
@@ -60,6 +60,7 @@ using V = std::vector<std::string>;
 
 TEST(Sounds, OnlyTheEventsTheRulesAllowAreHeard) {
   SoundFolder dir("1 type.wav\n0 stone.wav\n1 (none)\n1 missing.wav\n");
+  loadSounds();
   EXPECT_EQ(played(), V{"RIFF-none (sync)"});  // readies the device
 
   cfgSoundOn.set(0);
@@ -74,7 +75,6 @@ TEST(Sounds, OnlyTheEventsTheRulesAllowAreHeard) {
 
 TEST(Sounds, EachConfigurationLineSetsOneEventInTurn) {
   SoundFolder dir("  1   type.wav  \r\nx stone.wav\n0 wood.wav\n1 blade.wav\n1 type.wav\n");
-  played();
   playAll();
   // line 2 is not understood: event 1 keeps its defaults but no data (silent);
   // line 3 switches "not found" off although its file exists; a fifth line is ignored
@@ -86,7 +86,6 @@ TEST(Sounds, EachConfigurationLineSetsOneEventInTurn) {
 
 TEST(Sounds, WithoutConfigurationEverythingIsSilentUntilSaved) {
   SoundFolder dir;
-  played();
   playAll();
   EXPECT_EQ(played(), V{});
   saveSounds();
@@ -104,7 +103,6 @@ TEST(Sounds, NamesWithABackslashArePathsAndEmptyFilesFallBack) {
   setSound(1, true, str8("empty.wav"));
   setSound(2, true, str8("chime.wav"));  // a bare name is looked for in "sound" only
   setSound(3, true, str8(""));
-  played();
   playAll();
   EXPECT_EQ(played(), (V{"RIFF-chime", "RIFF-default", "RIFF-default"}));
 
@@ -118,7 +116,6 @@ TEST(Sounds, NamesWithABackslashArePathsAndEmptyFilesFallBack) {
 
 TEST(Sounds, PlaybackIsStoppedBeforeItsDataIsReplaced) {
   SoundFolder dir("1 type.wav\n1 stone.wav\n1 wood.wav\n1 blade.wav\n");
-  played();
   playSound(kSoundSwitch);
   setSound(kSoundKey, true, str8("wood.wav"));  // not the one playing
   setSound(kSoundSwitch, true, str8("type.wav"));
@@ -138,7 +135,6 @@ TEST(Sounds, TheOptionsListTheWaveFilesAndAPreviewPlaysEvenWhenSilenced) {
   for (const Str8& n : names) got.push_back(std::string(view(n)));
   EXPECT_EQ(got, (V{"(none)", "Alarm.WAV", "blade.wav", "stone.wav", "type.wav", "wood.wav"}));
 
-  played();
   cfgSoundOn.set(0);  // the play buttons do not care
   previewSound(str8("stone.wav"));
   previewSound(str8("(none)"));
