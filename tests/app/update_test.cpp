@@ -20,12 +20,7 @@ std::string bytesFromHex(std::string_view hex) {
   return out;
 }
 
-std::string hexOf(const uint8_t* p, size_t n) {
-  static const char kDigits[] = "0123456789abcdef";
-  std::string s;
-  for (size_t i = 0; i < n; ++i) s += {kDigits[p[i] >> 4], kDigits[p[i] & 15]};
-  return s;
-}
+std::string bytes(const uint8_t* p, size_t n) { return std::string(reinterpret_cast<const char*>(p), n); }
 
 UpdateReply parse(std::string_view text) { return parseUpdateReply(text.data(), text.size()); }
 
@@ -42,6 +37,7 @@ std::string fields(std::string_view reply) {
 TEST(UpdateReply, ParsesTheLinesItKnowsAndLeavesMalformedValuesUnset) {
   const std::string sig = "last_file_sig:" + std::string(testkey::kSignatureDer) + "\n";
   const std::string sha = "last_file_sha256:" + std::string(testkey::kMessageSha256);
+  const std::string upperSha = "E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855";
   const struct {
     std::string reply;
     const char* fields;
@@ -56,7 +52,7 @@ TEST(UpdateReply, ParsesTheLinesItKnowsAndLeavesMalformedValuesUnset) {
       {"last_file_crc:-2147483648", "size:0 crc:-2147483648"},
       {"last_file_crc:-2147483649", "size:0 crc:0"},
       {sha, "size:0 crc:0 sha"},
-      {"last_file_sha256:E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855", "size:0 crc:0 sha"},
+      {"last_file_sha256:" + upperSha, "size:0 crc:0 sha"},
       {"last_file_sha256:" + std::string(testkey::kMessageSha256.substr(1)), "size:0 crc:0"},
       {"last_file_sha256:" + std::string(testkey::kMessageSha256.substr(2)) + "zz", "size:0 crc:0"},
       {sig, "size:0 crc:0 sig"},
@@ -66,15 +62,13 @@ TEST(UpdateReply, ParsesTheLinesItKnowsAndLeavesMalformedValuesUnset) {
       {"last_version:3.2\nlast_filesize:5\n" + sig + "last_file_sig:30\nlast_filesize:x\nlast_version:\r", "size:0 crc:0"},
   };
   for (const auto& c : cases) EXPECT_EQ(fields(c.reply), c.fields) << c.reply;
-  EXPECT_EQ(hexOf(parse("last_file_sha256:E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855").sha256, 32),
-            "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+  EXPECT_EQ(bytes(parse("last_file_sha256:" + upperSha).sha256, 32), bytesFromHex(upperSha));
 }
 
 TEST(UpdateReply, DerSignatureIsStrict) {
   const std::string r32(64, '1');
   struct Case {
-    std::string der;
-    std::string raw;  // empty: refused
+    std::string der, raw;  // raw empty: refused
   } cases[] = {
       {std::string(testkey::kSignatureDer), std::string(testkey::kSignatureRaw)},
       {"3006020101020102", std::string(62, '0') + "01" + std::string(62, '0') + "02"},
@@ -97,14 +91,13 @@ TEST(UpdateReply, DerSignatureIsStrict) {
     const std::string der = bytesFromHex(c.der);
     uint8_t raw[64];
     const bool ok = derSignatureToRaw(reinterpret_cast<const uint8_t*>(der.data()), der.size(), raw);
-    EXPECT_EQ(ok ? hexOf(raw, 64) : "", c.raw) << c.der;
+    EXPECT_EQ(ok ? bytes(raw, 64) : "", bytesFromHex(c.raw)) << c.der;
   }
 }
 
 TEST(UpdateUrls, HttpsUnlessLoopbackAndThePortOfTheDomain) {
   struct Case {
-    const char* domain;
-    const char* url;
+    const char *domain, *url;
   } cases[] = {
       {"localhost:8089", "http://localhost:8089/update/update.php"},
       {"LocalHost", "http://LocalHost:80/update/update.php"},
@@ -167,8 +160,7 @@ TEST(UpdateDownload, InstalledOnlyWithSizeCrcHashAndThePublishersSignature) {
 
   const std::string head = "last_filesize:" + size + "\nlast_file_crc:" + crc + "\n", good = head + sha + sig;
   struct Case {
-    std::string reply;
-    std::string data;
+    std::string reply, data;
     const uint8_t* key;
     DownloadCheck result;
   } cases[] = {
@@ -196,8 +188,7 @@ TEST(UpdateDownload, InstalledOnlyWithSizeCrcHashAndThePublishersSignature) {
 class MemoryFiles : public ExecutableFiles {
  public:
   std::map<std::u16string, std::string> files;
-  bool moveFails = false;
-  bool writeFails = false;
+  bool moveFails = false, writeFails = false;
 
   bool move(const Str16& from, const Str16& to) override {
     auto it = files.find(std::u16string(view(from)));
@@ -222,9 +213,7 @@ TEST(ExecutableSwap, AFailedStepLeavesTheOldProgramInPlace) {
   const std::string fresh = "new program";
   struct Case {
     const char* name;
-    bool leftover;  // an ".old" from an earlier update
-    bool moveFails;
-    bool writeFails;
+    bool leftover, moveFails, writeFails;  // leftover: an ".old" from an earlier update
     SwapResult result;
     std::string exeAfter;
     const char* oldAfter;  // null: no ".old"
