@@ -12,9 +12,7 @@ TEST(HelpPages, PageIsFoundInTheLanguageElseInEnglishAndNeverOutsideTheFolder) {
                                        "C:\\P\\html\\en\\notes.html", "C:\\P\\html\\en\\..\\secret.html"};
   auto exists = [&](const Str16& path) { return files.count(utf16ToUtf8(path)) > 0; };
   const struct {
-    const char* language;
-    const char* page;
-    const char* expected;
+    const char *language, *page, *expected;
   } cases[] = {
       {"ru", "common.html", "C:\\P\\html\\ru\\common.html"},
       {"ru", "notes.html", "C:\\P\\html\\en\\notes.html"},
@@ -32,9 +30,7 @@ TEST(HelpPages, PageIsFoundInTheLanguageElseInEnglishAndNeverOutsideTheFolder) {
 
 TEST(HelpPages, SimpleHtmlBecomesReadableTextWithItsHeadingsMarked) {
   const struct {
-    const char* html;
-    const char* text;
-    const char* headings;  // "level:text|..."
+    const char *html, *text, *headings;  // headings: "level:text|..."
   } cases[] = {
       {"<p>One  two\nthree</p><p>Four</p>", "One two three\n\nFour\n", ""},
       {"<h1>Title</h1><p>Body</p><h3>Sub <i>part</i></h3>text", "Title\n\nBody\n\nSub part\n\ntext\n",

@@ -12,27 +12,17 @@ namespace {
 
 std::string text(const ArrT<Str16>& ids) {
   std::string out;
-  for (const Str16& id : ids) {
-    for (char16_t c : id) out += static_cast<char>(c);
-    out += ' ';
-  }
+  for (const Str16& id : ids) out += utf16ToUtf8(id) + ' ';
   return out;
 }
 
-ArrT<Str16> words(const char* s) {
-  Str16 wide;
-  for (; *s; ++s) wide.append(static_cast<char16_t>(*s));
-  return parseNameList(wide);
-}
+ArrT<Str16> words(const char* s) { return parseNameList(utf8ToUtf16(s)); }
 
 TEST(OrderedChoices, StoredOrderFirstThenTheRestAndMovesStayInside) {
   struct Case {
-    const char* available;
-    const char* order;
-    const char* skip;
+    const char *available, *order, *skip;
     int32_t moveUp, moveDown;  // -1: no move
-    const char* wantOrder;
-    const char* wantSkip;
+    const char *wantOrder, *wantSkip;
   } cases[] = {
       {"en_US ru_RU de_DE", "", "", -1, -1, "en_US ru_RU de_DE ", ""},
       // Names keep the folders' spelling; gone and repeated ones drop out.
