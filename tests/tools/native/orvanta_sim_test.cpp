@@ -139,7 +139,7 @@ Outcome eval(const char* lang, const std::string& corpus, std::vector<std::strin
   return run(extra);
 }
 
-TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
+TEST(OrvantaSimEval, CountsFixesAndMissesOfTheAnalysersWordsWithAMachineReadableLastLine) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
   TestFiles dir;
   const std::string corpus = dir.path("corpus.txt", "Привет, мир! Вопрос и ответ.\n");
@@ -149,13 +149,10 @@ TEST(OrvantaSimEval, CountsFixesAndFalseSwitchesWithAMachineReadableLastLine) {
   EXPECT_NE(r.out.rfind("summary: words=5 recall3=100.00% false=0.000% p50="), std::string::npos) << r.out;
   EXPECT_NE(eval("ru", corpus, {"--sentences"}).out.find("summary: words=5 "), std::string::npos);
   EXPECT_EQ(eval("de", corpus).status, 2);
-}
 
-TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
-  SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  TestFiles dir;
-  const std::string corpus = dir.path("inner.txt", "Что-то и ответ\n"), misses = dir.path("misses.txt");
-  Outcome r = eval("ru", corpus, {"--misses", misses});
+  // Words are the analyser's letter runs unless inner marks are kept.
+  const std::string inner = dir.path("inner.txt", "Что-то и ответ\n"), misses = dir.path("misses.txt");
+  r = eval("ru", inner, {"--misses", misses});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("words tested: 4\n"), std::string::npos) << r.out;
   const std::string listed = test::readBytes(utf8ToUtf16(misses));
@@ -164,11 +161,11 @@ TEST(OrvantaSimEval, WordsAreTheAnalysersLetterRunsUnlessInnerMarksAreKept) {
   EXPECT_NE(listed.find("miss\tто\t1\n"), std::string::npos) << listed;
   EXPECT_EQ(listed.find("ответ"), std::string::npos) << listed;
 
-  Outcome k = eval("ru", corpus, {"--keep-inner"});
-  EXPECT_NE(k.out.find("words tested: 3\n"), std::string::npos) << k.out;
-  EXPECT_NE(k.out.find("misses of 3+ letters: Что-то (1)"), std::string::npos) << k.out;
-  EXPECT_EQ(eval("ru", corpus, {"--set", "common.nothing=1"}).status, 2);
-  EXPECT_EQ(eval("ru", corpus, {"--misses", "/nonexistent/dir/m.txt"}).status, 2);
+  r = eval("ru", inner, {"--keep-inner"});
+  EXPECT_NE(r.out.find("words tested: 3\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("misses of 3+ letters: Что-то (1)"), std::string::npos) << r.out;
+  EXPECT_EQ(eval("ru", inner, {"--set", "common.nothing=1"}).status, 2);
+  EXPECT_EQ(eval("ru", inner, {"--misses", "/nonexistent/dir/m.txt"}).status, 2);
 }
 
 // What a switch, Pause and the selection hotkeys do is the simulation tests'
