@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#ifndef _WIN32
+#include <filesystem>
+#endif
 #include <utility>
 #include <vector>
 
@@ -100,15 +103,19 @@ struct Fixture {
 std::string text(const Str16& s) { return utf16ToUtf8(s); }
 
 // The children of a menu in one line: captions, "#" before a header, "-" a
-// separator, a sub-menu with its children in brackets (the templates and
-// the commands below them left out).
+// separator, a sub-menu with its children in brackets, the create items of
+// the templates as "+folder PATH" and "+file PATH" (the templates and the
+// commands below them left out of the root).
 std::string outline(const XMenu& m) {
   std::string out;
   for (const XMenu* c : m.children) {
     if (c->caption == str16(u"clipboard_menu_tmplts_title")) break;
     if (!out.empty()) out += ' ';
+    const uint8_t code = c->record.size() ? uint8_t(c->record[0]) : 0;
     if (c->kind == MenuKind::Separator) out += '-';
     else if (c->kind == MenuKind::Header) out += '#' + text(c->caption);
+    else if (code == kCodeNewFolder || code == kCodeNewFile)
+      out += (code == kCodeNewFolder ? "+folder " : "+file ") + text(recordText(c->record, 1));
     else if (c->kind == MenuKind::Sub) out += text(c->caption) + '[' + outline(*c) + ']';
     else out += text(c->caption);
   }
@@ -396,6 +403,35 @@ TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAt
   EXPECT_TRUE(fileExists(f.scratch.file("templates/keep.txt")));
   EXPECT_FALSE(fileExists(f.scratch.file("templates/drop.txt")));
 }
+
+TEST(ClipboardMenu, TemplateFoldersComeFirstThenTextFilesEachSortedWithoutCase) {
+  Fixture f;
+  EXPECT_EQ(outline(*find(f.build(), u"clipboard_menu_tmplts_title")), "+folder templates +file templates");
+  f.scratch.folder("templates/b");
+  f.scratch.folder("templates/A/deep");
+  for (const char* name : {"z.TXT", "a.txt", "B.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
+    test::writeBytes(f.scratch.file(std::string("templates/") + name), "x");
+  EXPECT_EQ(outline(*find(f.build(), u"clipboard_menu_tmplts_title")),
+            "A[deep[+folder templates\\A\\deep +file templates\\A\\deep] in two words - +folder templates\\A "
+            "+file templates\\A] b[+folder templates\\b +file templates\\b] "
+            "  a B z - +folder templates +file templates");
+}
+
+#ifndef _WIN32
+TEST(ClipboardMenu, ATemplateFolderLinkedToItsParentDoesNotMakeTheMenuEndless) {
+  Fixture f;
+  f.scratch.folder("templates/sub");
+  namespace fs = std::filesystem;
+  const fs::path link = text(f.scratch.file("templates/sub/loop"));
+  fs::create_directory_symlink("..", link);
+  const XMenu* m = find(f.build(), u"clipboard_menu_tmplts_title");
+  fs::remove(link);
+  int32_t depth = 0;
+  for (; m->count() && m->child(0)->kind == MenuKind::Sub; m = m->child(0)) ++depth;
+  EXPECT_GT(depth, 2);
+  EXPECT_LT(depth, 40);
+}
+#endif
 
 }  // namespace
 }  // namespace orv

@@ -1,70 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "clipboard/ClipboardMenu.h"
 #include "clipboard/Templates.h"
 #include "platform/FileSys.h"
 #include "platform/Text.h"
 #include "support/ScratchFolder.h"
-
-#ifndef _WIN32
-#include <filesystem>
-#endif
 
 namespace orv {
 namespace {
 
 using test::readBytes;
 using test::ScratchFolder;
-using test::writeBytes;
-
-class KeyTexts : public ClipboardMenuActions {
- public:
-  Str16 text(const char* key) override { return utf8ToUtf16(key); }
-  Str16 hotkeyText(const char*) override { return {}; }
-  ArrT<MenuLayoutName> layouts() override { return {}; }
-  bool translitActive() override { return false; }
-  Str16 moduleFolder() override { return {}; }
-  bool pasteText(uint32_t, const Str16&) override { return true; }
-};
-
-// Captions in order, "-" a separator, a folder's contents in brackets; the
-// create items as "+folder PATH" and "+file PATH".
-std::string outline(const XMenu& m) {
-  std::string out;
-  for (const XMenu* c : m.children) {
-    if (!out.empty()) out += ' ';
-    uint8_t code = c->record.size() ? uint8_t(c->record[0]) : 0;
-    if (c->kind == MenuKind::Separator) out += '-';
-    else if (code == kCodeNewFolder || code == kCodeNewFile)
-      out += (code == kCodeNewFolder ? "+folder " : "+file ") + utf16ToUtf8(recordText(c->record, 1));
-    else if (c->kind == MenuKind::Sub) out += utf16ToUtf8(c->caption) + "[" + outline(*c) + "]";
-    else out += "'" + utf16ToUtf8(c->caption) + "'";
-  }
-  return out;
-}
-
-std::unique_ptr<XMenu> templatesMenu(const ScratchFolder& dir) {
-  KeyTexts texts;
-  auto menu = std::make_unique<XMenu>(MenuKind::Sub);
-  fillTemplatesMenu(*menu, dir.path(), str16(u"templates"), texts, nullptr);
-  return menu;
-}
-
-TEST(Templates, FoldersComeFirstThenTextFilesEachSortedWithoutCase) {
-  ScratchFolder dir;
-  EXPECT_EQ(outline(*templatesMenu(dir)), "+folder templates +file templates");  // no folder yet
-  dir.folder("templates/b");
-  dir.folder("templates/A/deep");
-  for (const char* name : {"z.TXT", "a.txt", "B.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
-    writeBytes(dir.file(std::string("templates/") + name), "x");
-  EXPECT_EQ(outline(*templatesMenu(dir)),
-            "A[deep[+folder templates\\A\\deep +file templates\\A\\deep] 'in two words' - +folder templates\\A "
-            "+file templates\\A] b[+folder templates\\b +file templates\\b] "
-            "' ' 'a' 'B' 'z' - +folder templates +file templates");
-}
 
 TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
   const std::string text = "T\xC3\xA9xt \xE2\x82\xAC";  // "Téxt €"
@@ -93,18 +40,11 @@ TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
       {"\xFF", TextEncoding::Ansi, ansiText("\xFF")},
       {"", TextEncoding::Ansi, Str16()},
   };
-  ScratchFolder dir;
   for (const auto& c : cases) {
     Str16 out;
     EXPECT_EQ(decodeTextFile(str8(c.bytes), out), c.encoding) << c.bytes;
     EXPECT_EQ(out, c.text) << c.bytes;
-    writeBytes(dir.file("t.txt"), c.bytes);
-    TextEncoding e = TextEncoding::Ansi;
-    EXPECT_TRUE(readTextFile(dir.file("t.txt"), out, &e));
-    EXPECT_EQ(out, c.text) << c.bytes;
   }
-  Str16 out;
-  EXPECT_FALSE(readTextFile(dir.file("missing.txt"), out));
 }
 
 TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
@@ -139,22 +79,6 @@ TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
   EXPECT_EQ(readBytes(dir.file("templates/notes.txt")), "\xEF\xBB\xBFtext");
   EXPECT_TRUE(isFolder(dir.file("templates/letters")));
 }
-
-#ifndef _WIN32
-TEST(Templates, AFolderLinkedToItsParentDoesNotMakeTheMenuEndless) {
-  ScratchFolder dir;
-  dir.folder("templates/sub");
-  namespace fs = std::filesystem;
-  const fs::path link = utf16ToUtf8(dir.file("templates/sub/loop"));
-  fs::create_directory_symlink("..", link);
-  auto menu = templatesMenu(dir);
-  fs::remove(link);
-  int32_t depth = 0;
-  for (const XMenu* m = menu.get(); m->count() && m->child(0)->kind == MenuKind::Sub; m = m->child(0)) ++depth;
-  EXPECT_GT(depth, 2);
-  EXPECT_LT(depth, 40);
-}
-#endif
 
 }  // namespace
 }  // namespace orv

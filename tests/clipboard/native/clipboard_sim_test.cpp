@@ -42,15 +42,6 @@ struct ClipboardSim : ::testing::Test {
   Clipboard clip{cb};
 };
 
-TEST_F(ClipboardSim, TextPutOnTheClipboardReadsBackAndIsOfferedAsAnsiToo) {
-  ASSERT_TRUE(clip.setClipboardData(true, str16(u"caf\u00E9 \u043F")));
-  EXPECT_FALSE(cb.isOpen());
-  Str16 text;
-  EXPECT_TRUE(clip.readClipboardText(text));
-  EXPECT_EQ(view(text), u"caf\u00E9 \u043F");
-  EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9 ?\0"));  // the ANSI page is 1252 here
-}
-
 TEST_F(ClipboardSim, SavingKeepsTheUsersTextAndEmptiesTheClipboardOnlyWhenAsked) {
   clip.saveClipboard(true);
   EXPECT_EQ(clip.savedUnicode().size(), 0);  // an empty clipboard
@@ -87,13 +78,6 @@ TEST_F(ClipboardSim, CaptureLimitIsOnTheBlockSize) {
   EXPECT_EQ(text.size(), 5000);
 }
 
-TEST_F(ClipboardSim, BlockWithoutTerminatorIsReadSafely) {
-  fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}});  // odd size, no terminator
-  Str16 text;
-  ASSERT_TRUE(clip.readClipboardText(text));
-  EXPECT_EQ(view(text), u"ab");
-}
-
 TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
   unsigned custom = cb.registerFormat(u"Orvanta test format");
   fill(cb, {{kCfUnicodeText, utf16Block(u"caf\u00E9")},
@@ -113,15 +97,22 @@ TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
   EXPECT_EQ(cb.formats(), kept);  // no marks either
 }
 
-TEST_F(ClipboardSim, PastedTextIsMarkedPrivateButAnAddedAnsiTextIsNot) {
+// The caller may have the clipboard open already (open == false).
+TEST_F(ClipboardSim, PastedTextReadsBackWithItsAnsiFormAndPrivateMarksButAnAddedAnsiTextIsNotMarked) {
   for (bool open : {true, false}) {
+    SCOPED_TRACE(open);
     cb.reset();
     if (!open) {
       ASSERT_TRUE(cb.open());
       cb.empty();
     }
-    ASSERT_TRUE(clip.setClipboardData(open, str16(u"paste")));
+    ASSERT_TRUE(clip.setClipboardData(open, str16(u"caf\u00E9 \u043F")));
+    EXPECT_EQ(cb.isOpen(), !open);
     if (!open) cb.close();
+    Str16 text;
+    EXPECT_TRUE(clip.readClipboardText(text));
+    EXPECT_EQ(view(text), u"caf\u00E9 \u043F");
+    EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9 ?\0"));  // the ANSI page is 1252 here
     EXPECT_NE(bytesOf(cb, cb.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing")), "(absent)");
     EXPECT_EQ(bytesOf(cb, cb.registerFormat(u"CanIncludeInClipboardHistory")), dword(0));
     EXPECT_EQ(bytesOf(cb, cb.registerFormat(u"CanUploadToCloudClipboard")), dword(0));
@@ -158,6 +149,8 @@ TEST_F(ClipboardSim, CaptureTakesOnlyPublicTextWithinTheLimit) {
        CaptureResult::Private, 0},
       {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, CaptureResult::Private, 0},
       {"edit control's copy", [&] { cb.userCopy(u"copied", 6); }, CaptureResult::Text, 6},
+      {"an odd-sized block without a terminator", [&] { fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}}); },
+       CaptureResult::Text, 2},
       {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, CaptureResult::NotOpened, 0},
   };
   for (auto& c : cases) {
