@@ -39,55 +39,52 @@ TEST(NotesStore, TheFirstShortcutInListOrderThatEndsTheTypedTextWins) {
   }
 }
 
+// shortcut|title|text
+std::u16string fields(const TxtNote& n) {
+  return std::u16string(view(n.shortcut)).append(u"|").append(view(n.title)).append(u"|").append(view(n.text));
+}
+
 TEST(NotesStore, AddAndUpdateTrimAndRefuseWhatTheFileCannotHoldAndOnlyAnEmptiedNoteGoesUnforced) {
   const std::u16string maxShortcut(NotesStore::kMaxShortcutUnits, u's');
   const Str16 tooLong = str16(std::u16string(NotesStore::kMaxTextUnits + 1, u'x'));
   const Str16 longShortcut = str16(maxShortcut + u's'), padded = str16(u"  \t" + maxShortcut + u" \u00A0\r\n");
-
-  NotesStore s;
-  uint32_t id = 0;
-  ASSERT_EQ(s.addNote(TxtNote{str16(u"text"), str16(u" \u3000mfg\t"), str16(u"  Title words  "), 0}, &id),
-            NoteResult::Ok);
-  TxtNote stored;
-  ASSERT_TRUE(s.at(0, stored));
-  EXPECT_EQ(stored.id, id);
-  EXPECT_EQ(view(stored.title), u"Title words");
-  EXPECT_EQ(view(stored.shortcut), u"mfg");
-
   struct Case {
     const char* name;
     Str16 text, title, shortcut;
     NoteResult add, update;
+    std::u16string stored;  // the fields once added or updated
   } cases[] = {
-      {"too long a text", tooLong, Str16(), Str16(), NoteResult::TextTooLong, NoteResult::TextTooLong},
-      {"too long a title", str16(u"t"), tooLong, Str16(), NoteResult::TitleTooLong, NoteResult::TitleTooLong},
+      {"title and shortcut trimmed", str16(u"text"), str16(u"  Title words  "), str16(u" \u3000mfg\t"), NoteResult::Ok,
+       NoteResult::Ok, u"mfg|Title words|text"},
+      {"too long a text", tooLong, Str16(), Str16(), NoteResult::TextTooLong, NoteResult::TextTooLong, u""},
+      {"too long a title", str16(u"t"), tooLong, Str16(), NoteResult::TitleTooLong, NoteResult::TitleTooLong, u""},
       {"too long a shortcut", str16(u"t"), Str16(), longShortcut, NoteResult::ShortcutTooLong,
-       NoteResult::ShortcutTooLong},
-      {"white space around the longest shortcut", str16(u"t"), Str16(), padded, NoteResult::Ok, NoteResult::Ok},
-      {"an empty text", Str16(), Str16(), Str16(), NoteResult::EmptyText, NoteResult::Ok},
+       NoteResult::ShortcutTooLong, u""},
+      {"white space around the longest shortcut", str16(u"t"), Str16(), padded, NoteResult::Ok, NoteResult::Ok,
+       maxShortcut + u"||t"},
+      {"an empty text", Str16(), Str16(), Str16(), NoteResult::EmptyText, NoteResult::Ok, u"||"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     NotesStore fresh;
-    EXPECT_EQ(fresh.addNote(TxtNote{c.text, c.shortcut, c.title, 0}), c.add) << c.name;
-    EXPECT_EQ(fresh.size(), c.add == NoteResult::Ok ? 1 : 0) << c.name;
+    uint32_t id = 0;
+    EXPECT_EQ(fresh.addNote(TxtNote{c.text, c.shortcut, c.title, 0}, &id), c.add);
+    TxtNote added;
+    EXPECT_EQ(fresh.at(0, added), c.add == NoteResult::Ok);
+    EXPECT_EQ(fields(added), c.add == NoteResult::Ok ? c.stored : u"||");
+    EXPECT_EQ(added.id, id);
     NotesStore one;
     fill(one, {{u"k", u"kept"}});
     TxtNote after;
     one.at(0, after);
-    EXPECT_EQ(one.updateNote(after.id, c.text, c.title, c.shortcut), c.update) << c.name;
+    EXPECT_EQ(one.updateNote(after.id, c.text, c.title, c.shortcut), c.update);
     one.at(0, after);
-    if (c.update == NoteResult::Ok) {
-      EXPECT_EQ(after.text, c.text) << c.name;
-      EXPECT_LE(after.shortcut.size(), NotesStore::kMaxShortcutUnits) << c.name;
-    } else {
-      EXPECT_EQ(view(after.text), u"kept") << c.name;
-      EXPECT_EQ(view(after.shortcut), u"k") << c.name;
-    }
+    EXPECT_EQ(fields(after), c.update == NoteResult::Ok ? c.stored : u"k||kept");
     // The editor deletes without force when it closes: only an emptied note goes.
-    EXPECT_EQ(one.deleteNote(after.id, false), after.text.empty()) << c.name;
+    EXPECT_EQ(one.deleteNote(after.id, false), after.text.empty());
+    EXPECT_EQ(one.updateNote(after.id + 1000000, str16(u"x"), Str16(), Str16()), NoteResult::NotFound);
+    EXPECT_FALSE(one.deleteNote(after.id + 1000000, true));
   }
-  EXPECT_EQ(s.updateNote(id + 1000000, str16(u"x"), Str16(), Str16()), NoteResult::NotFound);
-  EXPECT_FALSE(s.deleteNote(id + 1000000, true));
 }
 
 TEST(NotesStore, IdsAreNewForEveryNoteAndKeptByMovesAndFindNoteByTextIsExact) {

@@ -123,14 +123,15 @@ TEST(StoreFiles, WritersLeaveOutWhatDoesNotFitItsField) {
             (std::vector<std::u16string>{u"||first", shortcut + u'|' + longest + u'|' + longest}));
 }
 
-TEST(StoreFiles, SaveAndLoadTheStoresOfAFolder) {
+TEST(StoreFiles, SaveAndLoadTheStoresOfAFolderAndAFailedSaveKeepsTheOldFile) {
   ScratchFolder dir;
   ClipboardHistory history;
   NotesStore notes;
   for (const char16_t* t : {u"old", u"mid", u"new"}) history.addToHistory(str16(t));
   notes.addNote(TxtNote{str16(u"two\r\nlines"), str16(u"mfg"), str16(u"Greeting"), 0});
   ASSERT_TRUE(saveStores(dir.path(), history, notes));
-  EXPECT_EQ(readBytes(dir.file(u"clipboard.dat")), kHistoryMagic + entry(u"new") + entry(u"mid") + entry(u"old"));
+  const std::string historyFile = kHistoryMagic + entry(u"new") + entry(u"mid") + entry(u"old");
+  EXPECT_EQ(readBytes(dir.file(u"clipboard.dat")), historyFile);
   EXPECT_EQ(readBytes(dir.file(u"notes.dat")), kNotesMagic + note(u"mfg", u"Greeting", u"two\r\nlines"));
 
   ClipboardHistory h2;
@@ -146,22 +147,16 @@ TEST(StoreFiles, SaveAndLoadTheStoresOfAFolder) {
   NotesStore noNotes;
   loadStores(dir.file(u"missing"), StoreLimits{}, none, noNotes);
   EXPECT_EQ(none.size() + noNotes.size(), 0);
-}
 
-TEST(StoreFiles, AFailedSaveKeepsTheOldFileAndTheLists) {
-  ScratchFolder dir;
-  ClipboardHistory history;
-  NotesStore notes;
-  history.addToHistory(str16(u"old"));
-  ASSERT_TRUE(saveStores(dir.path(), history, notes));
-  history.addToHistory(str16(u"new"));
-  notes.addNote(TxtNote{str16(u"note"), Str16(), Str16(), 0});
   // The temporary file of clipboard.dat cannot be made (a folder has its
   // name); notes.dat is written all the same.
+  history.addToHistory(str16(u"newer"));
+  notes.addNote(TxtNote{str16(u"note"), Str16(), Str16(), 0});
   createFolder(dir.file(u"clipboard.dat.tmp"));
   EXPECT_FALSE(saveStores(dir.path(), history, notes));
-  EXPECT_EQ(readBytes(dir.file(u"clipboard.dat")), kHistoryMagic + entry(u"old"));
-  EXPECT_EQ(readBytes(dir.file(u"notes.dat")), kNotesMagic + note(u"", u"", u"note"));
+  EXPECT_EQ(readBytes(dir.file(u"clipboard.dat")), historyFile);
+  EXPECT_EQ(readBytes(dir.file(u"notes.dat")),
+            kNotesMagic + note(u"", u"", u"note") + note(u"mfg", u"Greeting", u"two\r\nlines"));
   EXPECT_FALSE(saveStores(dir.file(u"gone"), history, notes));  // no folder at all
 }
 
