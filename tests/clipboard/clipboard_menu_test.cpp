@@ -199,12 +199,11 @@ TEST(ClipboardMenu, CommandItemsBelowTheStoresRunTheirActions) {
     f.actions.layoutList.append({id, str16(name)});
   for (bool translit : {false, true}) {
     f.actions.translit = translit;
-    XMenu& root = f.build();
-    EXPECT_EQ(find(root, u"clipboard_translit_selected_mi") != nullptr, translit);
-    XMenu* as = find(root, u"clipboard_switch_selected_sub");
-    ASSERT_TRUE(as);
-    EXPECT_EQ(outline(*as), "US  ->  RU US  ->  UA RU  ->  US RU  ->  UA UA  ->  US UA  ->  RU");
+    EXPECT_EQ(find(f.build(), u"clipboard_translit_selected_mi") != nullptr, translit);
   }
+  XMenu* as = find(f.build(), u"clipboard_switch_selected_sub");
+  ASSERT_TRUE(as);
+  EXPECT_EQ(outline(*as), "US  ->  RU US  ->  UA RU  ->  US RU  ->  UA UA  ->  US UA  ->  RU");
   const struct {
     std::u16string_view caption;
     const char* hint;
@@ -349,7 +348,6 @@ TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessResetAndTheOthersSti
   f.choose(*find(root, u"n1"));
   EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"save notes n0,n1,", "notes changed", "paste 77 n1", "save notes n0,n1,"}));
   EXPECT_EQ(text(f.history.at(0)), "n1");
-  EXPECT_FALSE(f.history.menuOpen());
 }
 
 TEST(ClipboardMenu, AMenuReplacedBeforeItClosedStillDropsItsMarkedNotes) {
