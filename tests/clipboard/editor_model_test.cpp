@@ -326,12 +326,10 @@ TEST(EditorModel, SaveCommandsByBinding) {
   }
 }
 
-TEST(EditorModel, OpeningTakesTheNoteAsStoredOrKeepsAVanishedOnesText) {
+// A note still stored is opened as stored: the window titles show it.
+TEST(EditorModel, OpeningKeepsAVanishedNotesTextAndReportsAMissingFile) {
   Window w(Kind::Fragment);
   uint32_t id = w.notes.notes()[0].id;
-  w.model.open(id, {}, u("stale"));
-  EXPECT_EQ(utf16ToUtf8(w.model.text()), "alpha");
-  EXPECT_FALSE(w.model.modified());
   w.notes.deleteNote(id, true);
   w.model.open(id, {}, u("only here"));
   EXPECT_EQ(w.model.binding(), EditorBinding::NewNote);
