@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +17,7 @@ using test::writeBytes;
 
 // The world around the window, answering as each test arranges.
 struct FakeHost : EditorHost {
-  std::deque<int> answers;  // the next answers; Cancel when none is left
+  int answer = kEditorIdCancel;  // to every question
   std::vector<std::string> asked, captions, reported;
   std::vector<std::string> clipboard;
   bool clipboardWorks = true, storesWork = true;
@@ -31,10 +30,7 @@ struct FakeHost : EditorHost {
   int ask(const char* textKey, const char* captionKey, unsigned) override {
     asked.push_back(textKey);
     captions.push_back(captionKey);
-    if (answers.empty()) return kEditorIdCancel;
-    int a = answers.front();
-    answers.pop_front();
-    return a;
+    return answer;
   }
   void report(const char* textKey) override { reported.push_back(textKey); }
   bool chooseSaveFile(Str16& path, TextEncoding& encoding) override {
@@ -136,7 +132,7 @@ TEST(EditorModel, ClosingAsksByBindingAndKeepsWhatTheAnswerSays) {
     if (r.folderGone) test::removeTree(w.dir.file(std::string("sub")));
     if (r.edit && !*r.edit) w.model.setText(u("typed, then erased"));
     if (r.edit) w.model.setText(u(r.edit));
-    w.host.answers = {r.answer};
+    w.host.answer = r.answer;
     EXPECT_EQ(w.model.close(), r.closes);
     EXPECT_EQ(w.host.asked, r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
     EXPECT_EQ(w.host.captions,
@@ -151,51 +147,45 @@ TEST(EditorModel, ClosingAsksByBindingAndKeepsWhatTheAnswerSays) {
   }
 }
 
+// Which encoding a file is read as is the decoder's rule (the template tests).
 TEST(EditorModel, FilesAreWrittenInTheirEncodingOrTheOneChosen) {
   enum class Via { Save, SaveToFileUntouched, SaveToFileChosen };
   struct Row {
     const char* name;
-    std::string before;
-    TextEncoding read;
-    std::string edit;
+    std::string before, edit;
     Via via;
     TextEncoding chosen;
     int answer;  // to the ANSI question; 0: not asked
     std::string after;
   };
-  const auto le = TextEncoding::Utf16Le, be = TextEncoding::Utf16Be, u8 = TextEncoding::Utf8,
-             ansi = TextEncoding::Ansi;
+  const auto le = TextEncoding::Utf16Le, be = TextEncoding::Utf16Be, ansi = TextEncoding::Ansi;
   const std::string smile = "\xF0\x9F\x98\x80";  // beyond every ANSI code page
   // Not in the Western ANSI code page, and one code unit: Windows writes one
   // '?' for it (a surrogate pair would give two).
   const std::string zhe = "\xD0\x96";
   const Row rows[] = {
-      {"UTF-16 LE back as LE", std::string("\xFF\xFEh\0i\0", 6), le, "hi!", Via::Save, ansi, 0,
+      {"UTF-16 LE back as LE", std::string("\xFF\xFEh\0i\0", 6), "hi!", Via::Save, ansi, 0,
        std::string("\xFF\xFEh\0i\0!\0", 8)},
-      {"UTF-16 BE back as BE", std::string("\xFE\xFF\0h\0i", 6), be, "hi!", Via::Save, ansi, 0,
+      {"UTF-16 BE back as BE", std::string("\xFE\xFF\0h\0i", 6), "hi!", Via::Save, ansi, 0,
        std::string("\xFE\xFF\0h\0i\0!", 8)},
-      {"UTF-16 BE through the dialog untouched: ANSI", std::string("\xFE\xFF\0h\0i", 6), be, "hi!",
+      {"UTF-16 BE through the dialog untouched: ANSI", std::string("\xFE\xFF\0h\0i", 6), "hi!",
        Via::SaveToFileUntouched, ansi, 0, "hi!"},
-      {"UTF-8 back with its mark", "\xEF\xBB\xBFh\xC3\xA9", u8, "h\xC3\xA9!", Via::Save, ansi, 0,
-       "\xEF\xBB\xBFh\xC3\xA9!"},
-      {"ANSI back as ANSI", "caf\xE9", ansi, "caf\xC3\xA9!", Via::Save, ansi, 0, "caf\xE9!"},
-      {"ANSI to BE by the dialog", "hi", ansi, "hi!", Via::SaveToFileChosen, be, 0,
-       std::string("\xFE\xFF\0h\0i\0!", 8)},
-      {"ANSI to LE by the dialog, beyond the BMP", "hi", ansi, "hi" + smile, Via::SaveToFileChosen, le, 0,
+      {"UTF-8 back with its mark", "\xEF\xBB\xBFh\xC3\xA9", "h\xC3\xA9!", Via::Save, ansi, 0, "\xEF\xBB\xBFh\xC3\xA9!"},
+      {"ANSI back as ANSI", "caf\xE9", "caf\xC3\xA9!", Via::Save, ansi, 0, "caf\xE9!"},
+      {"ANSI to BE by the dialog", "hi", "hi!", Via::SaveToFileChosen, be, 0, std::string("\xFE\xFF\0h\0i\0!", 8)},
+      {"ANSI to LE by the dialog, beyond the BMP", "hi", "hi" + smile, Via::SaveToFileChosen, le, 0,
        std::string("\xFF\xFEh\0i\0\x3D\xD8\x00\xDE", 10)},
-      {"ANSI that cannot hold the text: cancel keeps the file", "hi", ansi, "hi" + zhe, Via::Save, ansi,
+      {"ANSI that cannot hold the text: cancel keeps the file", "hi", "hi" + zhe, Via::Save, ansi,
        kEditorIdCancel, "hi"},
-      {"ANSI that cannot hold the text: OK writes '?'", "hi", ansi, "hi" + zhe, Via::Save, ansi,
-       kEditorIdOk, "hi?"},
+      {"ANSI that cannot hold the text: OK writes '?'", "hi", "hi" + zhe, Via::Save, ansi, kEditorIdOk, "hi?"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     Window w(Kind::File);
     writeBytes(w.path, r.before);
     ASSERT_TRUE(w.model.open(0, w.path, {}));
-    EXPECT_EQ(w.model.encoding(), r.read);
     w.model.setText(u(r.edit.c_str()));
-    w.host.answers = {r.answer};
+    w.host.answer = r.answer;
     w.host.dialogPath = w.path;
     if (r.via == Via::SaveToFileChosen) w.host.dialogEncoding = r.chosen;
     const EditorOutcome outcome = r.via == Via::Save ? w.model.save() : w.model.saveToFile();
@@ -267,7 +257,7 @@ TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
     uint32_t target = 0;
     w.notes.addNote(TxtNote{u("target"), u("tg"), u("Target"), 0}, &target);
     if (r.edit) w.model.setText(u(r.edit));
-    w.host.answers = {r.answer};
+    w.host.answer = r.answer;
     EXPECT_EQ(w.model.selectRow(w.notes.indexOf(target)), r.outcome);
     EXPECT_EQ(w.host.asked, r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
     EXPECT_EQ(texts(w.notes), r.notesAfter);
