@@ -473,7 +473,7 @@ TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
     std::u16string name;
     bool folder;
     CreateTemplateResult result;
-    const char16_t* made;  // relative path, or "" for nothing
+    std::u16string made;  // relative path, or "" for nothing
   } cases[] = {
       {u"notes", false, CreateTemplateResult::File, u"templates\\notes.txt"},
       {u"  letters \t", true, CreateTemplateResult::Folder, u"templates\\letters"},
@@ -485,16 +485,14 @@ TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
       {u"why?", false, CreateTemplateResult::BadName, u""},
       {u"star*", false, CreateTemplateResult::BadName, u""},
       {u"notes:hidden", false, CreateTemplateResult::BadName, u""},
-      {std::u16string(100, u'n'), true, CreateTemplateResult::Folder, u""},  // the longest name
+      {std::u16string(100, u'n'), true, CreateTemplateResult::Folder, u"templates\\" + std::u16string(100, u'n')},
       {std::u16string(101, u'n'), true, CreateTemplateResult::BadName, u""},
   };
   for (const auto& c : cases) {
     Str16 made;
     EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), str16(c.name), c.folder, &made), c.result)
         << utf16ToUtf8(str16(c.name));
-    if (*c.made) {
-      EXPECT_EQ(made, dir.file(std::u16string_view(c.made)));
-    }
+    EXPECT_EQ(made, c.made.empty() ? Str16() : dir.file(std::u16string_view(c.made)));
   }
   EXPECT_EQ(test::readBytes(dir.file("templates/notes.txt")), "\xEF\xBB\xBFtext");
   EXPECT_TRUE(isFolder(dir.file("templates/letters")));
