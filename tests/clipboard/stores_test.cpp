@@ -306,22 +306,20 @@ TEST(StoreFiles, HistoryLoadKeepsEachWholeEntryOnceWithinTheLimit) {
 
 TEST(StoreFiles, NotesLoadKeepsWholeNotesWithATextWithinTheLimit) {
   const std::string two = kNotesMagic + note(u"mfg", u"", u"Mit freundlichen Grüßen") + note(u"", u"T", u"text");
+  const std::vector<std::u16string> both = {u"mfg||Mit freundlichen Grüßen", u"|T|text"};
   struct Case {
     const char* name;
     std::string file;
     int32_t limit;
     std::vector<std::u16string> notes;
   } cases[] = {
-      {"two notes", two, 30, {u"mfg||Mit freundlichen Grüßen", u"|T|text"}},
+      {"two notes", two, 30, both},
       {"title and shortcut trimmed", kNotesMagic + note(u" s\t", u"  a title ", u" text "), 30, {u"s|a title| text "}},
       {"a note without a text skipped", kNotesMagic + note(u"x", u"t", u"") + note(u"", u"", u"y"), 30, {u"||y"}},
-      {"a last note without its text", two + note(u"s", u"title", u""), 30,
-       {u"mfg||Mit freundlichen Grüßen", u"|T|text"}},
-      {"a last note cut inside its text", two + note(u"s", u"", u"abc").substr(0, 9), 30,
-       {u"mfg||Mit freundlichen Grüßen", u"|T|text"}},
-      {"a last note cut inside its shortcut", two + std::string("\x05", 1) + units(u"ab"), 30,
-       {u"mfg||Mit freundlichen Grüßen", u"|T|text"}},
-      {"a lowered limit", two, 1, {u"mfg||Mit freundlichen Grüßen"}},
+      {"a last note without its text", two + note(u"s", u"title", u""), 30, both},
+      {"a last note cut inside its text", two + note(u"s", u"", u"abc").substr(0, 9), 30, both},
+      {"a last note cut inside its shortcut", two + std::string("\x05", 1) + units(u"ab"), 30, both},
+      {"a lowered limit", two, 1, {both[0]}},
       {"exactly six bytes", kNotesMagic + std::string("\0\0", 2), 30, {}},
       {"the history's magic", kHistoryMagic + note(u"", u"", u"x"), 30, {}},
       {"duplicates are kept", kNotesMagic + note(u"", u"", u"x") + note(u"", u"", u"x"), 30, {u"||x", u"||x"}},
