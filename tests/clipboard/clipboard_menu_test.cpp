@@ -259,8 +259,7 @@ TEST(ClipboardMenu, CaptionsAreOneLineAndPreviewsKeepTheLines) {
 
 TEST(ClipboardMenu, ChoosingAnEntryPastesItAndMakesItTheNewest) {
   Fixture f(5, 2);
-  XMenu* entry = find(f.build(), u"h3");
-  f.choose(*entry);
+  f.choose(*find(f.build(), u"h3"));
   EXPECT_EQ(f.actions.calls[f.actions.calls.size() - 2], "paste 77 h3");
   EXPECT_EQ(text(f.history.at(0)), "h3");
   EXPECT_EQ(text(f.history.lastSeen()), "h3");
@@ -298,8 +297,7 @@ TEST(ClipboardMenu, AnEntryAlreadyANoteCannotBeAddedAgain) {
 TEST(ClipboardMenu, DeletingAHistoryEntryRenumbersTheOnesBelow) {
   Fixture f(10);
   XMenu& root = f.build();
-  XMenu* third = find(root, u"h3");
-  third->notify(kMenuButton, 3);
+  find(root, u"h3")->notify(kMenuButton, 3);
   EXPECT_EQ(f.history.size(), 9);
   EXPECT_EQ(f.history.find(str16(u"h3")), -1);
   EXPECT_EQ(outline(root).substr(0, 26), "h0 h1 h2 h4 h5 h6 h7 h8 h9");
@@ -371,8 +369,7 @@ TEST(ClipboardMenu, DraggedNotesKeepTheirOrderAndTheDeleteMarksTheirNotes) {
   XMenu& root = f.build();
   XMenu* box = f.menu.notesBox();
   find(root, u"A")->notify(kMenuButton, 3);
-  XMenu* c = find(root, u"C");
-  box->insert(box->indexOf(find(root, u"B")), box->detach(box->indexOf(c)));
+  box->insert(box->indexOf(find(root, u"B")), box->detach(box->indexOf(find(root, u"C"))));
   box->notify(kMenuDragEnd);
   EXPECT_EQ(text(f.notes.notes()[0].text) + text(f.notes.notes()[1].text), "CB");
   f.close();

@@ -228,6 +228,7 @@ TEST(EditorModel, WindowTitleNamesTheFileOrTheNoteCaptionCutAt50) {
 }
 
 TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
+  using enum EditorOutcome;
   struct Row {
     const char* name;
     Kind kind;
@@ -240,16 +241,14 @@ TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
   };
   const char* chrow = "underliner_chrow_msg_text_note";
   const Row rows[] = {
-      {"untouched: no question", Kind::Note, nullptr, kEditorIdCancel, nullptr, EditorOutcome::Done,
-       {"target", "alpha"}, {}},
-      {"edited, yes: saved first", Kind::Note, "beta", kEditorIdYes, chrow, EditorOutcome::Done, {"target", "beta"}, {}},
-      {"edited, no: dropped", Kind::Note, "beta", kEditorIdNo, chrow, EditorOutcome::Done, {"target", "alpha"}, {}},
-      {"edited, cancel: stays", Kind::Note, "beta", kEditorIdCancel, chrow, EditorOutcome::Nothing,
-       {"target", "alpha"}, {}},
+      {"untouched: no question", Kind::Note, nullptr, kEditorIdCancel, nullptr, Done, {"target", "alpha"}, {}},
+      {"edited, yes: saved first", Kind::Note, "beta", kEditorIdYes, chrow, Done, {"target", "beta"}, {}},
+      {"edited, no: dropped", Kind::Note, "beta", kEditorIdNo, chrow, Done, {"target", "alpha"}, {}},
+      {"edited, cancel: stays", Kind::Note, "beta", kEditorIdCancel, chrow, Nothing, {"target", "alpha"}, {}},
       {"new note, yes: saved at the top, the target still found", Kind::NewNote, "fresh", kEditorIdYes, chrow,
-       EditorOutcome::Done, {"fresh", "target", "alpha"}, {}},
+       Done, {"fresh", "target", "alpha"}, {}},
       {"fragment, yes: to the clipboard", Kind::Fragment, "frag!", kEditorIdYes, "underliner_quit_msg_text_scrap",
-       EditorOutcome::Done, {"target", "alpha"}, {"frag!"}},
+       Done, {"target", "alpha"}, {"frag!"}},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -262,7 +261,7 @@ TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
     EXPECT_EQ(w.host.asked, r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
     EXPECT_EQ(texts(w.notes), r.notesAfter);
     EXPECT_EQ(w.host.clipboard, r.clipboard);
-    const bool switched = r.outcome == EditorOutcome::Done;
+    const bool switched = r.outcome == Done;
     EXPECT_EQ(w.model.noteId() == target, switched);
     EXPECT_EQ(w.model.selectedRow() == w.notes.indexOf(target), switched);
     EXPECT_EQ(utf16ToUtf8(w.model.text()) + "|" + utf16ToUtf8(w.model.title()) + "|" + utf16ToUtf8(w.model.shortcut()),
@@ -272,6 +271,7 @@ TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
 }
 
 TEST(EditorModel, SaveCommandsByBinding) {
+  using enum EditorOutcome;
   enum class Cmd { Save, SaveAsNewNote, SaveToFileCancelled };
   struct Row {
     const char* name;
@@ -284,19 +284,17 @@ TEST(EditorModel, SaveCommandsByBinding) {
     const char* reported = nullptr;
   };
   const Row rows[] = {
-      {"note: updated in place", Kind::Note, "beta", Cmd::Save, EditorOutcome::Done, {"beta"}, EditorBinding::Note},
-      {"new note: added and bound", Kind::NewNote, "hi", Cmd::Save, EditorOutcome::Done, {"hi", "alpha"},
-       EditorBinding::Note},
-      {"empty note: nothing saved", Kind::NewNote, "", Cmd::Save, EditorOutcome::Nothing, {"alpha"},
-       EditorBinding::NewNote},
-      {"as a new note from a note: the old one kept", Kind::Note, "beta", Cmd::SaveAsNewNote, EditorOutcome::Done,
+      {"note: updated in place", Kind::Note, "beta", Cmd::Save, Done, {"beta"}, EditorBinding::Note},
+      {"new note: added and bound", Kind::NewNote, "hi", Cmd::Save, Done, {"hi", "alpha"}, EditorBinding::Note},
+      {"empty note: nothing saved", Kind::NewNote, "", Cmd::Save, Nothing, {"alpha"}, EditorBinding::NewNote},
+      {"as a new note from a note: the old one kept", Kind::Note, "beta", Cmd::SaveAsNewNote, Done,
        {"beta", "alpha"}, EditorBinding::Note},
-      {"as a new note from a fragment: bound to it", Kind::Fragment, "frag!", Cmd::SaveAsNewNote, EditorOutcome::Done,
+      {"as a new note from a fragment: bound to it", Kind::Fragment, "frag!", Cmd::SaveAsNewNote, Done,
        {"frag!", "alpha"}, EditorBinding::Note},
       {"too long for a note: refused, said, kept", Kind::NewNote, std::string(NotesStore::kMaxTextUnits + 1, 'x'),
-       Cmd::Save, EditorOutcome::Failed, {"alpha"}, EditorBinding::NewNote, "underliner_note_failed_msg"},
-      {"save dialog cancelled: nothing changes", Kind::Note, "beta", Cmd::SaveToFileCancelled, EditorOutcome::Nothing,
-       {"alpha"}, EditorBinding::Note},
+       Cmd::Save, Failed, {"alpha"}, EditorBinding::NewNote, "underliner_note_failed_msg"},
+      {"save dialog cancelled: nothing changes", Kind::Note, "beta", Cmd::SaveToFileCancelled, Nothing, {"alpha"},
+       EditorBinding::Note},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -309,10 +307,10 @@ TEST(EditorModel, SaveCommandsByBinding) {
     EXPECT_EQ(o, r.outcome);
     EXPECT_EQ(texts(w.notes), r.notesAfter);
     EXPECT_EQ(w.model.binding(), r.bindingAfter);
-    EXPECT_EQ(w.model.modified(), o != EditorOutcome::Done && !r.edit.empty());
+    EXPECT_EQ(w.model.modified(), o != Done && !r.edit.empty());
     EXPECT_EQ(w.host.reported, r.reported ? std::vector<std::string>{r.reported} : std::vector<std::string>{});
     EXPECT_EQ(w.model.selectedRow(), r.bindingAfter == EditorBinding::Note ? 0 : -1);
-    EXPECT_EQ(w.host.refreshes > 0, o == EditorOutcome::Done);
+    EXPECT_EQ(w.host.refreshes > 0, o == Done);
   }
 }
 
