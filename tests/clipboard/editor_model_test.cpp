@@ -18,7 +18,7 @@ using test::writeBytes;
 // The world around the window, answering as each test arranges.
 struct FakeHost : EditorHost {
   int answer = kEditorIdCancel;  // to every question
-  std::vector<std::string> asked, captions, reported;
+  std::vector<std::string> asked, reported;  // asked: "caption: text"
   std::vector<std::string> clipboard;
   bool clipboardWorks = true, storesWork = true;
   bool dialogOk = true;
@@ -28,8 +28,7 @@ struct FakeHost : EditorHost {
   int storeSaves = 0, refreshes = 0;
 
   int ask(const char* textKey, const char* captionKey, unsigned) override {
-    asked.push_back(textKey);
-    captions.push_back(captionKey);
+    asked.push_back(std::string(captionKey) + ": " + textKey);
     return answer;
   }
   void report(const char* textKey) override { reported.push_back(textKey); }
@@ -99,9 +98,9 @@ TEST(EditorModel, ClosingAsksByBindingAndKeepsWhatTheAnswerSays) {
     bool clipboardWorks = true, storesWork = true, folderGone = false;
     const char* reported = nullptr;
   };
-  const char* scrap = "underliner_quit_msg_text_scrap";
-  const char* note = "underliner_quit_msg_text_note";
-  const char* file = "underliner_quit_msg_text_file";
+  const char* scrap = "underliner_quit_msg_title: underliner_quit_msg_text_scrap";
+  const char* note = "underliner_quit_msg_title: underliner_quit_msg_text_note";
+  const char* file = "underliner_quit_msg_title: underliner_quit_msg_text_file";
   const Row rows[] = {
       {"edited fragment, yes: to the clipboard", Kind::Fragment, "frag!", kYes, scrap, true, {"alpha"}, {"frag!"}, "old"},
       {"edited fragment, no", Kind::Fragment, "frag!", kNo, scrap, true, {"alpha"}, {}, "old"},
@@ -135,8 +134,6 @@ TEST(EditorModel, ClosingAsksByBindingAndKeepsWhatTheAnswerSays) {
     w.host.answer = r.answer;
     EXPECT_EQ(w.model.close(), r.closes);
     EXPECT_EQ(w.host.asked, r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
-    EXPECT_EQ(w.host.captions,
-              r.question ? std::vector<std::string>{"underliner_quit_msg_title"} : std::vector<std::string>{});
     EXPECT_EQ(texts(w.notes), r.notesAfter);
     EXPECT_EQ(w.host.clipboard, r.clipboard);
     EXPECT_EQ(readBytes(w.path), r.fileAfter);
@@ -191,7 +188,8 @@ TEST(EditorModel, FilesAreWrittenInTheirEncodingOrTheOneChosen) {
     const EditorOutcome outcome = r.via == Via::Save ? w.model.save() : w.model.saveToFile();
     EXPECT_EQ(w.host.dialogOffered, r.via == Via::Save ? std::nullopt : std::optional(ansi));
     EXPECT_EQ(readBytes(w.path), r.after);
-    EXPECT_EQ(w.host.asked, r.answer ? std::vector<std::string>{"underliner_ansi_loss_msg"} : std::vector<std::string>{});
+    EXPECT_EQ(w.host.asked, r.answer ? std::vector<std::string>{"underliner_menu_file_save: underliner_ansi_loss_msg"}
+                                     : std::vector<std::string>{});
     const bool written = !r.answer || r.answer == kEditorIdOk;
     EXPECT_EQ(outcome, written ? EditorOutcome::Done : EditorOutcome::Nothing);
     EXPECT_EQ(w.model.modified(), !written);
@@ -239,7 +237,7 @@ TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
     std::vector<std::string> notesAfter;  // the store holds "alpha" and then "target" at the top
     std::vector<std::string> clipboard;
   };
-  const char* chrow = "underliner_chrow_msg_text_note";
+  const char* chrow = "underliner_chrow_msg_title: underliner_chrow_msg_text_note";
   const Row rows[] = {
       {"untouched: no question", Kind::Note, nullptr, kEditorIdCancel, nullptr, Done, {"target", "alpha"}, {}},
       {"edited, yes: saved first", Kind::Note, "beta", kEditorIdYes, chrow, Done, {"target", "beta"}, {}},
@@ -247,8 +245,8 @@ TEST(EditorModel, SwitchingNotesAsksWhenModifiedAndBindsToTheSelectedNote) {
       {"edited, cancel: stays", Kind::Note, "beta", kEditorIdCancel, chrow, Nothing, {"target", "alpha"}, {}},
       {"new note, yes: saved at the top, the target still found", Kind::NewNote, "fresh", kEditorIdYes, chrow,
        Done, {"fresh", "target", "alpha"}, {}},
-      {"fragment, yes: to the clipboard", Kind::Fragment, "frag!", kEditorIdYes, "underliner_quit_msg_text_scrap",
-       Done, {"target", "alpha"}, {"frag!"}},
+      {"fragment, yes: to the clipboard", Kind::Fragment, "frag!", kEditorIdYes,
+       "underliner_chrow_msg_title: underliner_quit_msg_text_scrap", Done, {"target", "alpha"}, {"frag!"}},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
