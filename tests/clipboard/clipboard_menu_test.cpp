@@ -104,10 +104,16 @@ struct Fixture {
 
 std::string text(const Str16& s) { return utf16ToUtf8(s); }
 
-// The children of a menu in one line: captions, "#" before a header, "-" a
-// separator, a sub-menu with its children in brackets, the create items of
-// the templates as "+folder PATH" and "+file PATH" (the templates and the
-// commands below them left out of the root).
+// A menu text without the key prefix the menu's own texts share.
+std::string shortText(const Str16& s) {
+  const std::string t = text(s), prefix = "clipboard_menu_";
+  return t.rfind(prefix, 0) == 0 ? t.substr(prefix.size()) : t;
+}
+
+// The children of a menu in one line: short captions, "#" before a header,
+// "-" a separator, a sub-menu with its children in brackets, the create
+// items of the templates as "+folder PATH" and "+file PATH" (the templates
+// and the commands below them left out of the root).
 std::string outline(const XMenu& m) {
   std::string out;
   for (const XMenu* c : m.children) {
@@ -115,11 +121,11 @@ std::string outline(const XMenu& m) {
     if (!out.empty()) out += ' ';
     const uint8_t code = c->record.size() ? uint8_t(c->record[0]) : 0;
     if (c->kind == MenuKind::Separator) out += '-';
-    else if (c->kind == MenuKind::Header) out += '#' + text(c->caption);
+    else if (c->kind == MenuKind::Header) out += '#' + shortText(c->caption);
     else if (code == kCodeNewFolder || code == kCodeNewFile)
       out += (code == kCodeNewFolder ? "+folder " : "+file ") + text(recordText(c->record, 1));
-    else if (c->kind == MenuKind::Sub) out += text(c->caption) + '[' + outline(*c) + ']';
-    else out += text(c->caption);
+    else if (c->kind == MenuKind::Sub) out += shortText(c->caption) + '[' + outline(*c) + ']';
+    else out += shortText(c->caption);
   }
   return out;
 }
@@ -145,30 +151,21 @@ TEST(ClipboardMenu, EverySettingCombinationPlacesTheStoresAndTheirHeadings) {
     const char* title;
     const char* outline;
   } cases[] = {
-      {true, false, false, 2, "clipboard_menu_title",
-       "h0 h1 #clipboard_menu_notes_title n0 n1 - clipboard_menu_new_note"},
-      {true, false, true, 2, "clipboard_menu_title",
-       "h0 h1 - clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note]"},
-      {true, true, false, 2, "clipboard_menu_title",
-       "clipboard_menu_title[h0 h1] #clipboard_menu_notes_title n0 n1 - clipboard_menu_new_note"},
-      {false, false, false, 2, "clipboard_menu_title2",
-       "n0 n1 - clipboard_menu_new_note #clipboard_menu_title h0 h1"},
-      {false, false, true, 2, "clipboard_menu_title",
-       "clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note] #clipboard_menu_title h0 h1"},
-      {false, true, true, 2, "clipboard_menu_title",
-       "clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note] - clipboard_menu_title[h0 h1]"},
-      {true, false, false, 0, "clipboard_menu_title",
-       "clipboard_menu_none_item #clipboard_menu_notes_title clipboard_menu_none_item - clipboard_menu_new_note"},
-      {true, false, false, 5, "clipboard_menu_title",
-       "h0 h1 h2 clipboard_menu_more_title[h3 h4] #clipboard_menu_notes_title n0 n1 n2 "
-       "clipboard_menu_more_title[n3 n4] - clipboard_menu_new_note"},
+      {true, false, false, 2, "title", "h0 h1 #notes_title n0 n1 - new_note"},
+      {true, false, true, 2, "title", "h0 h1 - notes_title[n0 n1 - new_note]"},
+      {true, true, false, 2, "title", "title[h0 h1] #notes_title n0 n1 - new_note"},
+      {false, false, false, 2, "title2", "n0 n1 - new_note #title h0 h1"},
+      {false, false, true, 2, "title", "notes_title[n0 n1 - new_note] #title h0 h1"},
+      {false, true, true, 2, "title", "notes_title[n0 n1 - new_note] - title[h0 h1]"},
+      {true, false, false, 0, "title", "none_item #notes_title none_item - new_note"},
+      {true, false, false, 5, "title", "h0 h1 h2 more_title[h3 h4] #notes_title n0 n1 n2 more_title[n3 n4] - new_note"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.first) + std::to_string(c.clipSub) + std::to_string(c.notesSub));
     Fixture f(c.entries, c.entries);
     XMenu& root = f.build({.maxItems1 = 3, .maxNotes1 = 3, .clipboardFirst = c.first, .clipboardAsSub = c.clipSub,
                            .notesAsSub = c.notesSub});
-    EXPECT_EQ(text(root.title), c.title);
+    EXPECT_EQ(shortText(root.title), c.title);
     EXPECT_EQ(outline(root), c.outline);
     EXPECT_EQ(f.menu.notesBox()->record, Str8(str8("\x07")));
     EXPECT_TRUE(f.history.menuOpen());
@@ -181,7 +178,7 @@ TEST(ClipboardMenu, ThirtyFiveEntriesShowTenThenTwentyInTheMoreMenu) {
   std::string first, more;
   for (int32_t i = 0; i < 10; ++i) first += " h" + std::to_string(i);
   for (int32_t i = 10; i < 30; ++i) more += " h" + std::to_string(i);
-  EXPECT_EQ(outline(root).rfind(first.substr(1) + " clipboard_menu_more_title[" + more.substr(1) + "] ", 0), 0u);
+  EXPECT_EQ(outline(root).rfind(first.substr(1) + " more_title[" + more.substr(1) + "] ", 0), 0u);
   XMenu* notesMore = find(*f.menu.notesBox(), u"clipboard_menu_more_title");
   ASSERT_TRUE(notesMore);
   EXPECT_EQ(notesMore->record, Str8(str8("\x07")));
@@ -285,7 +282,7 @@ TEST(ClipboardMenu, AnEntryAlreadyANoteCannotBeAddedAgain) {
   fresh->notify(kMenuButton, 1);
   ASSERT_EQ(f.notes.size(), 4);
   EXPECT_EQ(buttons(*fresh), "624");
-  EXPECT_EQ(outline(root), "h0 h1 h2 #clipboard_menu_notes_title h2 h1 n0 n1 - clipboard_menu_new_note");
+  EXPECT_EQ(outline(root), "h0 h1 h2 #notes_title h2 h1 n0 n1 - new_note");
   // The note items count from the top again, and the old ones paste their own.
   XMenu* box = f.menu.notesBox();
   int32_t top = box->indexOf(find(root, u"clipboard_menu_notes_title")) + 1;

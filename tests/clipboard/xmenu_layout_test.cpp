@@ -162,10 +162,6 @@ TEST_F(MenuLayout, HitTestingFindsTitleCloseBodyAndButtons) {
   MenuRect close = closeButtonRect(menu);
   EXPECT_GE(close.left, 0);
   EXPECT_LE(close.bottom, menuTopBand(menu));
-  auto mid = [](const MenuRect& r, int32_t& x, int32_t& y) {
-    x = (r.left + r.right) / 2;
-    y = (r.top + r.bottom) / 2;
-  };
   struct Case {
     const char* what;
     MenuRect target;
@@ -184,9 +180,8 @@ TEST_F(MenuLayout, HitTestingFindsTitleCloseBodyAndButtons) {
       {"outside", rect(-5, 5, -3, 7), MenuArea::None, nullptr, 0},
   };
   for (const Case& c : cases) {
-    int32_t x, y;
-    mid(c.target, x, y);
-    MenuHit hit = hitTest(menu, x, y);
+    const MenuRect& r = c.target;
+    MenuHit hit = hitTest(menu, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     EXPECT_EQ(hit.area, c.area) << c.what;
     EXPECT_EQ(hit.item, c.item) << c.what;
     EXPECT_EQ(hit.button, c.button) << c.what;
