@@ -122,30 +122,27 @@ TEST_F(ClipboardSim, CaptureTakesOnlyPublicTextWithinTheLimit) {
   unsigned ignore = cb.registerFormat(u"Clipboard Viewer Ignore");
   unsigned history = cb.registerFormat(u"CanIncludeInClipboardHistory");
   const std::string secret = utf16Block(u"secret");
+  using enum CaptureResult;
   struct Case {
     const char* what;
     std::function<void()> setUp;
     CaptureResult result;
     size_t length;
   } cases[] = {
-      {"empty clipboard", [&] { fill(cb, {}); }, CaptureResult::Nothing, 0},
-      {"empty text", [&] { fill(cb, {{kCfUnicodeText, utf16Block(u"")}}); }, CaptureResult::Nothing, 0},
-      {"only ANSI text", [&] { fill(cb, {{kCfText, "abc"}}); }, CaptureResult::Nothing, 0},
-      {"4999 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(4999, u'a'))}}); },
-       CaptureResult::Text, 4999},
-      {"5000 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(5000, u'a'))}}); },
-       CaptureResult::TooLarge, 0},
-      {"exclusion mark", [&] { fill(cb, {{kCfUnicodeText, secret}, {exclude, ""}}); }, CaptureResult::Private, 0},
-      {"viewer ignore", [&] { fill(cb, {{kCfUnicodeText, secret}, {ignore, "x"}}); }, CaptureResult::Private, 0},
-      {"history 0", [&] { fill(cb, {{history, dword(0)}, {kCfUnicodeText, secret}}); }, CaptureResult::Private, 0},
-      {"history 1", [&] { fill(cb, {{history, dword(1)}, {kCfUnicodeText, secret}}); }, CaptureResult::Text, 6},
-      {"history too short", [&] { fill(cb, {{history, "\1"}, {kCfUnicodeText, secret}}); },
-       CaptureResult::Private, 0},
-      {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, CaptureResult::Private, 0},
-      {"edit control's copy", [&] { cb.userCopy(u"copied", 6); }, CaptureResult::Text, 6},
-      {"an odd-sized block without a terminator", [&] { fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}}); },
-       CaptureResult::Text, 2},
-      {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, CaptureResult::NotOpened, 0},
+      {"empty clipboard", [&] { fill(cb, {}); }, Nothing, 0},
+      {"empty text", [&] { fill(cb, {{kCfUnicodeText, utf16Block(u"")}}); }, Nothing, 0},
+      {"only ANSI text", [&] { fill(cb, {{kCfText, "abc"}}); }, Nothing, 0},
+      {"4999 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(4999, u'a'))}}); }, Text, 4999},
+      {"5000 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(5000, u'a'))}}); }, TooLarge, 0},
+      {"exclusion mark", [&] { fill(cb, {{kCfUnicodeText, secret}, {exclude, ""}}); }, Private, 0},
+      {"viewer ignore", [&] { fill(cb, {{kCfUnicodeText, secret}, {ignore, "x"}}); }, Private, 0},
+      {"history 0", [&] { fill(cb, {{history, dword(0)}, {kCfUnicodeText, secret}}); }, Private, 0},
+      {"history 1", [&] { fill(cb, {{history, dword(1)}, {kCfUnicodeText, secret}}); }, Text, 6},
+      {"history too short", [&] { fill(cb, {{history, "\1"}, {kCfUnicodeText, secret}}); }, Private, 0},
+      {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, Private, 0},
+      {"edit control's copy", [&] { cb.userCopy(u"copied", 6); }, Text, 6},
+      {"an odd-sized block without a terminator", [&] { fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}}); }, Text, 2},
+      {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, NotOpened, 0},
   };
   for (auto& c : cases) {
     cb.reset();
