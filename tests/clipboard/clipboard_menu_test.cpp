@@ -7,7 +7,12 @@
 #include "clipboard/ClipboardMenu.h"
 #include "clipboard/Templates.h"
 #include "platform/FileSys.h"
+#include "platform/Text.h"
 #include "support/ScratchFolder.h"
+
+#ifndef _WIN32
+#include <filesystem>
+#endif
 
 namespace orv {
 namespace {
@@ -99,18 +104,28 @@ struct Fixture {
 
 std::string text(const Str16& s) { return utf16ToUtf8(s); }
 
-// The children of a menu in one line: captions, "#" before a header, "-" a
-// separator, a sub-menu with its children in brackets (the templates and
-// the commands below them left out).
+// A menu text without the key prefix the menu's own texts share.
+std::string shortText(const Str16& s) {
+  const std::string t = text(s), prefix = "clipboard_menu_";
+  return t.rfind(prefix, 0) == 0 ? t.substr(prefix.size()) : t;
+}
+
+// The children of a menu in one line: short captions, "#" before a header,
+// "-" a separator, a sub-menu with its children in brackets, the create
+// items of the templates as "+folder PATH" and "+file PATH" (the templates
+// and the commands below them left out of the root).
 std::string outline(const XMenu& m) {
   std::string out;
   for (const XMenu* c : m.children) {
     if (c->caption == str16(u"clipboard_menu_tmplts_title")) break;
     if (!out.empty()) out += ' ';
+    const uint8_t code = c->record.size() ? uint8_t(c->record[0]) : 0;
     if (c->kind == MenuKind::Separator) out += '-';
-    else if (c->kind == MenuKind::Header) out += '#' + text(c->caption);
-    else if (c->kind == MenuKind::Sub) out += text(c->caption) + '[' + outline(*c) + ']';
-    else out += text(c->caption);
+    else if (c->kind == MenuKind::Header) out += '#' + shortText(c->caption);
+    else if (code == kCodeNewFolder || code == kCodeNewFile)
+      out += (code == kCodeNewFolder ? "+folder " : "+file ") + text(recordText(c->record, 1));
+    else if (c->kind == MenuKind::Sub) out += shortText(c->caption) + '[' + outline(*c) + ']';
+    else out += shortText(c->caption);
   }
   return out;
 }
@@ -136,30 +151,21 @@ TEST(ClipboardMenu, EverySettingCombinationPlacesTheStoresAndTheirHeadings) {
     const char* title;
     const char* outline;
   } cases[] = {
-      {true, false, false, 2, "clipboard_menu_title",
-       "h0 h1 #clipboard_menu_notes_title n0 n1 - clipboard_menu_new_note"},
-      {true, false, true, 2, "clipboard_menu_title",
-       "h0 h1 - clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note]"},
-      {true, true, false, 2, "clipboard_menu_title",
-       "clipboard_menu_title[h0 h1] #clipboard_menu_notes_title n0 n1 - clipboard_menu_new_note"},
-      {false, false, false, 2, "clipboard_menu_title2",
-       "n0 n1 - clipboard_menu_new_note #clipboard_menu_title h0 h1"},
-      {false, false, true, 2, "clipboard_menu_title",
-       "clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note] #clipboard_menu_title h0 h1"},
-      {false, true, true, 2, "clipboard_menu_title",
-       "clipboard_menu_notes_title[n0 n1 - clipboard_menu_new_note] - clipboard_menu_title[h0 h1]"},
-      {true, false, false, 0, "clipboard_menu_title",
-       "clipboard_menu_none_item #clipboard_menu_notes_title clipboard_menu_none_item - clipboard_menu_new_note"},
-      {true, false, false, 5, "clipboard_menu_title",
-       "h0 h1 h2 clipboard_menu_more_title[h3 h4] #clipboard_menu_notes_title n0 n1 n2 "
-       "clipboard_menu_more_title[n3 n4] - clipboard_menu_new_note"},
+      {true, false, false, 2, "title", "h0 h1 #notes_title n0 n1 - new_note"},
+      {true, false, true, 2, "title", "h0 h1 - notes_title[n0 n1 - new_note]"},
+      {true, true, false, 2, "title", "title[h0 h1] #notes_title n0 n1 - new_note"},
+      {false, false, false, 2, "title2", "n0 n1 - new_note #title h0 h1"},
+      {false, false, true, 2, "title", "notes_title[n0 n1 - new_note] #title h0 h1"},
+      {false, true, true, 2, "title", "notes_title[n0 n1 - new_note] - title[h0 h1]"},
+      {true, false, false, 0, "title", "none_item #notes_title none_item - new_note"},
+      {true, false, false, 5, "title", "h0 h1 h2 more_title[h3 h4] #notes_title n0 n1 n2 more_title[n3 n4] - new_note"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.first) + std::to_string(c.clipSub) + std::to_string(c.notesSub));
     Fixture f(c.entries, c.entries);
     XMenu& root = f.build({.maxItems1 = 3, .maxNotes1 = 3, .clipboardFirst = c.first, .clipboardAsSub = c.clipSub,
                            .notesAsSub = c.notesSub});
-    EXPECT_EQ(text(root.title), c.title);
+    EXPECT_EQ(shortText(root.title), c.title);
     EXPECT_EQ(outline(root), c.outline);
     EXPECT_EQ(f.menu.notesBox()->record, Str8(str8("\x07")));
     EXPECT_TRUE(f.history.menuOpen());
@@ -172,7 +178,7 @@ TEST(ClipboardMenu, ThirtyFiveEntriesShowTenThenTwentyInTheMoreMenu) {
   std::string first, more;
   for (int32_t i = 0; i < 10; ++i) first += " h" + std::to_string(i);
   for (int32_t i = 10; i < 30; ++i) more += " h" + std::to_string(i);
-  EXPECT_EQ(outline(root).rfind(first.substr(1) + " clipboard_menu_more_title[" + more.substr(1) + "] ", 0), 0u);
+  EXPECT_EQ(outline(root).rfind(first.substr(1) + " more_title[" + more.substr(1) + "] ", 0), 0u);
   XMenu* notesMore = find(*f.menu.notesBox(), u"clipboard_menu_more_title");
   ASSERT_TRUE(notesMore);
   EXPECT_EQ(notesMore->record, Str8(str8("\x07")));
@@ -190,12 +196,11 @@ TEST(ClipboardMenu, CommandItemsBelowTheStoresRunTheirActions) {
     f.actions.layoutList.append({id, str16(name)});
   for (bool translit : {false, true}) {
     f.actions.translit = translit;
-    XMenu& root = f.build();
-    EXPECT_EQ(find(root, u"clipboard_translit_selected_mi") != nullptr, translit);
-    XMenu* as = find(root, u"clipboard_switch_selected_sub");
-    ASSERT_TRUE(as);
-    EXPECT_EQ(outline(*as), "US  ->  RU US  ->  UA RU  ->  US RU  ->  UA UA  ->  US UA  ->  RU");
+    EXPECT_EQ(find(f.build(), u"clipboard_translit_selected_mi") != nullptr, translit);
   }
+  XMenu* as = find(f.build(), u"clipboard_switch_selected_sub");
+  ASSERT_TRUE(as);
+  EXPECT_EQ(outline(*as), "US  ->  RU US  ->  UA RU  ->  US RU  ->  UA UA  ->  US UA  ->  RU");
   const struct {
     std::u16string_view caption;
     const char* hint;
@@ -251,8 +256,7 @@ TEST(ClipboardMenu, CaptionsAreOneLineAndPreviewsKeepTheLines) {
 
 TEST(ClipboardMenu, ChoosingAnEntryPastesItAndMakesItTheNewest) {
   Fixture f(5, 2);
-  XMenu* entry = find(f.build(), u"h3");
-  f.choose(*entry);
+  f.choose(*find(f.build(), u"h3"));
   EXPECT_EQ(f.actions.calls[f.actions.calls.size() - 2], "paste 77 h3");
   EXPECT_EQ(text(f.history.at(0)), "h3");
   EXPECT_EQ(text(f.history.lastSeen()), "h3");
@@ -278,7 +282,7 @@ TEST(ClipboardMenu, AnEntryAlreadyANoteCannotBeAddedAgain) {
   fresh->notify(kMenuButton, 1);
   ASSERT_EQ(f.notes.size(), 4);
   EXPECT_EQ(buttons(*fresh), "624");
-  EXPECT_EQ(outline(root), "h0 h1 h2 #clipboard_menu_notes_title h2 h1 n0 n1 - clipboard_menu_new_note");
+  EXPECT_EQ(outline(root), "h0 h1 h2 #notes_title h2 h1 n0 n1 - new_note");
   // The note items count from the top again, and the old ones paste their own.
   XMenu* box = f.menu.notesBox();
   int32_t top = box->indexOf(find(root, u"clipboard_menu_notes_title")) + 1;
@@ -290,8 +294,7 @@ TEST(ClipboardMenu, AnEntryAlreadyANoteCannotBeAddedAgain) {
 TEST(ClipboardMenu, DeletingAHistoryEntryRenumbersTheOnesBelow) {
   Fixture f(10);
   XMenu& root = f.build();
-  XMenu* third = find(root, u"h3");
-  third->notify(kMenuButton, 3);
+  find(root, u"h3")->notify(kMenuButton, 3);
   EXPECT_EQ(f.history.size(), 9);
   EXPECT_EQ(f.history.find(str16(u"h3")), -1);
   EXPECT_EQ(outline(root).substr(0, 26), "h0 h1 h2 h4 h5 h6 h7 h8 h9");
@@ -340,7 +343,6 @@ TEST(ClipboardMenu, ANoteMarkedDeletedIsRemovedAtCloseUnlessResetAndTheOthersSti
   f.choose(*find(root, u"n1"));
   EXPECT_EQ(f.actions.take(), (std::vector<std::string>{"save notes n0,n1,", "notes changed", "paste 77 n1", "save notes n0,n1,"}));
   EXPECT_EQ(text(f.history.at(0)), "n1");
-  EXPECT_FALSE(f.history.menuOpen());
 }
 
 TEST(ClipboardMenu, AMenuReplacedBeforeItClosedStillDropsItsMarkedNotes) {
@@ -364,8 +366,7 @@ TEST(ClipboardMenu, DraggedNotesKeepTheirOrderAndTheDeleteMarksTheirNotes) {
   XMenu& root = f.build();
   XMenu* box = f.menu.notesBox();
   find(root, u"A")->notify(kMenuButton, 3);
-  XMenu* c = find(root, u"C");
-  box->insert(box->indexOf(find(root, u"B")), box->detach(box->indexOf(c)));
+  box->insert(box->indexOf(find(root, u"B")), box->detach(box->indexOf(find(root, u"C"))));
   box->notify(kMenuDragEnd);
   EXPECT_EQ(text(f.notes.notes()[0].text) + text(f.notes.notes()[1].text), "CB");
   f.close();
@@ -395,6 +396,100 @@ TEST(ClipboardMenu, ATemplateMarkedForDeletionIsStruckOutCannotBeChosenAndGoesAt
   EXPECT_EQ(text(f.history.at(0)), "body");
   EXPECT_TRUE(fileExists(f.scratch.file("templates/keep.txt")));
   EXPECT_FALSE(fileExists(f.scratch.file("templates/drop.txt")));
+}
+
+TEST(ClipboardMenu, TemplateFoldersComeFirstThenTextFilesEachSortedWithoutCase) {
+  Fixture f;
+  EXPECT_EQ(outline(*find(f.build(), u"clipboard_menu_tmplts_title")), "+folder templates +file templates");
+  f.scratch.folder("templates/b");
+  f.scratch.folder("templates/A/deep");
+  for (const char* name : {"z.TXT", "a.txt", "B.txt", ".txt", "notes.doc", "A/in  two   words.txt", "txt"})
+    test::writeBytes(f.scratch.file(std::string("templates/") + name), "x");
+  EXPECT_EQ(outline(*find(f.build(), u"clipboard_menu_tmplts_title")),
+            "A[deep[+folder templates\\A\\deep +file templates\\A\\deep] in two words - +folder templates\\A "
+            "+file templates\\A] b[+folder templates\\b +file templates\\b] "
+            "  a B z - +folder templates +file templates");
+}
+
+#ifndef _WIN32
+TEST(ClipboardMenu, ATemplateFolderLinkedToItsParentDoesNotMakeTheMenuEndless) {
+  Fixture f;
+  f.scratch.folder("templates/sub");
+  namespace fs = std::filesystem;
+  const fs::path link = text(f.scratch.file("templates/sub/loop"));
+  fs::create_directory_symlink("..", link);
+  const XMenu* m = find(f.build(), u"clipboard_menu_tmplts_title");
+  fs::remove(link);
+  int32_t depth = 0;
+  for (; m->count() && m->child(0)->kind == MenuKind::Sub; m = m->child(0)) ++depth;
+  EXPECT_GT(depth, 2);
+  EXPECT_LT(depth, 40);
+}
+#endif
+
+TEST(Templates, TheByteOrderMarkChoosesTheEncoding) {
+  const std::string text = "T\xC3\xA9xt \xE2\x82\xAC";  // "Téxt €"
+  const Str16 wide = utf8ToUtf16(text);
+  std::string le = "\xFF\xFE", be = "\xFE\xFF";
+  for (char16_t c : wide) {
+    le += char(c & 0xFF), le += char(c >> 8);
+    be += char(c >> 8), be += char(c & 0xFF);
+  }
+  auto ansiText = [](const std::string& bytes) {
+    Str16 out;
+    multiByteToWide(kCpAnsi, bytes.data(), int32_t(bytes.size()), out);
+    return out;
+  };
+  const struct {
+    std::string bytes;
+    TextEncoding encoding;
+    Str16 text;
+  } cases[] = {
+      {le, TextEncoding::Utf16Le, wide},
+      {be, TextEncoding::Utf16Be, wide},
+      {le + "\x41", TextEncoding::Utf16Le, wide},  // an odd last byte is no character
+      {"\xEF\xBB\xBF" + text, TextEncoding::Utf8, wide},
+      {text, TextEncoding::Utf8, wide},  // UTF-8 as editors save it today, without a mark
+      {"caf\xE9", TextEncoding::Ansi, ansiText("caf\xE9")},
+      {"\xFF", TextEncoding::Ansi, ansiText("\xFF")},
+      {"", TextEncoding::Ansi, Str16()},
+  };
+  for (const auto& c : cases) {
+    Str16 out;
+    EXPECT_EQ(decodeTextFile(str8(c.bytes), out), c.encoding) << c.bytes;
+    EXPECT_EQ(out, c.text) << c.bytes;
+  }
+}
+
+TEST(Templates, CreateMakesAFolderOrAMarkedFileAndRefusesBadNames) {
+  ScratchFolder dir;
+  const struct {
+    std::u16string name;
+    bool folder;
+    CreateTemplateResult result;
+    std::u16string made;  // relative path, or "" for nothing
+  } cases[] = {
+      {u"notes", false, CreateTemplateResult::File, u"templates\\notes.txt"},
+      {u"  letters \t", true, CreateTemplateResult::Folder, u"templates\\letters"},
+      {u"notes", false, CreateTemplateResult::Failed, u""},  // never overwrites
+      {u"letters", true, CreateTemplateResult::Failed, u""},
+      {u"   ", false, CreateTemplateResult::BadName, u""},
+      {u"a/b", false, CreateTemplateResult::BadName, u""},
+      {u"a\\b", true, CreateTemplateResult::BadName, u""},
+      {u"why?", false, CreateTemplateResult::BadName, u""},
+      {u"star*", false, CreateTemplateResult::BadName, u""},
+      {u"notes:hidden", false, CreateTemplateResult::BadName, u""},
+      {std::u16string(100, u'n'), true, CreateTemplateResult::Folder, u"templates\\" + std::u16string(100, u'n')},
+      {std::u16string(101, u'n'), true, CreateTemplateResult::BadName, u""},
+  };
+  for (const auto& c : cases) {
+    Str16 made;
+    EXPECT_EQ(createTemplate(dir.path(), str16(u"templates"), str16(c.name), c.folder, &made), c.result)
+        << utf16ToUtf8(str16(c.name));
+    EXPECT_EQ(made, c.made.empty() ? Str16() : dir.file(std::u16string_view(c.made)));
+  }
+  EXPECT_EQ(test::readBytes(dir.file("templates/notes.txt")), "\xEF\xBB\xBFtext");
+  EXPECT_TRUE(isFolder(dir.file("templates/letters")));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clipboard/Underline.h"
@@ -55,16 +56,10 @@ TEST(Underline, UnknownWordsOnOneLineAreUnderlined) {
 
 TEST(Underline, WordAtAPositionIncludesTheEndOfAWord) {
   const std::u16string text = u"ab, cde f";
-  struct Row {
-    int32_t pos;
-    TextRun run;
-  };
-  const Row rows[] = {{0, {0, 2}}, {1, {0, 2}}, {2, {0, 2}}, {3, {}}, {4, {4, 3}},
-                      {7, {4, 3}}, {9, {8, 1}}, {10, {}}, {-1, {}}};
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.pos);
-    EXPECT_EQ(wordAt(text, r.pos), r.run);
-  }
+  // A position and the word found there.
+  const std::pair<int32_t, TextRun> rows[] = {{0, {0, 2}}, {1, {0, 2}}, {2, {0, 2}}, {3, {}}, {4, {4, 3}},
+                                              {7, {4, 3}}, {9, {8, 1}}, {10, {}}, {-1, {}}};
+  for (const auto& [pos, run] : rows) EXPECT_EQ(wordAt(text, pos), run) << pos;
 }
 
 TEST(Underline, SwitchingOnUnderlinesAtOnceAndOffClears) {
@@ -99,16 +94,9 @@ TEST(Underline, DictionariesAnswerInTheirOwnCodePages) {
   dic("en_US", "windows-1252")->addWord(str8("caf\xE9"));
   dic("ru_RU", "windows-1251")->addWord(str8("\xEC\xE8\xF0"));  // "мир"
   DictionaryWordCheck check(set);
-  struct Row {
-    std::u16string word;
-    bool known;
-  };
-  const Row rows[] = {{u"café", true}, {u"Café", true}, {u"мир", true}, {u"Мир", true},
-                      {u"cafe", false}, {u"caféмир", false}, {u"мирé", false}, {u"", false}};
-  for (const Row& r : rows) {
-    SCOPED_TRACE(utf16ToUtf8(r.word));
-    EXPECT_EQ(check.isWord(r.word), r.known);
-  }
+  const std::pair<std::u16string, bool> rows[] = {{u"café", true}, {u"Café", true}, {u"мир", true}, {u"Мир", true},
+                                                  {u"cafe", false}, {u"caféмир", false}, {u"мирé", false}, {u"", false}};
+  for (const auto& [word, known] : rows) EXPECT_EQ(check.isWord(word), known) << utf16ToUtf8(word);
 }
 
 }  // namespace

@@ -42,25 +42,6 @@ struct ClipboardSim : ::testing::Test {
   Clipboard clip{cb};
 };
 
-TEST_F(ClipboardSim, TextPutOnTheClipboardReadsBackAndIsOfferedAsAnsiToo) {
-  ASSERT_TRUE(clip.setClipboardData(true, str16(u"caf\u00E9 \u043F")));
-  EXPECT_FALSE(cb.isOpen());
-  Str16 text;
-  EXPECT_TRUE(clip.readClipboardText(text));
-  EXPECT_EQ(view(text), u"caf\u00E9 \u043F");
-  EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9 ?\0"));  // the ANSI page is 1252 here
-}
-
-TEST_F(ClipboardSim, SavingKeepsTheUsersTextAndEmptiesTheClipboardOnlyWhenAsked) {
-  clip.saveClipboard(true);
-  EXPECT_EQ(clip.savedUnicode().size(), 0);  // an empty clipboard
-  cb.putText(u"keep", 4);
-  clip.saveClipboard(false);
-  EXPECT_TRUE(cb.isFormatAvailable(kCfUnicodeText));
-  EXPECT_EQ(view(clip.savedUnicode()), u"keep");
-  EXPECT_EQ(clip.savedAnsi().size(), 0);  // the other program put no CF_TEXT
-}
-
 TEST_F(ClipboardSim, OpeningRetriesFor777Milliseconds) {
   cb.holdOpenUntil(cb.tickCount() + 500);  // the other program lets go in time
   ASSERT_TRUE(clip.setClipboardData(true, str16(u"late")));
@@ -87,14 +68,7 @@ TEST_F(ClipboardSim, CaptureLimitIsOnTheBlockSize) {
   EXPECT_EQ(text.size(), 5000);
 }
 
-TEST_F(ClipboardSim, BlockWithoutTerminatorIsReadSafely) {
-  fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}});  // odd size, no terminator
-  Str16 text;
-  ASSERT_TRUE(clip.readClipboardText(text));
-  EXPECT_EQ(view(text), u"ab");
-}
-
-TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
+TEST_F(ClipboardSim, SaveKeepsTheTextsEmptiesOnlyWhenAskedAndRestoreBringsBackEveryMemoryBlockByteForByte) {
   unsigned custom = cb.registerFormat(u"Orvanta test format");
   fill(cb, {{kCfUnicodeText, utf16Block(u"caf\u00E9")},
             {kCfText, raw("caf\xE9\0")},
@@ -104,24 +78,35 @@ TEST_F(ClipboardSim, SaveAndRestoreBringBackEveryMemoryBlockFormatByteForByte) {
             {0x2A0, "private handle"},
             {custom, raw("\0\x01\x02")}});
   auto kept = cb.formats();
+  ASSERT_TRUE(clip.saveClipboard(false));
+  EXPECT_EQ(cb.formats(), kept);
   kept.erase(kept.begin() + 5);  // 0x2A0
   kept.erase(kept.begin() + 2);  // 2
   ASSERT_TRUE(clip.saveClipboard(true));
   EXPECT_TRUE(cb.formats().empty());
+  EXPECT_EQ(view(clip.savedUnicode()), u"caf\u00E9");
+  EXPECT_EQ(view(clip.savedAnsi()), "caf\xE9");
   ASSERT_TRUE(clip.setClipboardData(true, str16(u"borrowed")));
   clip.restoreClipboard();
   EXPECT_EQ(cb.formats(), kept);  // no marks either
 }
 
-TEST_F(ClipboardSim, PastedTextIsMarkedPrivateButAnAddedAnsiTextIsNot) {
+// The caller may have the clipboard open already (open == false).
+TEST_F(ClipboardSim, PastedTextReadsBackWithItsAnsiFormAndPrivateMarksButAnAddedAnsiTextIsNotMarked) {
   for (bool open : {true, false}) {
+    SCOPED_TRACE(open);
     cb.reset();
     if (!open) {
       ASSERT_TRUE(cb.open());
       cb.empty();
     }
-    ASSERT_TRUE(clip.setClipboardData(open, str16(u"paste")));
+    ASSERT_TRUE(clip.setClipboardData(open, str16(u"caf\u00E9 \u043F")));
+    EXPECT_EQ(cb.isOpen(), !open);
     if (!open) cb.close();
+    Str16 text;
+    EXPECT_TRUE(clip.readClipboardText(text));
+    EXPECT_EQ(view(text), u"caf\u00E9 \u043F");
+    EXPECT_EQ(bytesOf(cb, kCfText), raw("caf\xE9 ?\0"));  // the ANSI page is 1252 here
     EXPECT_NE(bytesOf(cb, cb.registerFormat(u"ExcludeClipboardContentFromMonitorProcessing")), "(absent)");
     EXPECT_EQ(bytesOf(cb, cb.registerFormat(u"CanIncludeInClipboardHistory")), dword(0));
     EXPECT_EQ(bytesOf(cb, cb.registerFormat(u"CanUploadToCloudClipboard")), dword(0));
@@ -137,28 +122,27 @@ TEST_F(ClipboardSim, CaptureTakesOnlyPublicTextWithinTheLimit) {
   unsigned ignore = cb.registerFormat(u"Clipboard Viewer Ignore");
   unsigned history = cb.registerFormat(u"CanIncludeInClipboardHistory");
   const std::string secret = utf16Block(u"secret");
+  using enum CaptureResult;
   struct Case {
     const char* what;
     std::function<void()> setUp;
     CaptureResult result;
     size_t length;
   } cases[] = {
-      {"empty clipboard", [&] { fill(cb, {}); }, CaptureResult::Nothing, 0},
-      {"empty text", [&] { fill(cb, {{kCfUnicodeText, utf16Block(u"")}}); }, CaptureResult::Nothing, 0},
-      {"only ANSI text", [&] { fill(cb, {{kCfText, "abc"}}); }, CaptureResult::Nothing, 0},
-      {"4999 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(4999, u'a'))}}); },
-       CaptureResult::Text, 4999},
-      {"5000 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(5000, u'a'))}}); },
-       CaptureResult::TooLarge, 0},
-      {"exclusion mark", [&] { fill(cb, {{kCfUnicodeText, secret}, {exclude, ""}}); }, CaptureResult::Private, 0},
-      {"viewer ignore", [&] { fill(cb, {{kCfUnicodeText, secret}, {ignore, "x"}}); }, CaptureResult::Private, 0},
-      {"history 0", [&] { fill(cb, {{history, dword(0)}, {kCfUnicodeText, secret}}); }, CaptureResult::Private, 0},
-      {"history 1", [&] { fill(cb, {{history, dword(1)}, {kCfUnicodeText, secret}}); }, CaptureResult::Text, 6},
-      {"history too short", [&] { fill(cb, {{history, "\1"}, {kCfUnicodeText, secret}}); },
-       CaptureResult::Private, 0},
-      {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, CaptureResult::Private, 0},
-      {"edit control's copy", [&] { cb.userCopy(u"copied", 6); }, CaptureResult::Text, 6},
-      {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, CaptureResult::NotOpened, 0},
+      {"empty clipboard", [&] { fill(cb, {}); }, Nothing, 0},
+      {"empty text", [&] { fill(cb, {{kCfUnicodeText, utf16Block(u"")}}); }, Nothing, 0},
+      {"only ANSI text", [&] { fill(cb, {{kCfText, "abc"}}); }, Nothing, 0},
+      {"4999 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(4999, u'a'))}}); }, Text, 4999},
+      {"5000 characters", [&] { fill(cb, {{kCfUnicodeText, utf16Block(std::u16string(5000, u'a'))}}); }, TooLarge, 0},
+      {"exclusion mark", [&] { fill(cb, {{kCfUnicodeText, secret}, {exclude, ""}}); }, Private, 0},
+      {"viewer ignore", [&] { fill(cb, {{kCfUnicodeText, secret}, {ignore, "x"}}); }, Private, 0},
+      {"history 0", [&] { fill(cb, {{history, dword(0)}, {kCfUnicodeText, secret}}); }, Private, 0},
+      {"history 1", [&] { fill(cb, {{history, dword(1)}, {kCfUnicodeText, secret}}); }, Text, 6},
+      {"history too short", [&] { fill(cb, {{history, "\1"}, {kCfUnicodeText, secret}}); }, Private, 0},
+      {"own paste", [&] { clip.setClipboardData(true, str16(u"paste")); }, Private, 0},
+      {"edit control's copy", [&] { cb.userCopy(u"copied", 6); }, Text, 6},
+      {"an odd-sized block without a terminator", [&] { fill(cb, {{kCfUnicodeText, raw("a\0b\0c")}}); }, Text, 2},
+      {"held open", [&] { cb.holdOpenUntil(cb.tickCount() + 10); }, NotOpened, 0},
   };
   for (auto& c : cases) {
     cb.reset();

@@ -3,28 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "clipboard/Clipboard.h"
 
 namespace orv {
 namespace {
-
-TEST(ClipboardOnWindows, SetReadSaveRestore) {
-  Clipboard clip;
-  ASSERT_TRUE(clip.setClipboardData(true, str16(u"user text \u00E9")));
-  clip.saveClipboard(false);
-  EXPECT_EQ(view(clip.savedUnicode()), u"user text \u00E9");
-  EXPECT_EQ(view(clip.savedAnsi()), "user text \xE9");
-  ASSERT_TRUE(clip.setClipboardData(true, str16(u"\u043F\u0440\u0438\u0432\u0435\u0442 ")));
-  Str16 text;
-  ASSERT_TRUE(clip.getClipboardText(text));
-  EXPECT_EQ(view(text), u"\u043F\u0440\u0438\u0432\u0435\u0442 ");
-  clip.restoreClipboard();
-  ASSERT_TRUE(clip.readClipboardText(text));
-  EXPECT_EQ(view(text), u"user text \u00E9");
-}
 
 // The bytes of a literal, zeros included, without its terminator.
 template <size_t N>
@@ -93,9 +77,6 @@ TEST(ClipboardOnWindows, ABitmapComesBackThroughTheDibTheSystemOffersForIt) {
   port.close();
 
   ASSERT_TRUE(port.open());
-  std::string listed;
-  for (unsigned f = port.enumFormats(0); f != 0; f = port.enumFormats(f)) listed += " " + std::to_string(f);
-  std::printf("formats offered for a bitmap:%s\n", listed.c_str());
   std::string dib = bytesOf(CF_DIB);
   port.close();
   ASSERT_NE(dib, "(absent)");
