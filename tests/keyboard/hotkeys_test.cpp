@@ -75,15 +75,6 @@ TEST_F(Hotkeys, MatchSwallowsTheKeyUpsAndTheFirstOfTwoEqualCodesWins) {
   EXPECT_FALSE(engine.matchHotkey(keyDown('T', 0)));
 }
 
-TEST_F(Hotkeys, LockKeyHotkeyPostsItsTurnOffAndIgnoresTheSyntheticPress) {
-  engine.setHotkeyCode("translit", 145);
-  EXPECT_TRUE(engine.matchHotkey(keyDown(145, 0, 0x46)));
-  ASSERT_EQ(host.posted.size(), 2u);  // the translit copy, then the lock key's turn-off
-  EXPECT_EQ(host.posted[1], 23692u);
-  EXPECT_FALSE(engine.matchHotkey(keyDown(145, 0, 0)));  // our own synthetic press
-  EXPECT_EQ(host.translits, 1);
-}
-
 TEST_F(Hotkeys, SwitchedOffOnlyOnOffAndExitAct) {
   engine.runCommand(str8("!!!onoff"));
   EXPECT_TRUE(engine.switchedOff());

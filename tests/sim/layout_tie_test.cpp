@@ -7,11 +7,6 @@ namespace {
 
 using namespace test;
 
-struct Settings : KeyboardSettings {
-  int spaceOnly = 1;
-  int autoswSpaceOnly() const override { return spaceOnly; }
-};
-
 struct Words {
   const char* language;  // "" for a dictionary whose folder names no language
   std::vector<const char*> words;
@@ -35,7 +30,7 @@ struct TieCase {
 
 void run(const TieCase& c) {
   SCOPED_TRACE(c.name);
-  Settings settings;
+  SimSettings settings;
   settings.spaceOnly = c.spaceOnly;
   WordSet words;
   for (const Words& dic : c.dictionaries)

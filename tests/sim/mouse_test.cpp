@@ -81,11 +81,8 @@ TEST(MiddleButton, OpensTheClipboardMenuAsSetAndKeepsSingleClicksOnLinks) {
   };
   for (const MiddleCase& c : cases) {
     SCOPED_TRACE(c.name);
-    struct Settings : KeyboardSettings {
-      int mode = 1;
-      int midBtnModifiers() const override { return mode; }
-    } settings;
-    settings.mode = c.mode;
+    SimSettings settings;
+    settings.middleButton = c.mode;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.policyMask = c.policy;
     if (c.off) d.engine.runCommand(str8("!!!onoff"));
@@ -130,11 +127,8 @@ TEST(CopyByMouse, RightClickWithTheLeftButtonHeldCopiesTheSelection) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    struct Settings : KeyboardSettings {
-      int copy = 1;
-      int copyByLRMouse() const override { return copy; }
-    } settings;
-    settings.copy = c.setting;
+    SimSettings settings;
+    settings.copyByMouse = c.setting;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.setAppText(str16(u"copy this text"));
     d.select(5, 9);

@@ -12,15 +12,6 @@ namespace {
 
 using namespace test;
 
-class AutocompleteSettings : public KeyboardSettings {
- public:
-  explicit AutocompleteSettings(int key) : myKey(key) {}
-  int autocomplete() const override { return myKey; }
-
- private:
-  int myKey;
-};
-
 std::vector<std::string> historyOf(sim::SimDesktop& d) {
   std::vector<std::string> out;
   for (const Str16& e : d.history.entries()) out.push_back(utf16ToUtf8(e));
@@ -39,7 +30,8 @@ TEST(NoteShortcut, ExpandsTheShortcutOnTheChosenKeyOnly) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
-    AutocompleteSettings settings(c.key);
+    SimSettings settings;
+    settings.completeKey = c.key;
     sim::SimDesktop d({kUs, kRu}, settings);
     ASSERT_EQ(d.notes.addNote(TxtNote{str16(u"N\nl"), str16(u"ab"), Str16(), 0}), NoteResult::Ok);
     d.clipboardPort.putText(u"user", 4);

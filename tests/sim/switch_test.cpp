@@ -1,5 +1,5 @@
 // The road of a mistyped word in the simulated desktop: analysis, switch,
-// paste sequence, echo chain, clipboard restore, undo and redo.
+// paste sequence, echo chain, the clipboard's loan and restore, undo and redo.
 #include <algorithm>
 
 #include "platform/SimLayouts.h"
@@ -10,15 +10,8 @@ namespace {
 
 using namespace test;
 
-struct Settings : KeyboardSettings {
-  int spaceOnly = 1, prepos = 1, ctrl = 0;
-  int autoswSpaceOnly() const override { return spaceOnly; }
-  int autoswPrepos() const override { return prepos; }
-  int switchLayoutCtrl() const override { return ctrl; }
-};
-
 struct Fixture : ::testing::Test {
-  Settings settings;
+  SimSettings settings;
   WordSet words;
   std::unique_ptr<sim::SimDesktop> d;
 
@@ -47,15 +40,63 @@ TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
   EXPECT_EQ(backspaces, 8);
   EXPECT_EQ(d->shared.eraseCount, 7u);
   EXPECT_EQ(d->appTextUtf8(), "привет ") << dump();
-  EXPECT_EQ(d->activeLayout(), kRu);
-  EXPECT_NE(std::find(d->sounds.begin(), d->sounds.end(), kSndSwitch), d->sounds.end());
-  EXPECT_EQ(d->shared.sequenceActive, 0u);
   EXPECT_EQ(clipboardUtf8(*d), "привет ");  // still pasted text
   d->advance(332);
   EXPECT_EQ(d->clipboardRestores, 0);
   d->advance(1);
   EXPECT_EQ(d->clipboardRestores, 1);
   EXPECT_EQ(clipboardUtf8(*d), "keep");
+}
+
+// How the analysis reads the end of the text, with punctuation every layout
+// types alike.
+TEST_F(Fixture, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
+  words.add(1252, {"hello"});
+  start();
+  struct Case {
+    const char* typed;
+    unsigned terminated, allOdd;
+  } cases[] = {
+      {"hello", 0, 0},    {"hello ", 1, 0},  {"hello!", 0, 0},  // "word." is an ordinary ending
+      {"hello! ", 1, 0},  {"hello !", 0, 1},                    // "word ." is neither ended nor usual
+      {"hello!?", 0, 0},  {"hello1", 0, 1},                     // a digit is odd in every layout
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    type(std::string("{Enter}") + c.typed);
+    EXPECT_EQ(d->engine.wide().wordTerminated, c.terminated);
+    EXPECT_EQ(d->engine.wide().allOdd, c.allOdd);
+  }
+  type("{Enter}hello. ");
+  EXPECT_EQ(std::string(view(d->engine.analizer(d->state.buffer(kUs))->shape)), "ps");
+}
+
+// A retype borrows the clipboard: an image comes back byte for byte.
+TEST_F(Fixture, AnAutoSwitchLeavesAnImageOnTheClipboard) {
+  start();
+  putImage(*d);
+  const auto image = d->clipboardPort.formats();
+  type("ghbdtn ");
+  EXPECT_EQ(d->clipboardRestores, 1);
+  EXPECT_EQ(d->clipboardPort.formats(), image);
+}
+
+// Whatever the user copies while the loan runs is theirs: the restore, when
+// it comes due, leaves it there instead of putting the older content back.
+TEST_F(Fixture, ACopyMadeDuringTheLoanIsNotOverwrittenByTheRestore) {
+  for (bool overdue : {false, true}) {
+    SCOPED_TRACE(overdue ? "deadline" : "restore");
+    start();
+    d->echoesLost = overdue;  // then only the loan's deadline ends it
+    type("ghbdtn ", false);
+    d->pump();
+    EXPECT_EQ(d->appTextUtf8(), "привет ");
+    putImage(*d);
+    const auto copied = d->clipboardPort.formats();
+    d->advance(KeyboardEngine::kLoanDeadlineMs + 333);
+    EXPECT_EQ(d->clipboardPort.formats(), copied);
+    EXPECT_FALSE(d->engine.clipboardBorrowed());
+  }
 }
 
 TEST_F(Fixture, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
@@ -120,13 +161,17 @@ TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
   }
 }
 
-TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
-  start();
-  d->engine.setHotkeyCode("!!switch", 20);
-  d->userKey(20, 0x3A, false);
-  d->userKey(20, 0x3A, true);
-  EXPECT_EQ(d->keyboard.keyState()[20] & 1, 0);
-  EXPECT_EQ(d->activeLayout(), kRu);  // the command ran once
+// The synthetic press that turns the lock key off again runs nothing.
+TEST_F(Fixture, ALockKeyHotkeyIsTurnedBackOffAndRunsOnce) {
+  for (auto [vk, scan] : {std::pair<uint32_t, uint32_t>{20, 0x3A}, {144, 0x45}, {145, 0x46}}) {
+    SCOPED_TRACE(vk);
+    start();
+    d->engine.setHotkeyCode("!!switch", vk);
+    d->userKey(vk, scan, false);
+    d->userKey(vk, scan, true);
+    EXPECT_EQ(d->keyboard.keyState()[vk] & 1, 0);
+    EXPECT_EQ(d->activeLayout(), kRu);
+  }
 }
 
 // Random typing with hotkeys, Backspaces, word breaks and layout changes:

@@ -10,12 +10,6 @@ namespace {
 
 using namespace test;
 
-struct Settings : KeyboardSettings {
-  int spaceOnly = 1, prepos = 1;
-  int autoswSpaceOnly() const override { return spaceOnly; }
-  int autoswPrepos() const override { return prepos; }
-};
-
 struct Case {
   const char* script;
   const char* shown;
@@ -35,11 +29,11 @@ const std::string kLongWord = [] {
 void expectCases(std::initializer_list<Case> cases) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
-    Settings settings;
+    SimSettings settings;
     settings.prepos = c.prepos;
     settings.spaceOnly = c.spaceOnly;
     WordSet words;
-    words.add(1251, {"привет", "в", "вот", "город", kLongWord.c_str()});
+    words.add(1251, {"привет", "в", "вот", "город", "а", kLongWord.c_str()});
     auto d = desktopWith({kUs, kRu}, settings, words);
     d->clipboardPort.putText(u"mine", 4);
     typeInto(*d, c.script);
@@ -56,7 +50,7 @@ void expectCases(std::initializer_list<Case> cases) {
 // layout, not when it only begins one ("во" of "вот"). A word with a full stop
 // is retyped with it once a space ends it; without the setting "space only" a
 // word is decided as soon as it is known. Words glued to quotes or digits and
-// words too long to be words never switch. With no layout used before,
+// words too long to be words never switch, nor do one-letter words. With no layout used before,
 // "!!switch_back" converts the last word to the first other installed layout.
 TEST(Typing, WhatTheApplicationShowsAfterTyping) {
   const std::string tooLong = std::string(99, 'f') + " ";
@@ -72,6 +66,7 @@ TEST(Typing, WhatTheApplicationShowsAfterTyping) {
       {"ghbdtn1 ", "ghbdtn1 ", kUs, 0},
       {"ghbdtn{Pause}", "привет", kRu, 1},
       {tooLong.c_str(), tooLong.c_str(), kUs, 0},
+      {"f ", "f ", kUs, 0},  // "а": a one-letter word is never looked up
       // "при" begins a word: decided at once, switched at the key-up; the
       // rest typed in the new layout brings no second decision.
       {"ghb", "при", kRu, 1, 1, 0},
@@ -102,10 +97,9 @@ TEST(Typing, KeysPressedBeforeTheDecidingKeyIsReleasedJoinTheSwitch) {
 // ^ in German); the next key, pressed before its release, brings the ^ out
 // in the application as well: the retype erases it too.
 TEST(Typing, ADeadKeysCharacterBroughtOutBeforeTheKeyUpIsErasedToo) {
-  struct EarlySettings : KeyboardSettings {
-    int workStartSymbolCount() const override { return 2; }
-    int autoswSpaceOnly() const override { return 0; }
-  } settings;
+  SimSettings settings;
+  settings.minLetters = 2;
+  settings.spaceOnly = 0;
   WordSet words;
   words.add(1251, {"её"});
   auto d = desktopWith({kDe, kRu}, settings, words);
