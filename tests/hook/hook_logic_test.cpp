@@ -73,9 +73,8 @@ TEST(HookDecideKey, DuringASequenceRealKeysAreSwallowedSyntheticPassedSentinelRe
   b.s->sequenceActive = 1;
   setSwallowUp(*b.s, 'Q');
   EXPECT_EQ(decideKey(*b.s, kHcAction, 'Q', kRealDown), KeyVerdict::Swallow);
-  EXPECT_EQ(b.s->swallowUp['Q'], 1);
   EXPECT_EQ(decideKey(*b.s, kHcNoRemove, 'Q', kRealUp), KeyVerdict::Swallow);
-  EXPECT_EQ(b.s->swallowUp['Q'], 1);  // a peek leaves the entry for the real key-up
+  EXPECT_EQ(b.s->swallowUp['Q'], 1);  // neither the down nor a peek clears the entry for the real key-up
   EXPECT_EQ(decideKey(*b.s, kHcAction, 'Q', kRealUp), KeyVerdict::Swallow);
   EXPECT_EQ(b.s->swallowUp['Q'], 0);
   EXPECT_EQ(decideKey(*b.s, kHcAction, 'V', kSynthDown), KeyVerdict::PassOn);

@@ -75,6 +75,16 @@ TEST_F(Hotkeys, MatchSwallowsTheKeyUpsAndTheFirstOfTwoEqualCodesWins) {
   EXPECT_FALSE(engine.matchHotkey(keyDown('T', 0)));
 }
 
+// Caps Lock's turn-off is switch_test's: the simulated keyboard toggles no
+// other lock key.
+TEST_F(Hotkeys, NumAndScrollLockHotkeysHaveTheirKeyTurnedBackOff) {
+  for (auto [vk, command] : {std::pair<uint32_t, uint32_t>{144, hook::kCmdNumOff}, {145, hook::kCmdScrollOff}}) {
+    engine.setHotkeyCode("translit", vk);
+    EXPECT_TRUE(engine.matchHotkey(keyDown(vk, 0, 0x45)));
+    EXPECT_EQ(host.posted.back(), command) << vk;
+  }
+}
+
 TEST_F(Hotkeys, SwitchedOffOnlyOnOffAndExitAct) {
   engine.runCommand(str8("!!!onoff"));
   EXPECT_TRUE(engine.switchedOff());

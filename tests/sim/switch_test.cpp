@@ -52,6 +52,7 @@ TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
 // types alike.
 TEST_F(Fixture, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
   words.add(1252, {"hello"});
+  words.add(1251, {"а"});
   start();
   struct Case {
     const char* typed;
@@ -69,6 +70,8 @@ TEST_F(Fixture, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
   }
   type("{Enter}hello. ");
   EXPECT_EQ(std::string(view(d->engine.analizer(d->state.buffer(kUs))->shape)), "ps");
+  type("{Enter}f ");  // "а" in the Russian layout: a one-letter word is never looked up
+  EXPECT_EQ(d->engine.analizer(d->state.buffer(kRu))->status, 0);
 }
 
 // A retype borrows the clipboard: an image comes back byte for byte.
@@ -161,17 +164,13 @@ TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
   }
 }
 
-// The synthetic press that turns the lock key off again runs nothing.
-TEST_F(Fixture, ALockKeyHotkeyIsTurnedBackOffAndRunsOnce) {
-  for (auto [vk, scan] : {std::pair<uint32_t, uint32_t>{20, 0x3A}, {144, 0x45}, {145, 0x46}}) {
-    SCOPED_TRACE(vk);
-    start();
-    d->engine.setHotkeyCode("!!switch", vk);
-    d->userKey(vk, scan, false);
-    d->userKey(vk, scan, true);
-    EXPECT_EQ(d->keyboard.keyState()[vk] & 1, 0);
-    EXPECT_EQ(d->activeLayout(), kRu);
-  }
+TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
+  start();
+  d->engine.setHotkeyCode("!!switch", 20);
+  d->userKey(20, 0x3A, false);
+  d->userKey(20, 0x3A, true);
+  EXPECT_EQ(d->keyboard.keyState()[20] & 1, 0);
+  EXPECT_EQ(d->activeLayout(), kRu);  // the command ran once: the synthetic turn-off press runs nothing
 }
 
 // Random typing with hotkeys, Backspaces, word breaks and layout changes:

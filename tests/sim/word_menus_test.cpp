@@ -99,50 +99,41 @@ std::string runType(std::vector<std::string> args) {
   return out;
 }
 
-bool hasLine(const std::string& out, const std::string& line) {
-  return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
-}
-
 // A misspelt word ended by Space offers the right word; choosing it keeps
 // the typed capital and puts the word into the last-typed store on disk.
 TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsRemembered) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  const std::string base[] = {"--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
-  std::vector<std::string> args(std::begin(base), std::end(base));
-  args.push_back("Recieve ");
-  std::string out = runType(args);
-  ASSERT_TRUE(hasLine(out, "menu: Spelling: receive | relieve | - | Add word | - | Do not work in this application | "
-                           "work and do not ask"))
-      << out;
-  args.back() = "so Recieve {Menu:1}";
-  out = runType(args);
-  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
-  EXPECT_TRUE(hasLine(out, "lastwords: en-US: receive")) << out;
-  // The popup came up by itself: Enter ends the line in the application and
-  // picks nothing, until the user moves into the menu with Down.
-  args.back() = "so Recieve {Enter}";
-  out = runType(args);
-  EXPECT_NE(out.find("text: so Recieve \n\n"), std::string::npos) << out;
-  args.back() = "so Recieve {Down}{Enter}";
-  out = runType(args);
-  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
-  // "Add word" asks about the word as typed.
-  args.back() = "Recieve {Menu:4}";
-  EXPECT_TRUE(hasLine(runType(args), "menu action: add word Recieve (en)"));
-  // Not working in the application: asked once, and spelling stops there.
-  // (Another application: the policies stay with the process.)
-  args.back() = "--app";
-  args.push_back("asked.exe");
-  args.push_back("Recieve {Menu:6}wrnog ");
-  out = runType(args);
-  const size_t answer = out.find("menu action: set policy asked.exe 35\n");
-  ASSERT_NE(answer, std::string::npos) << out;
-  EXPECT_EQ(out.find("menu:", answer + 1), std::string::npos) << out;
-  // The beginning of a word is no misspelling: no popup until the word is
-  // one no dictionary word begins with.
-  args.resize(args.size() - 2);
-  args.back() = "hous";
-  EXPECT_EQ(runType(args).find("menu:"), std::string::npos);
+  const struct {
+    std::vector<std::string> keys;   // the arguments after the settings
+    std::vector<std::string> lines;  // each found whole in the output, in order
+    bool noMenuAfter = false;        // no menu after the last of them
+  } cases[] = {
+      {{"Recieve "}, {"menu: Spelling: receive | relieve | - | Add word | - | Do not work in this application | "
+                      "work and do not ask"}},
+      {{"so Recieve {Menu:1}"}, {"text: so Receive ", "lastwords: en-US: receive"}},
+      // The popup came up by itself: Enter ends the line in the application
+      // and picks nothing, until the user moves into the menu with Down.
+      {{"so Recieve {Enter}"}, {"text: so Recieve \n"}},
+      {{"so Recieve {Down}{Enter}"}, {"text: so Receive "}},
+      {{"Recieve {Menu:4}"}, {"menu action: add word Recieve (en)"}},  // the word as typed
+      // Not working in the application: asked once, and spelling stops there
+      // (the policies stay with the process, so another application).
+      {{"--app", "asked.exe", "Recieve {Menu:6}wrnog "}, {"menu action: set policy asked.exe 35"}, true},
+      // The beginning of a word is no misspelling.
+      {{"hous"}, {}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys.back());
+    std::vector<std::string> args = {"--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
+    args.insert(args.end(), c.keys.begin(), c.keys.end());
+    const std::string out = "\n" + runType(args);
+    size_t at = 0;
+    for (const std::string& line : c.lines) {
+      at = out.find("\n" + line + "\n", at);
+      ASSERT_NE(at, std::string::npos) << line << out;
+    }
+    if (c.noMenuAfter) { EXPECT_EQ(out.find("menu:", at + 1), std::string::npos) << out; }
+  }
 }
 
 }  // namespace

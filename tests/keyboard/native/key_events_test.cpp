@@ -1,12 +1,15 @@
-// Key events through KeyboardState::onKeyEvent in the simulated desktop.
+// Key events through KeyboardState::onKeyEvent, and mouse buttons through
+// onMouseEvent, in the simulated desktop.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "keyboard/KeyboardState.h"
+#include "keyboard/MouseEvents.h"
 #include "platform/SimLayouts.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimKeyboard.h"
@@ -15,6 +18,7 @@ namespace orv {
 namespace {
 
 constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kDe = 0x04070407;
+constexpr uint32_t kMenuWindow = 0x777;
 
 // Records the calls into the surrounding parts.
 struct RecordingSeams : KeyboardSeams {
@@ -43,6 +47,10 @@ struct RecordingSeams : KeyboardSeams {
   int currentWordLength(KeyboardState&) override { return wordLength; }
   void playSound(int i) override { sounds.push_back(i); }
   void textReset() override { ++resets; }
+  std::vector<std::string> candidates;
+  bool isMenuWindow(uint32_t hwnd) override { return hwnd == kMenuWindow; }
+  void notePolicyCandidate(const char* exe) override { candidates.push_back(exe); }
+  uint32_t offerMouseToClipboard(KeyboardState&, const MouseEventRecord&) override { return 1; }
 };
 
 struct Fixture : ::testing::Test {
@@ -367,6 +375,40 @@ TEST_F(KeyEvents, WhatEndsTheWordAndWhatLeavesItGoing) {
     if (c.keys) { EXPECT_EQ(text(kUs), c.text); }
   }
   EXPECT_EQ(state.previousLayout, kUs);  // the last case: the program's own change
+}
+
+TEST_F(KeyEvents, MouseButtonEventsDropTheTextExceptClicksOnTheOpenMenu) {
+  struct Case {
+    uint32_t message, window;
+    bool works, menuOpen, reset, offered;
+  } cases[] = {
+      {513, 0x100, true, false, true, true},           // left press in the application
+      {514, 0x100, true, false, true, true},           // its release
+      {164, 0x100, true, false, true, true},           // non-client right press
+      {519, kMenuWindow, true, true, false, true},     // middle press on the open menu
+      {513, 0x100, true, true, true, true},            // a press beside the open menu
+      {513, kMenuWindow, true, false, true, true},     // a stale menu window, no menu open
+      {513, kMenuWindow, false, true, true, false},    // where the program does not work: always
+      {512, 0x100, true, false, false, false},         // a move is no button event
+      {522, 0x100, true, false, false, false},         // nor is the wheel
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "message " << c.message << " window " << c.window << " works " << c.works
+                                    << " menu " << c.menuOpen);
+    seams = RecordingSeams();
+    seams.disabled = !c.works;
+    seams.menuOpen = c.menuOpen;
+    MouseEventRecord m{};
+    m.message = c.message;
+    m.window = c.window;
+    std::snprintf(m.exeName, sizeof m.exeName, "notepad.exe");
+    MouseOutcome r = onMouseEvent(state, m);
+    EXPECT_EQ(r.reset, c.reset);
+    EXPECT_EQ(seams.resets, c.reset ? 1 : 0);
+    EXPECT_EQ(r.result, c.offered ? 1 : 0);
+    const bool reported = c.message != 512 && c.message != 522;
+    EXPECT_EQ(seams.candidates, reported ? std::vector<std::string>{"notepad.exe"} : std::vector<std::string>{});
+  }
 }
 
 }  // namespace
