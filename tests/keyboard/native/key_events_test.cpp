@@ -99,13 +99,10 @@ TEST_F(KeyEvents, LettersRenderInEveryLayoutAndKeepTheirShiftState) {
 }
 
 TEST_F(KeyEvents, AutoRepeatGoesIntoTheTextButNotTheHistory) {
-  send('A', 0x1E, false);
-  send('A', 0x1E, false, true);
-  send('A', 0x1E, false, true);
+  for (bool repeat : {false, true, true}) send('A', 0x1E, false, repeat);
   send('A', 0x1E, true);
   EXPECT_EQ(text(kUs), "aaa");
-  ASSERT_EQ(state.history.size(), 2);
-  EXPECT_EQ(state.history[0].count, 0u);
+  EXPECT_EQ(state.history.size(), 2);  // how repeats fold is key_history_test's
 }
 
 TEST_F(KeyEvents, BackspaceRemovesAKeyAndASpaceIsAnElementOfItsOwn) {
@@ -156,12 +153,10 @@ TEST_F(KeyEvents, FirstKeyADeadKeyIsPrintableAndSoundsKey) {
   Hkl de[] = {kDe};
   kb.setInstalled(de, 1);
   state.syncLayouts();
-  seams.sounds.clear();
   send(0xDC, 0x29, false);
   EXPECT_EQ(state.outcome.printableKey, 1u);
   EXPECT_EQ(state.outcome.textGrew, 0u);
-  ASSERT_FALSE(seams.sounds.empty());
-  EXPECT_EQ(seams.sounds.back(), kSndKey);
+  EXPECT_EQ(seams.sounds, std::vector<int>{kSndKey});
 }
 
 TEST_F(KeyEvents, HotkeysAreSwallowedAndTheHotkeyFieldIgnored) {
