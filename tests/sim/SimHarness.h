@@ -21,7 +21,8 @@ struct SimSettings : KeyboardSettings {
   int spaceOnly = KeyboardSettings::autoswSpaceOnly(), prepos = KeyboardSettings::autoswPrepos();
   int ctrl = KeyboardSettings::switchLayoutCtrl(), minLetters = KeyboardSettings::workStartSymbolCount();
   int middleButton = KeyboardSettings::midBtnModifiers(), copyByMouse = KeyboardSettings::copyByLRMouse();
-  int completeKey = KeyboardSettings::autocomplete();
+  int completeKey = KeyboardSettings::autocomplete(), completions = KeyboardSettings::acUse();
+  int spelling = KeyboardSettings::ocUse(), autoSwitch = KeyboardSettings::autoswUse();
   int autoswSpaceOnly() const override { return spaceOnly; }
   int autoswPrepos() const override { return prepos; }
   int switchLayoutCtrl() const override { return ctrl; }
@@ -29,6 +30,9 @@ struct SimSettings : KeyboardSettings {
   int midBtnModifiers() const override { return middleButton; }
   int copyByLRMouse() const override { return copyByMouse; }
   int autocomplete() const override { return completeKey; }
+  int acUse() const override { return completions; }
+  int ocUse() const override { return spelling; }
+  int autoswUse() const override { return autoSwitch; }
 };
 
 // settle = false stops as soon as the keys are in, before the queued work runs.

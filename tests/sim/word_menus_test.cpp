@@ -16,14 +16,6 @@ namespace {
 
 using namespace test;
 
-struct WordSettings : KeyboardSettings {
-  int minLetters = 3;
-  int workStartSymbolCount() const override { return minLetters; }
-  int acUse() const override { return 1; }
-  int ocUse() const override { return 0; }
-  int autoswUse() const override { return 0; }
-};
-
 // English dictionaries of one code page in a scratch folder.
 struct Dictionaries {
   ScratchFolder dir;
@@ -37,8 +29,10 @@ struct Dictionaries {
   }
   // The word menu's line after typing, empty: none shown.
   std::string menuAfter(const char* typed, int minLetters = 3) {
-    WordSettings settings;
+    SimSettings settings;
     settings.minLetters = minLetters;
+    settings.completions = 1;
+    settings.spelling = settings.autoSwitch = 0;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.dictionary = [this](const Str8& w, int32_t cp) { return set.checkInSet(w, cp); };
     simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());

@@ -33,7 +33,6 @@ struct RecordingSeams : KeyboardSeams {
   bool offerHotkey(KeyboardState&, const KeyEventRecord&) override { return takeHotkey; }
   bool isMenuOpen() override { return menuOpen; }
   void offerKeyToMenu(KeyboardState&, const KeyEventRecord& r) override { calls.push_back("menu:" + std::to_string(r.vk)); }
-  void closeMenu() override { calls.push_back("closeMenu"); }
   void completeSequence(KeyboardState&, const KeyEventRecord&) override { calls.push_back("complete"); }
   void carryOutSwitch(KeyboardState&, KeybBuffer* t) override { calls.push_back("switch:" + std::to_string(t->layout)); }
   bool expandNoteShortcut(KeyboardState& s, const KeyEventRecord&) override {
