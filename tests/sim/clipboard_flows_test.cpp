@@ -162,18 +162,5 @@ TEST(ChosenPaste, AnOlderHistoryEntryChosenInTheMenuIsPastedAndBecomesTheClipboa
   }
 }
 
-// Only the menu's own keys go to it: a letter closes the menu and is typed.
-TEST(ChosenPaste, ALetterTypedWhileTheMenuIsOpenClosesItAndReachesTheApplication) {
-  MenuDesktop desk;
-  auto [d, menu, typer] = desk.parts();
-  std::string err;
-  ASSERT_TRUE(typer.runScript("one{SelectAll}{Ctrl+C}{End} {Alt+W}", err)) << err;
-  ASSERT_TRUE(menu.isOpen());
-  ASSERT_TRUE(typer.runScript("x{Down}", err)) << err;
-  d.pump();
-  EXPECT_FALSE(menu.isOpen());
-  EXPECT_EQ(d.appTextUtf8(), "one x");
-}
-
 }  // namespace
 }  // namespace orv

@@ -33,6 +33,7 @@ struct RecordingSeams : KeyboardSeams {
   bool offerHotkey(KeyboardState&, const KeyEventRecord&) override { return takeHotkey; }
   bool isMenuOpen() override { return menuOpen; }
   void offerKeyToMenu(KeyboardState&, const KeyEventRecord& r) override { calls.push_back("menu:" + std::to_string(r.vk)); }
+  void closeMenu() override { calls.push_back("closeMenu"); }
   void completeSequence(KeyboardState&, const KeyEventRecord&) override { calls.push_back("complete"); }
   void carryOutSwitch(KeyboardState&, KeybBuffer* t) override { calls.push_back("switch:" + std::to_string(t->layout)); }
   bool expandNoteShortcut(KeyboardState& s, const KeyEventRecord&) override {
@@ -167,13 +168,16 @@ TEST_F(KeyEvents, HotkeysAreSwallowedAndTheHotkeyFieldIgnored) {
   EXPECT_EQ(state.typedKeys.size(), 0);
 }
 
-TEST_F(KeyEvents, OpenMenuTakesKeysAndEscapeDiscardsTheText) {
+TEST_F(KeyEvents, OpenMenuTakesItsKeysEscapeDiscardsTheTextAndALetterClosesIt) {
   tap('A', 0x1E);
   seams.menuOpen = true;
   EXPECT_EQ(send(27, 0x01, false), 1u);
   EXPECT_NE(std::find(seams.calls.begin(), seams.calls.end(), "menu:27"), seams.calls.end());
   EXPECT_EQ(state.typedKeys.size(), 0);
   EXPECT_EQ(state.tracking, 0u);  // a word was discarded: tracking waits
+  seams.calls.clear();
+  EXPECT_EQ(send('B', 0x30, false), 0u);  // reaches the application, never lost
+  EXPECT_EQ(seams.calls, std::vector<std::string>{"closeMenu"});
   seams.menuOpen = false;
   tap(32, 0x39);
   EXPECT_EQ(state.tracking, 1u);
