@@ -28,14 +28,13 @@ TEST(HookDecideKey, PassesOnWithoutReceiverWhileUnhookingOrBusyOrForOtherCodes) 
   EXPECT_EQ(decideKey(*b.s, 1, 'A', kRealDown), KeyVerdict::PassOn);
   EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::Report);
   EXPECT_EQ(decideKey(*b.s, kHcNoRemove, 'A', kRealDown), KeyVerdict::Report);
-  b.s->busy = 1;
-  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn);
-  b.s->busy = 0;
-  b.s->unhooking = 1;
-  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn);
-  b.s->unhooking = 0;
-  b.s->receiver = 0;
-  EXPECT_EQ(decideKey(*b.s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn);
+  Block busy, unhooking, noReceiver;
+  busy.s->busy = 1;
+  unhooking.s->unhooking = 1;
+  noReceiver.s->receiver = 0;
+  for (const Block* x : {&busy, &unhooking, &noReceiver})
+    EXPECT_EQ(decideKey(*x->s, kHcAction, 'A', kRealDown), KeyVerdict::PassOn) << "busy " << x->s->busy
+        << ", unhooking " << x->s->unhooking << ", receiver " << x->s->receiver;
 }
 
 TEST(HookDecideKey, HotkeyUpIsSwallowedOnceAndItsEntryCleared) {

@@ -86,13 +86,6 @@ TEST(WordMenus, WordsBeyondOneLevelGoOnInAMoreSubMenu) {
   EXPECT_EQ(listed, kWordsPerLevel) << shown;
 }
 
-std::string runType(std::vector<std::string> args) {
-  args.insert(args.begin(), "type");
-  std::string out, err;
-  EXPECT_EQ(simtool::cmdType(args, out, err), 0) << err;
-  return out;
-}
-
 // A misspelt word ended by Space offers the right word; choosing it keeps
 // the typed capital and puts the word into the last-typed store on disk.
 TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsRemembered) {
@@ -118,9 +111,11 @@ TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsReme
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.keys.back());
-    std::vector<std::string> args = {"--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
+    std::vector<std::string> args = {"type", "--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
     args.insert(args.end(), c.keys.begin(), c.keys.end());
-    const std::string out = "\n" + runType(args);
+    std::string out, err;
+    ASSERT_EQ(simtool::cmdType(args, out, err), 0) << err;
+    out.insert(0, "\n");  // every line then starts after a line break
     size_t at = 0;
     for (const std::string& line : c.lines) {
       at = out.find("\n" + line + "\n", at);
