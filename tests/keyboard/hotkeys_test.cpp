@@ -22,13 +22,11 @@ struct RecordingHost : KeyboardHost {
   void exitProgram() override { ++exits; }
 };
 
-using NoKeyboard = test::NoLayoutKeyboard;
-
 struct Hotkeys : ::testing::Test {
   HookShared shared{};
   Clipboard clipboard;
   RecordingHost host;
-  NoKeyboard port;
+  test::NoLayoutKeyboard port;
   KeyboardSettings settings;
   KeyboardEngine engine{shared, clipboard, host};
   KeyboardState state{port, settings, engine};

