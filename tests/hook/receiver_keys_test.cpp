@@ -24,30 +24,30 @@ struct FrameKeys : ::testing::Test {
   FrameKeyReceiver receiver;
 };
 
-TEST_F(FrameKeys, CtrlAltDSwallowsItsDownAndMarksItsUp) {
-  KeyOutcome o = receiver.onKey(key('D', 6), false, *shared);
-  EXPECT_EQ(o.result, 1);
-  EXPECT_EQ(o.command, ProgramCommand::OnOff);
-  EXPECT_EQ(shared->swallowUp['D'], 1);  // the library then swallows the up by itself
-}
-
-TEST_F(FrameKeys, CtrlAltF10ExitsAndRepeatsDoNotRepeatTheCommand) {
-  EXPECT_EQ(receiver.onKey(key(0x79, 6), false, *shared).command, ProgramCommand::Exit);
-  KeyOutcome rep = receiver.onKey(key(0x79, 6, false, true), false, *shared);
-  EXPECT_EQ(rep.result, 1);
-  EXPECT_EQ(rep.command, ProgramCommand::None);
-}
-
-TEST_F(FrameKeys, OtherChordsAndUpsAndPeeksAreNotHotkeys) {
-  for (auto k : {key('D', 2), key('D', 4), key('D', 7), key('E', 6), key('D', 6, true)}) {
-    KeyOutcome o = receiver.onKey(k, false, *shared);
-    EXPECT_EQ(o.result, 0);
-    EXPECT_EQ(o.command, ProgramCommand::None);
-  }
+// Each swallowed down marks its key-up: the library then swallows the up by
+// itself.
+TEST_F(FrameKeys, OnlyTheDownsOfCtrlAltDAndCtrlAltF10AreSwallowedCommands) {
   KeyEventRecord peek = key('D', 6);
   peek.action = 0;
-  EXPECT_EQ(receiver.onKey(peek, false, *shared).result, 0);
-  EXPECT_EQ(shared->swallowUp['D'], 0);
+  const struct {
+    KeyEventRecord k;
+    intptr_t result;
+    ProgramCommand command;
+  } cases[] = {
+      {key('D', 6), 1, ProgramCommand::OnOff}, {key(0x79, 6), 1, ProgramCommand::Exit},
+      {key(0x79, 6, false, true), 1, ProgramCommand::None},  // a repeat: no second command
+      {key('D', 2), 0, ProgramCommand::None},  {key('D', 4), 0, ProgramCommand::None},
+      {key('D', 7), 0, ProgramCommand::None},  {key('E', 6), 0, ProgramCommand::None},
+      {key('D', 6, true), 0, ProgramCommand::None}, {peek, 0, ProgramCommand::None},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+    auto fresh = std::make_unique<HookShared>();
+    KeyOutcome o = receiver.onKey(c.k, false, *fresh);
+    EXPECT_EQ(o.result, c.result);
+    EXPECT_EQ(o.command, c.command);
+    EXPECT_EQ(fresh->swallowUp[c.k.vk], c.result);
+  }
 }
 
 TEST_F(FrameKeys, PasswordKeysAreDroppedButHotkeysStillWork) {

@@ -42,9 +42,7 @@ TEST(KeyHistory, LeftCtrlDownIsRefinedAndItsUpStaysGeneric) {
 
 TEST(KeyHistory, FoldsIdenticalEventsAndSkipsAutoRepeats) {
   ArrT<RawKbd> h;
-  appendKeyHistory(h, keyRecord('A', false));
-  appendKeyHistory(h, keyRecord('A', false, true));  // held: auto-repeat
-  appendKeyHistory(h, keyRecord('A', false, true));
+  for (bool autoRepeat : {false, true, true}) appendKeyHistory(h, keyRecord('A', false, autoRepeat));
   EXPECT_EQ(h.size(), 1);
   EXPECT_EQ(h[0].count, 0u);
   appendKeyHistory(h, keyRecord('A', true));
@@ -69,18 +67,14 @@ TEST(LayoutOrder, ReadsHexadecimalHandlesSeparatedByBlanksAndTabs) {
   EXPECT_EQ(parseLayoutOrder("").size(), 0);
 }
 
-TEST(LayoutOrder, NamedLayoutsFirstThenTheSystemOrder) {
+// Of the installed layouts, the named ones first, then the system order; a
+// layout not installed and a repeat are ignored.
+TEST(LayoutOrder, NamedLayoutsFirstThenTheSystemOrderAndSkippedOnesLeftOut) {
   Hkl installed[] = {0x04090409, 0x04190419, 0x04070407};
   ArrT<Hkl> list(installed, 3);
-  // Named first; the uninstalled and the repeat are ignored.
   EXPECT_EQ(listed(programLayoutOrder(list, "04070407 12345678 04070407")),
             (std::vector<Hkl>{0x04070407, 0x04090409, 0x04190419}));
-}
-
-TEST(LayoutOrder, SkippedLayoutsAreLeftOut) {
-  Hkl installed[] = {0x04090409, 0x04190419, 0x04070407};
-  EXPECT_EQ(listed(withoutSkipped(ArrT<Hkl>(installed, 3), "4190419 12345678")),
-            (std::vector<Hkl>{0x04090409, 0x04070407}));
+  EXPECT_EQ(listed(withoutSkipped(list, "4190419 12345678")), (std::vector<Hkl>{0x04090409, 0x04070407}));
 }
 
 }  // namespace

@@ -16,6 +16,25 @@ namespace orv::test {
 
 constexpr Hkl kUs = 0x04090409, kRu = 0x04190419, kUa = 0x04220422, kDe = 0x04070407;
 
+// The settings the flows vary; each starts at the program's default.
+struct SimSettings : KeyboardSettings {
+  int spaceOnly = KeyboardSettings::autoswSpaceOnly(), prepos = KeyboardSettings::autoswPrepos();
+  int ctrl = KeyboardSettings::switchLayoutCtrl(), minLetters = KeyboardSettings::workStartSymbolCount();
+  int middleButton = KeyboardSettings::midBtnModifiers(), copyByMouse = KeyboardSettings::copyByLRMouse();
+  int completeKey = KeyboardSettings::autocomplete(), completions = KeyboardSettings::acUse();
+  int spelling = KeyboardSettings::ocUse(), autoSwitch = KeyboardSettings::autoswUse();
+  int autoswSpaceOnly() const override { return spaceOnly; }
+  int autoswPrepos() const override { return prepos; }
+  int switchLayoutCtrl() const override { return ctrl; }
+  int workStartSymbolCount() const override { return minLetters; }
+  int midBtnModifiers() const override { return middleButton; }
+  int copyByLRMouse() const override { return copyByMouse; }
+  int autocomplete() const override { return completeKey; }
+  int acUse() const override { return completions; }
+  int ocUse() const override { return spelling; }
+  int autoswUse() const override { return autoSwitch; }
+};
+
 // settle = false stops as soon as the keys are in, before the queued work runs.
 inline void typeInto(sim::SimDesktop& d, const std::string& script, bool settle = true) {
   simtool::DesktopTyper t(d);

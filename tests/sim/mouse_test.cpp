@@ -1,42 +1,12 @@
-// A click in the application moves the caret away from the typed text: the
-// text is dropped, so a word typed after the click is judged, and erased,
-// alone, and nothing the user typed before it is ever erased.
+// The mouse buttons' own features: the clipboard menu on the middle button
+// and the copy on a right click. (What a click does to the typed text is
+// key_events_test's.)
 #include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
 using namespace test;
-
-struct ClickCase {
-  const char* name;
-  const char* before;  // typed at the end of "one two "
-  int32_t caret;       // where the click puts the caret
-  const char* after;   // typed at the new caret
-  const char* shown;   // what the application shows at the end
-};
-
-TEST(MouseClick, TextTypedBeforeAClickIsNeverErasedByALaterRetype) {
-  const ClickCase cases[] = {
-      // "ghb" + "dtn" would be "привет": judged apart, "вет" is no word.
-      {"split word", "ghb", 4, "dtn ", "one dtn two ghb"},
-      // A wrong-layout word after the click erases only itself.
-      {"word after click", "ghb", 4, "vbh ", "one мир two ghb"},
-      {"click at the end", "ghb", 11, "dtn ", "one two ghbdtn "},
-  };
-  for (const ClickCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    KeyboardSettings settings;
-    WordSet words;
-    words.add(1251, {"привет", "мир"});
-    auto d = desktopWith({kUs, kRu}, settings, words);
-    d->setAppText(str16(u"one two "));
-    typeInto(*d, c.before);
-    d->userClick(c.caret);
-    typeInto(*d, c.after);
-    EXPECT_EQ(d->appTextUtf8(), c.shown);
-  }
-}
 
 // The middle button opens the clipboard menu: alone or with Alt as set, where
 // the application's policy allows it. Off links a click does it (press and
@@ -81,11 +51,8 @@ TEST(MiddleButton, OpensTheClipboardMenuAsSetAndKeepsSingleClicksOnLinks) {
   };
   for (const MiddleCase& c : cases) {
     SCOPED_TRACE(c.name);
-    struct Settings : KeyboardSettings {
-      int mode = 1;
-      int midBtnModifiers() const override { return mode; }
-    } settings;
-    settings.mode = c.mode;
+    SimSettings settings;
+    settings.middleButton = c.mode;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.policyMask = c.policy;
     if (c.off) d.engine.runCommand(str8("!!!onoff"));
@@ -130,11 +97,8 @@ TEST(CopyByMouse, RightClickWithTheLeftButtonHeldCopiesTheSelection) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    struct Settings : KeyboardSettings {
-      int copy = 1;
-      int copyByLRMouse() const override { return copy; }
-    } settings;
-    settings.copy = c.setting;
+    SimSettings settings;
+    settings.copyByMouse = c.setting;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.setAppText(str16(u"copy this text"));
     d.select(5, 9);

@@ -1,6 +1,8 @@
 // Fast typing and the keys around words in the simulated desktop: what the
 // application finally shows must be what the keys meant, with nothing lost,
-// doubled or left over.
+// doubled or left over; and when several layouts give a known word, which
+// ties are real (no switch) and which are one word found through a code page
+// two languages share.
 #include <algorithm>
 
 #include "sim/SimHarness.h"
@@ -9,12 +11,6 @@ namespace orv {
 namespace {
 
 using namespace test;
-
-struct Settings : KeyboardSettings {
-  int spaceOnly = 1, prepos = 1;
-  int autoswSpaceOnly() const override { return spaceOnly; }
-  int autoswPrepos() const override { return prepos; }
-};
 
 struct Case {
   const char* script;
@@ -25,17 +21,13 @@ struct Case {
 };
 
 // "а" ninety-nine times: a known word, too long to be one.
-const std::string kLongWord = [] {
-  std::string w;
-  for (int i = 0; i < 99; ++i) w += "а";
-  return w;
-}();
+const std::string kLongWord = utf16ToUtf8(std::u16string(99, u'а'));
 
 // Types each case into a fresh desktop with us and ru installed, us active.
 void expectCases(std::initializer_list<Case> cases) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
-    Settings settings;
+    SimSettings settings;
     settings.prepos = c.prepos;
     settings.spaceOnly = c.spaceOnly;
     WordSet words;
@@ -102,10 +94,9 @@ TEST(Typing, KeysPressedBeforeTheDecidingKeyIsReleasedJoinTheSwitch) {
 // ^ in German); the next key, pressed before its release, brings the ^ out
 // in the application as well: the retype erases it too.
 TEST(Typing, ADeadKeysCharacterBroughtOutBeforeTheKeyUpIsErasedToo) {
-  struct EarlySettings : KeyboardSettings {
-    int workStartSymbolCount() const override { return 2; }
-    int autoswSpaceOnly() const override { return 0; }
-  } settings;
+  SimSettings settings;
+  settings.minLetters = 2;
+  settings.spaceOnly = 0;
   WordSet words;
   words.add(1251, {"её"});
   auto d = desktopWith({kDe, kRu}, settings, words);
@@ -131,6 +122,87 @@ TEST(Typing, TabAndEscapeLeaveNoStrayCharacterInARetype) {
       // A letter run too long to analyse before the word does not hold it up.
       {(longRun + " ghbdtn ").c_str(), (longRun + " привет ").c_str(), kRu, 1},
   });
+}
+
+struct Words {
+  const char* language;  // "" for a dictionary whose folder names no language
+  std::vector<const char*> words;
+  int32_t codePage = 1251;
+};
+
+struct Step {
+  Hkl layout;  // switched to by the user before the keys, when not already active
+  const char* keys;
+};
+
+struct TieCase {
+  const char* name;
+  std::vector<Words> dictionaries;
+  std::vector<Step> steps;  // every step after the first starts with a click
+  const char* shown;
+  Hkl after;
+  int spaceOnly = 1;
+  std::vector<Hkl> layouts = {kUs, kRu, kUa};
+};
+
+void run(const TieCase& c) {
+  SCOPED_TRACE(c.name);
+  SimSettings settings;
+  settings.spaceOnly = c.spaceOnly;
+  WordSet words;
+  for (const Words& dic : c.dictionaries)
+    for (const char* w : dic.words) words.add(dic.codePage, {w}, dic.language);
+  auto d = desktopWith(c.layouts, settings, words);
+  d->languageDictionary = [&](const Str8& w, int32_t cp, const Str8& lang) { return words.checkLanguage(w, cp, lang); };
+  for (size_t k = 0; k < c.steps.size(); ++k) {
+    if (k > 0) d->userClick(static_cast<int32_t>(d->appText().size()));
+    if (d->activeLayout() != c.steps[k].layout) {
+      ASSERT_TRUE(d->userSwitchLayout(c.steps[k].layout));
+    }
+    typeInto(*d, c.steps[k].keys);
+  }
+  EXPECT_EQ(d->appTextUtf8(), c.shown);
+  EXPECT_EQ(d->activeLayout(), c.after);
+}
+
+TEST(LayoutTie, OneRenderingIsOneCandidateAndOnlyDifferentKnownWordsTie) {
+  const TieCase cases[] = {
+      // "ghbdtn" reads "привет" in both Cyrillic layouts.
+      {"same text, Russian word", {{"ru", {"привет"}}, {"uk", {"привіт"}}}, {{kUs, "ghbdtn "}}, "привет ", kRu},
+      {"same text, Ukrainian word", {{"ru", {"мать"}}, {"uk", {"мама"}}}, {{kUs, "vfvf "}}, "мама ", kUa},
+      {"same text, order decides", {{"ru", {"мама"}}, {"uk", {"мама"}}}, {{kUs, "vfvf "}}, "мама ", kUa, 1,
+       {kUs, kUa, kRu}},
+      {"same text, no own language", {{"bg", {"мама"}}}, {{kUs, "vfvf "}}, "мама ", kRu},
+      {"same text, no language at all", {{"", {"привет"}}}, {{kUs, "ghbdtn "}}, "привет ", kRu},
+      // "vskj" reads "мыло" in Russian and "міло" in Ukrainian.
+      {"different texts, both own words", {{"ru", {"мыло"}}, {"uk", {"міло"}}}, {{kUs, "vskj "}}, "vskj ", kUs},
+      {"different texts, one own word", {{"ru", {"мыло", "міло"}}}, {{kUs, "vskj "}}, "мыло ", kRu},
+      {"different texts, one own word (Ukrainian)", {{"uk", {"мыло", "міло"}}}, {{kUs, "vskj "}}, "міло ", kUa},
+      {"different texts, no own word", {{"", {"мыло", "міло"}}}, {{kUs, "vskj "}}, "vskj ", kUs},
+      // A Russian word typed with the Ukrainian layout active: its beginning
+      // is known in both Cyrillic renderings, which are the same; the active
+      // layout is one of them, so nothing is switched in the middle of the word.
+      {"same text as the active layout", {{"ru", {"привет"}}}, {{kUa, "привет "}}, "привет ", kUa, 0},
+  };
+  for (const TieCase& c : cases) run(c);
+}
+
+// "vskj" reads "мыло" and "міло", both words of their own language: a real
+// tie, which goes to the layout the user wrote in (or the program switched
+// to) most recently when that is one of the tied layouts and the current one
+// is not. A click does not clear the memory.
+TEST(LayoutTie, ARealTieGoesToTheLayoutWrittenInMostRecently) {
+  const std::vector<Words> dictionaries = {{"ru", {"мыло", "мама"}}, {"uk", {"міло", "мова"}}, {"en", {"the"}, 1252}};
+  const TieCase cases[] = {
+      {"no memory", dictionaries, {{kUs, "vskj "}}, "vskj ", kUs},
+      {"after a Ukrainian word", dictionaries, {{kUa, "мова "}, {kUs, "vskj "}}, "мова міло ", kUa},
+      {"after a Russian word", dictionaries, {{kRu, "мама "}, {kUs, "vskj "}}, "мама мыло ", kRu},
+      {"after a switch to Ukrainian", dictionaries, {{kUs, "vjdf "}, {kUs, "vskj "}}, "мова міло ", kUa},
+      {"after an English word", dictionaries, {{kUa, "мова "}, {kUs, "the "}, {kUs, "vskj "}}, "мова the vskj ", kUs},
+      // While "мыло" is typed in Russian, its beginning ties with "міло".
+      {"the current layout is tied", dictionaries, {{kUa, "мова "}, {kRu, "мыло "}}, "мова мыло ", kRu, 0},
+  };
+  for (const TieCase& c : cases) run(c);
 }
 
 }  // namespace

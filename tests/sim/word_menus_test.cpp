@@ -16,14 +16,6 @@ namespace {
 
 using namespace test;
 
-struct WordSettings : KeyboardSettings {
-  int minLetters = 3;
-  int workStartSymbolCount() const override { return minLetters; }
-  int acUse() const override { return 1; }
-  int ocUse() const override { return 0; }
-  int autoswUse() const override { return 0; }
-};
-
 // English dictionaries of one code page in a scratch folder.
 struct Dictionaries {
   ScratchFolder dir;
@@ -37,8 +29,10 @@ struct Dictionaries {
   }
   // The word menu's line after typing, empty: none shown.
   std::string menuAfter(const char* typed, int minLetters = 3) {
-    WordSettings settings;
+    SimSettings settings;
     settings.minLetters = minLetters;
+    settings.completions = 1;
+    settings.spelling = settings.autoSwitch = 0;
     sim::SimDesktop d({kUs, kRu}, settings);
     d.dictionary = [this](const Str8& w, int32_t cp) { return set.checkInSet(w, cp); };
     simtool::TypeMenu menu(d, ClipboardMenuSettings(), LangTable(), Str16());
@@ -92,57 +86,43 @@ TEST(WordMenus, WordsBeyondOneLevelGoOnInAMoreSubMenu) {
   EXPECT_EQ(listed, kWordsPerLevel) << shown;
 }
 
-std::string runType(std::vector<std::string> args) {
-  args.insert(args.begin(), "type");
-  std::string out, err;
-  EXPECT_EQ(simtool::cmdType(args, out, err), 0) << err;
-  return out;
-}
-
-bool hasLine(const std::string& out, const std::string& line) {
-  return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
-}
-
 // A misspelt word ended by Space offers the right word; choosing it keeps
 // the typed capital and puts the word into the last-typed store on disk.
 TEST(WordMenus, AChosenSpellingSuggestionReplacesTheWordWithItsCapitalsAndIsRemembered) {
   SKIP_WITHOUT_SHIPPED_DICTIONARIES();
-  const std::string base[] = {"--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
-  std::vector<std::string> args(std::begin(base), std::end(base));
-  args.push_back("Recieve ");
-  std::string out = runType(args);
-  ASSERT_TRUE(hasLine(out, "menu: Spelling: receive | relieve | - | Add word | - | Do not work in this application | "
-                           "work and do not ask"))
-      << out;
-  args.back() = "so Recieve {Menu:1}";
-  out = runType(args);
-  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
-  EXPECT_TRUE(hasLine(out, "lastwords: en-US: receive")) << out;
-  // The popup came up by itself: Enter ends the line in the application and
-  // picks nothing, until the user moves into the menu with Down.
-  args.back() = "so Recieve {Enter}";
-  out = runType(args);
-  EXPECT_NE(out.find("text: so Recieve \n\n"), std::string::npos) << out;
-  args.back() = "so Recieve {Down}{Enter}";
-  out = runType(args);
-  EXPECT_TRUE(hasLine(out, "text: so Receive ")) << out;
-  // "Add word" asks about the word as typed.
-  args.back() = "Recieve {Menu:4}";
-  EXPECT_TRUE(hasLine(runType(args), "menu action: add word Recieve (en)"));
-  // Not working in the application: asked once, and spelling stops there.
-  // (Another application: the policies stay with the process.)
-  args.back() = "--app";
-  args.push_back("asked.exe");
-  args.push_back("Recieve {Menu:6}wrnog ");
-  out = runType(args);
-  const size_t answer = out.find("menu action: set policy asked.exe 35\n");
-  ASSERT_NE(answer, std::string::npos) << out;
-  EXPECT_EQ(out.find("menu:", answer + 1), std::string::npos) << out;
-  // The beginning of a word is no misspelling: no popup until the word is
-  // one no dictionary word begins with.
-  args.resize(args.size() - 2);
-  args.back() = "hous";
-  EXPECT_EQ(runType(args).find("menu:"), std::string::npos);
+  const struct {
+    std::vector<std::string> keys;   // the arguments after the settings
+    std::vector<std::string> lines;  // each found whole in the output, in order
+    bool noMenuAfter = false;        // no menu after the last of them
+  } cases[] = {
+      {{"Recieve "}, {"menu: Spelling: receive | relieve | - | Add word | - | Do not work in this application | "
+                      "work and do not ask"}},
+      {{"so Recieve {Menu:1}"}, {"text: so Receive ", "lastwords: en-US: receive"}},
+      // The popup came up by itself: Enter ends the line in the application
+      // and picks nothing, until the user moves into the menu with Down.
+      {{"so Recieve {Enter}"}, {"text: so Recieve \n"}},
+      {{"so Recieve {Down}{Enter}"}, {"text: so Receive "}},
+      {{"Recieve {Menu:4}"}, {"menu action: add word Recieve (en)"}},  // the word as typed
+      // Not working in the application: asked once, and spelling stops there
+      // (the policies stay with the process, so another application).
+      {{"--app", "asked.exe", "Recieve {Menu:6}wrnog "}, {"menu action: set policy asked.exe 35"}, true},
+      // The beginning of a word is no misspelling.
+      {{"hous"}, {}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys.back());
+    std::vector<std::string> args = {"type", "--set", "common.oc_use=1", "--set", "common.oc_space_only=0", "--lastwords"};
+    args.insert(args.end(), c.keys.begin(), c.keys.end());
+    std::string out, err;
+    ASSERT_EQ(simtool::cmdType(args, out, err), 0) << err;
+    out.insert(0, "\n");  // every line then starts after a line break
+    size_t at = 0;
+    for (const std::string& line : c.lines) {
+      at = out.find("\n" + line + "\n", at);
+      ASSERT_NE(at, std::string::npos) << line << out;
+    }
+    if (c.noMenuAfter) { EXPECT_EQ(out.find("menu:", at + 1), std::string::npos) << out; }
+  }
 }
 
 }  // namespace

@@ -58,9 +58,7 @@ struct ClipboardLoan : ::testing::Test {
     target.word = toNarrow(str16(word), target.codePage);
     target.wordKeys = target.word.size();
     engine.runSwitchKL(target);
-    engine.onEcho(1);
-    engine.onEcho(2);
-    engine.onEcho(3);
+    for (uint32_t echo : {1u, 2u, 3u}) engine.onEcho(echo);
     return host.restores.empty() ? 0 : host.restores.back();
   }
   std::u16string shown() {
