@@ -124,20 +124,17 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
 }
 
 TEST_F(DictionarySetTest, AddUserWordSavesAtOnceOrSaysWhyNot) {
-  IDictionary* en = set.append(dicFolder("en_US", "windows-1252"), 0);
-  IDictionary* ru = set.append(dicFolder("ru_RU", "windows-1251"), 0);
+  set.append(dicFolder("en_US", "windows-1252"), 0);
+  set.append(dicFolder("ru_RU", "windows-1251"), 0);
   for (auto [typed, reply] : {std::pair{u"  \t ", u""}, {u"a1", u"Invalid word"}, {u"don't", u"Invalid word"},
                               {u"caf\u00E9", u"Invalid code page"}, {u" hello ", u"word posted\r\nhello"},
                               {u"hello", u"word already exists\r\nhello"}, {u"Москва", u"word posted\r\nМосква"}})
     EXPECT_EQ(view(set.addUserWord(str16(typed))), reply) << utf16ToUtf8(std::u16string_view(typed));
-  EXPECT_TRUE(en->isWord(str8("hello")));
-  EXPECT_TRUE(ru->isWord(toNarrow(str16(u"Москва"), 1251)));
-
-  // Saved at once: a fresh dictionary over the same folder knows both.
-  Dictionary enAgain(dir.file("dic/en_US"), 0);
-  EXPECT_TRUE(enAgain.isWord(str8("hello")));
-  Dictionary ruAgain(dir.file("dic/ru_RU"), 0);
-  EXPECT_TRUE(ruAgain.isWord(toNarrow(str16(u"Москва"), 1251)));
+  // Known to the set, and saved at once: a fresh dictionary over the same folder knows it too.
+  for (auto [folder, word, codePage] : {std::tuple{"dic/en_US", u"hello", 1252}, {"dic/ru_RU", u"Москва", 1251}}) {
+    EXPECT_TRUE(set.isKnown(toNarrow(str16(word), codePage), codePage)) << folder;
+    EXPECT_TRUE(Dictionary(dir.file(folder), 0).isWord(toNarrow(str16(word), codePage))) << folder;
+  }
 }
 
 TEST_F(DictionarySetTest, AddUserWordWithoutADictionaryOfTheLanguage) {

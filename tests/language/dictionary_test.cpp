@@ -21,14 +21,8 @@ using test::writeBytes;
 // Test words are written in UTF-8 and stored in the dictionary's code page.
 Str8 cp(const char* utf8, int32_t codePage) { return toNarrow(utf8ToUtf16(utf8), static_cast<unsigned>(codePage)); }
 
-std::string utf16le(std::u16string_view s) {
-  std::string out;
-  for (char16_t c : s) {
-    out += static_cast<char>(c & 0xFF);
-    out += static_cast<char>(c >> 8);
-  }
-  return out;
-}
+// Both builds run on little-endian x86.
+std::string utf16le(std::u16string_view s) { return std::string(reinterpret_cast<const char*>(s.data()), 2 * s.size()); }
 
 struct DictionaryTest : ::testing::Test {
   ScratchFolder dir;
@@ -77,8 +71,6 @@ TEST_F(DictionaryTest, ConstructionCreatesTheFolderAndNamesTheIndexes) {
 TEST_F(DictionaryTest, PlainWordsInAnyCaseCasedWordsOnlyAsStored) {
   Dictionary d(folder("en_US", "windows-1252"), 0);
   for (const char* w : {"paris", "Rome", "Nice", "nicer"}) d.addWord(str8(w));
-  EXPECT_TRUE(d.plainIndex().hasWord(str8("paris")));
-  EXPECT_TRUE(d.casedIndex().hasWord(str8("rome")));
   // isWord, then checkWord. "ro" is the start of a cased word typed in lower
   // case, but "Ro" is not: a prefix has no capitals to match. A plain word
   // goes on from "Nice".
@@ -109,20 +101,16 @@ TEST_F(DictionaryTest, EqualityMapsLettersBeforeLookupAndInsertion) {
   EXPECT_EQ(d.checkWord(cp("ёл", 1251)), 2);
 }
 
-TEST_F(DictionaryTest, TitleFileOrFolderName) {
-  Str16 f = folder("ru_RU", "windows-1251");
-  writeBytes(joinPath(f, u"title"), utf16le(u"\xFEFFРусский"));
-  Dictionary d(f, 0);
-  EXPECT_EQ(view(d.getTitle()), u"Русский");
-  writeBytes(joinPath(f, u"title"), utf16le(u"\xFEFFOther"));
-  EXPECT_EQ(view(d.getTitle()), u"Русский");  // read once and kept
-
-  Dictionary plain(folder("xx"), 1252);
-  EXPECT_EQ(view(plain.getTitle()), u"xx");
-  Str16 g = folder("yy");
-  writeBytes(joinPath(g, u"title"), utf16le(u"\xFEFF"));
-  Dictionary markOnly(g, 1252);
-  EXPECT_EQ(view(markOnly.getTitle()), u"yy");
+TEST_F(DictionaryTest, TitleFileOrFolderNameReadOnce) {
+  for (auto [name, file, title] : {std::tuple{"ru_RU", u"\xFEFFРусский", u"Русский"},
+                                   {"xx", static_cast<const char16_t*>(nullptr), u"xx"}, {"yy", u"\xFEFF", u"yy"}}) {
+    Str16 f = folder(name);
+    if (file) writeBytes(joinPath(f, u"title"), utf16le(file));
+    Dictionary d(f, 1252);
+    EXPECT_EQ(view(d.getTitle()), title) << name;
+    writeBytes(joinPath(f, u"title"), utf16le(u"\xFEFFOther"));
+    EXPECT_EQ(view(d.getTitle()), title) << name;
+  }
 }
 
 TEST_F(DictionaryTest, WordListCharListAndCompletions) {

@@ -92,21 +92,18 @@ TEST_F(Tables, TheActiveSetFollowsTheSettingAndAutomaticWritesTheChoiceBack) {
   put("ru/to_eng.txt", "а a\n");
   put("uk/from_eng.txt", "a а\n");
   Translit en = load(kEnglish), ru = load(kRussian), uk = load(kUkrainian), bare(0x407);
-  ArrT<const Translit*> sets;
-  for (const Translit* t : {&en, &bare, &ru, &uk}) sets.append(t);
-  for (auto [active, index, writeBack] : {
-           std::tuple{"*", -1, "*"}, {"?", 2, "ru"}, {"uk", 3, "uk"}, {"de", 1, "de"},  // a named layout without tables is taken
-           {"fr", 2, "ru"},                                                             // no such layout: as "?"
+  const Translit* all[] = {&en, &bare, &ru, &uk};
+  const ArrT<const Translit*> sets(all, 4), englishOnly(all, 1);
+  for (auto [from, active, index, writeBack] : {
+           std::tuple{&sets, "*", -1, "*"}, {&sets, "?", 2, "ru"}, {&sets, "uk", 3, "uk"},
+           {&sets, "de", 1, "de"},         // a named layout without tables is taken
+           {&sets, "fr", 2, "ru"},         // no such layout: as "?"
+           {&englishOnly, "?", -1, "?"},  // no tables anywhere
        }) {
     Str8 back;
-    EXPECT_EQ(selectActiveTranslit(sets, str8(active), back), index) << active;
+    EXPECT_EQ(selectActiveTranslit(*from, str8(active), back), index) << active;
     EXPECT_EQ(std::string(view(back)), writeBack) << active;
   }
-  ArrT<const Translit*> none;
-  none.append(&en);
-  Str8 back;
-  EXPECT_EQ(selectActiveTranslit(none, str8("?"), back), -1);
-  EXPECT_EQ(std::string(view(back)), "?");
 }
 
 }  // namespace
