@@ -33,18 +33,31 @@ std::string section(const Str8& path, const char* name, uint32_t size, uint32_t*
   return buf.substr(0, size);
 }
 
-std::string u16le(std::u16string_view s) {
-  std::string out;
-  for (char16_t c : s) {
-    out += char(c & 0xFF);
-    out += char(c >> 8);
-  }
-  return out;
-}
+// Both builds run on little-endian x86.
+std::string u16le(std::u16string_view s) { return std::string(reinterpret_cast<const char*>(s.data()), 2 * s.size()); }
+
+const char kHandWritten[] =
+    "; settings\r\n"
+    "\r\n"
+    "  [ Common ]  \r\n"
+    "  Key1 =  value with spaces   \r\n"
+    "key1=second\r\n"
+    "quoted=\"  in quotes  \"\r\n"
+    "single='x'\r\n"
+    "half=\"abc\r\n"
+    "noequals\r\n"
+    "\tempty =\r\n"
+    "[common]\r\n"
+    "key2=from the second section\n"
+    "[other]\r"
+    "k=v";
 
 struct ProfilePort : ::testing::Test {
   ScratchFolder dir;
-  Str16 handWritten();
+  Str16 handWritten() {
+    writeBytes(dir.file(u"hand.ini"), kHandWritten);
+    return dir.file(u"hand.ini");
+  }
 };
 
 TEST_F(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
@@ -71,28 +84,6 @@ TEST_F(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
 
   ASSERT_TRUE(writeProfileStringA("hotkey", "translit", "596", dir.file8("Orvanta.ini")));
   EXPECT_EQ(get(ini, u"hotkey", u"translit").text, u"596");
-}
-
-const char kHandWritten[] =
-    "; settings\r\n"
-    "\r\n"
-    "  [ Common ]  \r\n"
-    "  Key1 =  value with spaces   \r\n"
-    "key1=second\r\n"
-    "quoted=\"  in quotes  \"\r\n"
-    "single='x'\r\n"
-    "half=\"abc\r\n"
-    "noequals\r\n"
-    "\tempty =\r\n"
-    "[common]\r\n"
-    "key2=from the second section\n"
-    "[other]\r"
-    "k=v";
-
-Str16 ProfilePort::handWritten() {
-  Str16 ini = dir.file(u"hand.ini");
-  writeBytes(ini, kHandWritten);
-  return ini;
 }
 
 TEST_F(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
@@ -184,10 +175,8 @@ TEST_F(ProfilePort, SectionsAreReadAndReplacedWhole) {
   EXPECT_EQ(got.substr(0, 16), std::string("old.exe=5\0bare\0\0", 16));
 
   ASSERT_TRUE(writeProfileSectionA("exe_mark", "putty.exe=0\0opera.exe=61\0no equals\0\0", ini8));
-  EXPECT_EQ(readBytes(ini),
-            "[common]\r\na=1\r\n"
-            "[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n"
-            "[hotkey]\r\n!!exit=1657\r\n");
+  const std::string replaced = "[common]\r\na=1\r\n[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n[hotkey]\r\n!!exit=1657\r\n";
+  EXPECT_EQ(readBytes(ini), replaced);
 
   const std::string whole("putty.exe=0\0opera.exe=61\0\0", 26);  // 25 bytes and the final zero
   // the section, the buffer's size, the length returned and the buffer's first bytes
@@ -207,11 +196,7 @@ TEST_F(ProfilePort, SectionsAreReadAndReplacedWhole) {
   // A new section is added at the end; an empty list leaves a missing section missing.
   ASSERT_TRUE(writeProfileSectionA("fresh", "\0", ini8));
   ASSERT_TRUE(writeProfileSectionA("exe_mark2", "a.exe=63\0", ini8));
-  EXPECT_EQ(readBytes(ini),
-            "[common]\r\na=1\r\n"
-            "[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n"
-            "[hotkey]\r\n!!exit=1657\r\n"
-            "[exe_mark2]\r\na.exe=63\r\n");
+  EXPECT_EQ(readBytes(ini), replaced + "[exe_mark2]\r\na.exe=63\r\n");
   // and a missing file is made
   ASSERT_TRUE(writeProfileSectionA("exe_mark", "hl.exe=0\0explorer.exe=63\0\0", dir.file8("new.ini")));
   EXPECT_EQ(readBytes(dir.file(u"new.ini")), "[exe_mark]\r\nhl.exe=0\r\nexplorer.exe=63\r\n");

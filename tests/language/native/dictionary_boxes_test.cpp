@@ -69,7 +69,7 @@ struct BoxesTest : ::testing::Test {
   }
 };
 
-TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
+TEST_F(BoxesTest, AskAddWordAddsToTheLanguageOrThePositionOnOkAndSaves) {
   ask("Wombat", "en");
   ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
   ASSERT_EQ(shown.size(), 1);
@@ -78,20 +78,16 @@ TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
   EXPECT_EQ(shown[0].style, kMbOkCancel | kMbIconQuestion | kMbSetForeground);
   EXPECT_TRUE(en->isWord(str8("Wombat")));
   EXPECT_FALSE(readBytes(dir.file("dic/en_US/en_US.udic")).empty());
-}
 
-TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
-  ask("zebra", "", 1);  // no language: the dictionary at that position
-  EXPECT_TRUE(ru->isWord(str8("zebra")));
-
-  sim::setMessageBoxAnswer(kIdCancel);
-  ask("okapi", "en");
-  EXPECT_FALSE(en->isWord(str8("okapi")));
-
-  sim::setMessageBoxAnswer(kIdOk);
-  ask("okapi", "", 7);  // no such position: nothing happens
-  EXPECT_FALSE(en->isWord(str8("okapi")));
-  EXPECT_FALSE(ru->isWord(str8("okapi")));
+  // Without a language the position names the dictionary; a position out of range adds nothing.
+  for (auto [word, language, position, answer, into] : {std::tuple{"zebra", "", 1, kIdOk, ru},
+                                                         {"okapi", "en", -1, kIdCancel, nullptr},
+                                                         {"okapi", "", 7, kIdOk, nullptr}}) {
+    sim::setMessageBoxAnswer(answer);
+    ask(word, language, position);
+    EXPECT_EQ(en->isWord(str8(word)), into == en) << word << " " << position;
+    EXPECT_EQ(ru->isWord(str8(word)), into == ru) << word << " " << position;
+  }
 }
 
 // The word list is written with CRLF lines; the box says where, or why not.
