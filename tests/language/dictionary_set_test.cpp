@@ -16,8 +16,7 @@
 namespace orv {
 namespace {
 
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct FakeSettings : IDictionarySettings {
   Str16 order, skip;
@@ -114,7 +113,7 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
   EXPECT_EQ(names(set), u"a_A c_C d_D");  // a new folder goes to the end
   EXPECT_EQ(set.at(1), c);                // moved, not made again
 
-  test::removeTree(dir.file("dic/a_A"));
+  removeTree(dir.file("dic/a_A"));
   set.syncWithConfiguration();
   EXPECT_EQ(names(set), u"c_C d_D");  // a vanished folder is dropped
 

@@ -14,9 +14,7 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 // Test words are written in UTF-8 and stored in the dictionary's code page.
 Str8 cp(const char* utf8, int32_t codePage) { return toNarrow(utf8ToUtf16(utf8), static_cast<unsigned>(codePage)); }

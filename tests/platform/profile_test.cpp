@@ -11,9 +11,7 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct Read {
   uint32_t ret;

@@ -22,8 +22,7 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
-using test::ScratchFolder;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 // Every box of every test also checks that it is not shown with the set's
 // lock held: while a box is open another thread (the receiver, analysing a
@@ -93,7 +92,7 @@ TEST_F(BoxesTest, AskAddWordAddsToTheLanguageOrThePositionOnOkAndSaves) {
 // The word list is written with CRLF lines; the box says where, or why not.
 TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
   for (const char* w : {"beta", "alpha", "Zurich"}) en->addWord(str8(w));
-  test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
+  removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
   const std::u16string enList = std::u16string(view(dir.file("dic/en_US/list.txt")));
   const std::u16string ruList = std::u16string(view(dir.file("dic/ru_RU/list.txt")));
   for (const auto& [name, text, style] : {

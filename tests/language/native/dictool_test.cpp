@@ -13,8 +13,7 @@
 namespace orv {
 namespace {
 
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct ToolRun {
   int rc;
