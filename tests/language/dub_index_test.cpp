@@ -17,9 +17,7 @@ namespace {
 
 using namespace test;  // the scratch folder and its whole-file helpers
 
-std::string bytesOf(const DubIndex& d) {
-  return std::string(reinterpret_cast<const char*>(d.bytes()), static_cast<size_t>(d.byteSize()));
-}
+std::string bytesOf(const DubIndex& d) { return std::string(reinterpret_cast<const char*>(d.bytes()), d.byteSize()); }
 
 // Both builds run on little-endian x86, the byte order of the index files.
 std::string le32(uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }

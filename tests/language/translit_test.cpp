@@ -15,10 +15,7 @@ namespace {
 
 constexpr uint32_t kRussian = 0x419, kUkrainian = 0x422, kEnglish = 0x409;
 
-std::string cp1251(const char* utf8) {
-  Str8 bytes = toNarrow(utf8ToUtf16(utf8), 1251);
-  return std::string(view(bytes));
-}
+std::string cp1251(const char* utf8) { return std::string(view(toNarrow(utf8ToUtf16(utf8), 1251))); }
 
 struct Tables : ::testing::Test {
   test::ScratchFolder dir;
