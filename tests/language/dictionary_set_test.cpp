@@ -66,25 +66,21 @@ struct DictionarySetTest : ::testing::Test {
   }
 };
 
-TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOne) {
+// One final answer wins; a prefix in any dictionary keeps the word open. Only
+// dictionaries of the code page are asked ("xyz" is known in 1251 only), and
+// a language asks only its own folders.
+TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOneAskingOnlyTheCodePageAndTheLanguage) {
   set.append(dicFolder("a_A", "windows-1252"), 0)->addWord(str8("abcd"));
   set.append(dicFolder("b_B", "windows-1252"), 0)->addWord(str8("ab"));
-  set.append(dicFolder("c_C", "windows-1251"), 0)->addWord(str8("xyz"));
-  // only dictionaries of the code page are asked: "xyz" is known in 1251 only
+  set.append(dicFolder("b-X", "windows-1251"), 0)->addWord(str8("xyz"));
   for (auto [word, codePage, check, known] : {std::tuple{"ab", 1252, 1, true}, {"abc", 1252, 2, false}, {"q", 1252, 0, false},
                                               {"xyz", 1252, 0, false}, {"xyz", 1251, 1, true}, {"ABCD", 1252, 1, true},
                                               {"abcd", 1251, 0, false}}) {
     EXPECT_EQ(set.checkInSet(str8(word), codePage), check) << word << " " << codePage;
     EXPECT_EQ(set.isKnown(str8(word), codePage), known) << word << " " << codePage;
   }
-}
-
-TEST_F(DictionarySetTest, ALanguageIsAskedOnlyOfItsOwnFoldersInTheCodePage) {
-  set.append(dicFolder("a_A", "windows-1251"), 0)->addWord(str8("ab"));
-  set.append(dicFolder("b_B", "windows-1251"), 0)->addWord(str8("abcd"));
-  set.append(dicFolder("b-X", "windows-1252"), 0)->addWord(str8("xyz"));
-  for (auto [word, codePage, language, check] : {std::tuple{"ab", 1251, "a", 1}, {"ab", 1251, "b", 2}, {"abcd", 1251, "a", 0},
-                                                 {"xyz", 1251, "b", 0}, {"xyz", 1252, "b", 1}, {"ab", 1251, "", 0}})
+  for (auto [word, codePage, language, check] : {std::tuple{"ab", 1252, "b", 1}, {"ab", 1252, "a", 2}, {"abcd", 1252, "b", 0},
+                                                 {"xyz", 1252, "b", 0}, {"xyz", 1251, "b", 1}, {"ab", 1252, "", 0}})
     EXPECT_EQ(set.checkInLanguage(str8(word), codePage, str8(language)), check) << word << " " << language;
 }
 
