@@ -148,10 +148,12 @@ TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
       {"truncated", (plainNode('a', 3, false) + plainNode('b', 2, false) + plainNode('c', 1, true)).substr(0, 9)},
       {"100 levels deep", chain(100)},
   };
-  int n = 0;
-  for (const auto& [what, bytes] : cases) {
+  // The first one finds an older damaged copy in the way: that stays, and the next free name is taken.
+  ASSERT_TRUE(writeBytes(dir.file("d0.ldic.bad"), "older"));
+  for (size_t n = 0; n < std::size(cases); ++n) {
+    const auto& [what, bytes] = cases[n];
     SCOPED_TRACE(what);
-    const std::string name = "d" + std::to_string(n++) + ".ldic";
+    const std::string name = "d" + std::to_string(n) + ".ldic";
     Str16 path = dir.file(name);
     ASSERT_TRUE(writeBytes(path, bytes));
     TraceCapture trace;
@@ -161,19 +163,10 @@ TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
     EXPECT_NE(trace.text().find("is not a valid index"), std::string::npos);
     EXPECT_EQ(damaged.addWord(str8("ok")), 1);
     ASSERT_EQ(damaged.saveToFile(path), 1);
-    EXPECT_EQ(readBytes(dir.file(name + ".bad")), bytes);
+    EXPECT_EQ(readBytes(dir.file(name + (n == 0 ? ".1.bad" : ".bad"))), bytes);
     EXPECT_TRUE(DubIndex(path, kPlainNodeWidth).hasWord(str8("ok")));
   }
-}
-
-TEST_F(IndexTest, AnOlderBadFileIsNotOverwritten) {
-  Str16 path = dir.file("x.ldic");
-  ASSERT_TRUE(writeBytes(dir.file("x.ldic.bad"), "older"));
-  ASSERT_TRUE(writeBytes(path, plainNode('a', 0, true)));
-  DubIndex damaged(path, kPlainNodeWidth);
-  ASSERT_EQ(damaged.saveToFile(path), 1);
-  EXPECT_EQ(readBytes(dir.file("x.ldic.bad")), "older");
-  EXPECT_EQ(readBytes(dir.file("x.ldic.1.bad")), plainNode('a', 0, true));
+  EXPECT_EQ(readBytes(dir.file("d0.ldic.bad")), "older");
 }
 
 // Not damaged: the trailing bytes of a partial node are ignored, and 99

@@ -89,9 +89,11 @@ TEST_F(BoxesTest, AskAddWordAddsToTheLanguageOrThePositionOnOkAndSaves) {
   }
 }
 
-// The word list is written with CRLF lines; the box says where, or why not.
-TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
-  for (const char* w : {"beta", "alpha", "Zurich"}) en->addWord(str8(w));
+// The word list is written with CRLF lines, the cased words first, each
+// index in tree order (a word before its longer words); the box says where,
+// or why not.
+TEST_F(BoxesTest, ExportWritesCrLfLinesInTreeOrderAndSaysWhereOrWhyNot) {
+  for (const char* w : {"beta", "alpha", "Zurich", "alp", "Alpen"}) en->addWord(str8(w));
   removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
   const std::u16string enList = std::u16string(view(dir.file("dic/en_US/list.txt")));
   const std::u16string ruList = std::u16string(view(dir.file("dic/ru_RU/list.txt")));
@@ -107,7 +109,7 @@ TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
     EXPECT_EQ(view(shown[0].text), text);
     EXPECT_EQ(shown[0].style, style);
   }
-  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
+  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "alpen\r\nzurich\r\nalp\r\nalpha\r\nbeta\r\n");
 }
 
 }  // namespace
