@@ -35,9 +35,8 @@ TEST(DictionaryNames, LanguageCodeAndNameFromTheFolder) {
   for (auto [folder, language] : {std::pair{u"ru_RU", "ru"}, {u"en-US", "en"}, {u"EN-us", "en"}, {u"xx", "xx"},
                                    {u"_ab", "_ab"}, {u"sr-Latn_CS", "sr-latn"}})
     EXPECT_EQ(view(Dictionary::languageOf(str16(folder))), language);
-  EXPECT_EQ(view(Dictionary::lastComponent(str16(u"C:\\prog\\dic\\ru_RU\\"))), u"ru_RU");
-  EXPECT_EQ(view(Dictionary::lastComponent(str16(u"/prog/dic/uk_UA"))), u"uk_UA");
-  EXPECT_EQ(view(Dictionary::lastComponent(str16(u""))), u"");
+  for (auto [path, last] : {std::pair{u"C:\\prog\\dic\\ru_RU\\", u"ru_RU"}, {u"/prog/dic/uk_UA", u"uk_UA"}, {u"", u""}})
+    EXPECT_EQ(view(Dictionary::lastComponent(str16(path))), last);
 }
 
 TEST_F(DictionaryTest, ConstructionCreatesTheFolderAndNamesTheIndexes) {

@@ -16,7 +16,9 @@ using namespace test;  // the scratch folder and its whole-file helpers
 struct Read {
   uint32_t ret;
   std::u16string text;
+  bool operator==(const Read&) const = default;
 };
+void PrintTo(const Read& r, std::ostream* os) { *os << r.ret << " \"" << utf16ToUtf8(r.text) << '"'; }
 
 Read get(const Str16& path, const char16_t* section, const char16_t* key, const char16_t* def = u"",
          uint32_t size = 100) {
@@ -70,9 +72,7 @@ TEST_F(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
   ASSERT_TRUE(writeProfileString(u"COMMON", u"OC_USE", u"  0", ini));  // leading blanks are dropped
   EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=0\r\nsound_on=0\r\n[updater]\r\nproxy=\r\n");
 
-  Read r = get(ini, u"updater", u"proxy", u"x");
-  EXPECT_EQ(r.ret, 0u);
-  EXPECT_EQ(r.text, u"");
+  EXPECT_EQ(get(ini, u"updater", u"proxy", u"x"), (Read{0, u""}));
 
   // New names keep what was asked for, less the leading blanks.
   ASSERT_TRUE(writeProfileString(u" hkl ", u" order ", u"x", ini));
@@ -100,22 +100,11 @@ TEST_F(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
 
 TEST_F(ProfilePort, AValueCutToTheBufferKeepsRoomForItsTerminator) {
   Str16 ini = handWritten();
-  const struct {
-    const char16_t *key, *def;
-    uint32_t size, ret;
-    const char16_t* text;  // null: not checked
-  } cases[] = {
-      {u"key1", u"", 6, 5, u"value"},
-      {u"key1", u"", 17, 16, nullptr},
-      {u"key1", u"", 18, 17, u"value with spaces"},
-      {u"single", u"", 3, 1, u"x"},
-      {u"missing", u"default", 4, 3, u"def"},
-  };
-  for (const auto& c : cases) {
-    Read r = get(ini, u"common", c.key, c.def, c.size);
-    EXPECT_EQ(r.ret, c.ret) << c.size;
-    if (c.text) { EXPECT_EQ(r.text, c.text) << c.size; }
-  }
+  EXPECT_EQ(get(ini, u"common", u"key1", u"", 6), (Read{5, u"value"}));
+  EXPECT_EQ(get(ini, u"common", u"key1", u"", 17).ret, 16u);
+  EXPECT_EQ(get(ini, u"common", u"key1", u"", 18), (Read{17, u"value with spaces"}));
+  EXPECT_EQ(get(ini, u"common", u"single", u"", 3), (Read{1, u"x"}));
+  EXPECT_EQ(get(ini, u"common", u"missing", u"default", 4), (Read{3, u"def"}));
 }
 
 TEST_F(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
