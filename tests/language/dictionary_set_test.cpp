@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <tuple>
 
@@ -30,21 +31,15 @@ struct FakeLayouts : ILayoutCatalog {
   Str8 layoutLanguage(int32_t i) override { return str8(i == 0 ? "ru" : "en"); }
   int32_t layoutCodePage(int32_t i) override { return i == 0 ? 1251 : 1252; }
   bool layoutCanType(int32_t i, const Str16& word) override {
-    for (char16_t c : word) {
-      bool latin = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-      bool cyrillic = c >= 0x410 && c <= 0x44F;
-      if (i == 0 ? !cyrillic : !latin) return false;
-    }
+    for (char16_t c : word)
+      if (i == 0 ? c < 0x410 || c > 0x44F : c > 0x7F || !std::isalpha(c)) return false;
     return true;
   }
 };
 
 std::u16string names(const DictionarySet& set) {
   std::u16string out;
-  for (int32_t i = 0; i < set.size(); ++i) {
-    if (i) out += u' ';
-    out += view(set.at(i)->getName());
-  }
+  for (int32_t i = 0; i < set.size(); ++i) out += (i ? u" " : u"") + std::u16string(view(set.at(i)->getName()));
   return out;
 }
 

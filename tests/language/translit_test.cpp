@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "language/Translit.h"
-#include "platform/FileSys.h"
 #include "platform/Text.h"
 #include "support/ScratchFolder.h"
 

@@ -13,7 +13,6 @@
 
 #include "core/SynchObject.h"
 #include "language/DictionarySet.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "platform/sim/SimMessageBox.h"
@@ -59,12 +58,7 @@ struct BoxesTest : ::testing::Test {
     EXPECT_EQ(lockFree, std::vector<bool>(lockFree.size(), true));
   }
   void ask(const char* word, const char* language, int32_t position = -1) {
-    AskAddWordRequest r;
-    r.typed = utf8ToUtf16(word);
-    r.word = str8(word);
-    r.language = str8(language);
-    r.position = position;
-    set.askAddWord(r);
+    set.askAddWord(AskAddWordRequest{utf8ToUtf16(word), str8(word), str8(language), position});
   }
 };
 
