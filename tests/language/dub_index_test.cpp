@@ -1,5 +1,6 @@
-// DubIndex: the byte layout of insertions, the ordered walk, the export,
-// capitals, the files, and what a damaged file does.
+// DubIndex: the byte layout of insertions, the ordered walk, capitals, the
+// files, and what a damaged file does. (The export's order is checked through
+// the dictionary set's export.)
 
 #include <gtest/gtest.h>
 
