@@ -25,9 +25,7 @@ using fuzz::check;
 
 namespace {
 
-void quiet(const std::string&, void*) {}
-
-Str16 scratchPath(const char* suffix) {
+Str16 scratchPath(const std::string& suffix) {
   static std::string base = [] {
     const char* t = std::getenv("TMPDIR");
     return std::string(t && *t ? t : "/tmp") + "/orv-fuzz-" + std::to_string(getpid());
@@ -38,8 +36,7 @@ Str16 scratchPath(const char* suffix) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool init = (setTraceSink(&quiet), true);
-  (void)init;
+  [[maybe_unused]] static bool quiet = (setTraceSink([](const std::string&, void*) {}), true);
   if (size < 3) return 0;
   int width = (data[0] & 1) ? kCasedNodeWidth : kPlainNodeWidth;
   size_t n = data[1] | (static_cast<size_t>(data[2]) << 8);
@@ -48,10 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t* rest = file + n;
   size_t restLen = size - 3 - n;
 
-  Str16 path = scratchPath(width == kPlainNodeWidth ? ".ldic" : ".udic");
-  Str16 chPath(path);
-  appendText(chPath, u".ch");
-  removeFile(chPath);
+  const std::string ext = width == kPlainNodeWidth ? ".ldic" : ".udic";
+  Str16 path = scratchPath(ext);
+  removeFile(scratchPath(ext + ".ch"));
   if (FILE* f = openFile(path, "wb")) {
     std::fwrite(file, 1, n, f);
     std::fclose(f);
@@ -83,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         added.append(w);
       }
     }
-    Str16 saved = scratchPath(width == kPlainNodeWidth ? "-saved.ldic" : "-saved.udic");
+    Str16 saved = scratchPath("-saved" + ext);
     if (d.saveToFile(saved) == 1) {
       DubIndex again(saved, width);
       check(!again.isDamaged(), "a saved index validates");

@@ -35,10 +35,6 @@ void history(const char* file, size_t len, int32_t limit) {
   check(again == list, "history: saved and loaded again unchanged");
 }
 
-bool sameFields(const TxtNote& a, const TxtNote& b) {
-  return a.text == b.text && a.title == b.title && a.shortcut == b.shortcut;
-}
-
 void notes(const char* file, size_t len, int32_t limit) {
   ArrT<TxtNote> list;
   decodeNotes(file, len, limit, list);
@@ -58,7 +54,9 @@ void notes(const char* file, size_t len, int32_t limit) {
   ArrT<TxtNote> again;
   decodeNotes(image.data(), static_cast<size_t>(image.size()), limit, again);
   check(again.size() == list.size(), "notes: saved and loaded again, same count");
-  for (int32_t i = 0; i < list.size(); ++i) check(sameFields(again[i], list[i]), "notes: saved and loaded again unchanged");
+  for (int32_t i = 0; i < list.size(); ++i)
+    check(again[i].text == list[i].text && again[i].title == list[i].title && again[i].shortcut == list[i].shortcut,
+          "notes: saved and loaded again unchanged");
 }
 
 }  // namespace

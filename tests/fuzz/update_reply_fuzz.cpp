@@ -4,7 +4,6 @@
 // only in its one strict encoding, and every r and s from 1 to 2^256-1 has one.
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 

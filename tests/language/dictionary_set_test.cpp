@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <tuple>
 
@@ -16,8 +17,7 @@
 namespace orv {
 namespace {
 
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct FakeSettings : IDictionarySettings {
   Str16 order, skip;
@@ -31,21 +31,15 @@ struct FakeLayouts : ILayoutCatalog {
   Str8 layoutLanguage(int32_t i) override { return str8(i == 0 ? "ru" : "en"); }
   int32_t layoutCodePage(int32_t i) override { return i == 0 ? 1251 : 1252; }
   bool layoutCanType(int32_t i, const Str16& word) override {
-    for (char16_t c : word) {
-      bool latin = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-      bool cyrillic = c >= 0x410 && c <= 0x44F;
-      if (i == 0 ? !cyrillic : !latin) return false;
-    }
+    for (char16_t c : word)
+      if (i == 0 ? c < 0x410 || c > 0x44F : c > 0x7F || !std::isalpha(c)) return false;
     return true;
   }
 };
 
 std::u16string names(const DictionarySet& set) {
   std::u16string out;
-  for (int32_t i = 0; i < set.size(); ++i) {
-    if (i) out += u' ';
-    out += view(set.at(i)->getName());
-  }
+  for (int32_t i = 0; i < set.size(); ++i) out += (i ? u" " : u"") + std::u16string(view(set.at(i)->getName()));
   return out;
 }
 
@@ -67,25 +61,21 @@ struct DictionarySetTest : ::testing::Test {
   }
 };
 
-TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOne) {
+// One final answer wins; a prefix in any dictionary keeps the word open. Only
+// dictionaries of the code page are asked ("xyz" is known in 1251 only), and
+// a language asks only its own folders.
+TEST_F(DictionarySetTest, OneIsFinalTwoCanStillBecomeOneAskingOnlyTheCodePageAndTheLanguage) {
   set.append(dicFolder("a_A", "windows-1252"), 0)->addWord(str8("abcd"));
   set.append(dicFolder("b_B", "windows-1252"), 0)->addWord(str8("ab"));
-  set.append(dicFolder("c_C", "windows-1251"), 0)->addWord(str8("xyz"));
-  // only dictionaries of the code page are asked: "xyz" is known in 1251 only
+  set.append(dicFolder("b-X", "windows-1251"), 0)->addWord(str8("xyz"));
   for (auto [word, codePage, check, known] : {std::tuple{"ab", 1252, 1, true}, {"abc", 1252, 2, false}, {"q", 1252, 0, false},
                                               {"xyz", 1252, 0, false}, {"xyz", 1251, 1, true}, {"ABCD", 1252, 1, true},
                                               {"abcd", 1251, 0, false}}) {
     EXPECT_EQ(set.checkInSet(str8(word), codePage), check) << word << " " << codePage;
     EXPECT_EQ(set.isKnown(str8(word), codePage), known) << word << " " << codePage;
   }
-}
-
-TEST_F(DictionarySetTest, ALanguageIsAskedOnlyOfItsOwnFoldersInTheCodePage) {
-  set.append(dicFolder("a_A", "windows-1251"), 0)->addWord(str8("ab"));
-  set.append(dicFolder("b_B", "windows-1251"), 0)->addWord(str8("abcd"));
-  set.append(dicFolder("b-X", "windows-1252"), 0)->addWord(str8("xyz"));
-  for (auto [word, codePage, language, check] : {std::tuple{"ab", 1251, "a", 1}, {"ab", 1251, "b", 2}, {"abcd", 1251, "a", 0},
-                                                 {"xyz", 1251, "b", 0}, {"xyz", 1252, "b", 1}, {"ab", 1251, "", 0}})
+  for (auto [word, codePage, language, check] : {std::tuple{"ab", 1252, "b", 1}, {"ab", 1252, "a", 2}, {"abcd", 1252, "b", 0},
+                                                 {"xyz", 1252, "b", 0}, {"xyz", 1251, "b", 1}, {"ab", 1252, "", 0}})
     EXPECT_EQ(set.checkInLanguage(str8(word), codePage, str8(language)), check) << word << " " << language;
 }
 
@@ -114,7 +104,7 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
   EXPECT_EQ(names(set), u"a_A c_C d_D");  // a new folder goes to the end
   EXPECT_EQ(set.at(1), c);                // moved, not made again
 
-  test::removeTree(dir.file("dic/a_A"));
+  removeTree(dir.file("dic/a_A"));
   set.syncWithConfiguration();
   EXPECT_EQ(names(set), u"c_C d_D");  // a vanished folder is dropped
 
@@ -124,20 +114,17 @@ TEST_F(DictionarySetTest, SynchronisesWithFoldersOrderAndSkip) {
 }
 
 TEST_F(DictionarySetTest, AddUserWordSavesAtOnceOrSaysWhyNot) {
-  IDictionary* en = set.append(dicFolder("en_US", "windows-1252"), 0);
-  IDictionary* ru = set.append(dicFolder("ru_RU", "windows-1251"), 0);
+  set.append(dicFolder("en_US", "windows-1252"), 0);
+  set.append(dicFolder("ru_RU", "windows-1251"), 0);
   for (auto [typed, reply] : {std::pair{u"  \t ", u""}, {u"a1", u"Invalid word"}, {u"don't", u"Invalid word"},
                               {u"caf\u00E9", u"Invalid code page"}, {u" hello ", u"word posted\r\nhello"},
                               {u"hello", u"word already exists\r\nhello"}, {u"Москва", u"word posted\r\nМосква"}})
     EXPECT_EQ(view(set.addUserWord(str16(typed))), reply) << utf16ToUtf8(std::u16string_view(typed));
-  EXPECT_TRUE(en->isWord(str8("hello")));
-  EXPECT_TRUE(ru->isWord(toNarrow(str16(u"Москва"), 1251)));
-
-  // Saved at once: a fresh dictionary over the same folder knows both.
-  Dictionary enAgain(dir.file("dic/en_US"), 0);
-  EXPECT_TRUE(enAgain.isWord(str8("hello")));
-  Dictionary ruAgain(dir.file("dic/ru_RU"), 0);
-  EXPECT_TRUE(ruAgain.isWord(toNarrow(str16(u"Москва"), 1251)));
+  // Known to the set, and saved at once: a fresh dictionary over the same folder knows it too.
+  for (auto [folder, word, codePage] : {std::tuple{"dic/en_US", u"hello", 1252}, {"dic/ru_RU", u"Москва", 1251}}) {
+    EXPECT_TRUE(set.isKnown(toNarrow(str16(word), codePage), codePage)) << folder;
+    EXPECT_TRUE(Dictionary(dir.file(folder), 0).isWord(toNarrow(str16(word), codePage))) << folder;
+  }
 }
 
 TEST_F(DictionarySetTest, AddUserWordWithoutADictionaryOfTheLanguage) {

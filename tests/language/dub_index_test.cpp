@@ -1,5 +1,6 @@
-// DubIndex: the byte layout of insertions, the ordered walk, the export,
-// capitals, the files, and what a damaged file does.
+// DubIndex: the byte layout of insertions, the ordered walk, capitals, the
+// files, and what a damaged file does. (The export's order is checked through
+// the dictionary set's export.)
 
 #include <gtest/gtest.h>
 
@@ -15,25 +16,15 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
-std::string bytesOf(const DubIndex& d) {
-  return std::string(reinterpret_cast<const char*>(d.bytes()), static_cast<size_t>(d.byteSize()));
-}
+std::string bytesOf(const DubIndex& d) { return std::string(reinterpret_cast<const char*>(d.bytes()), d.byteSize()); }
 
-// One 4-byte node word, little-endian.
-std::string plainNode(unsigned char ch, uint32_t size, bool end) {
-  uint32_t v = dubMake(ch, size, end);
-  std::string s(4, '\0');
-  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  return s;
-}
+// Both builds run on little-endian x86, the byte order of the index files.
+std::string le32(uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+std::string plainNode(unsigned char ch, uint32_t size, bool end) { return le32(dubMake(ch, size, end)); }
 std::string casedNode(unsigned char ch, uint32_t size, bool end, uint32_t mask) {
-  std::string s = plainNode(ch, size, end);
-  for (int i = 0; i < 4; ++i) s += static_cast<char>((mask >> (8 * i)) & 0xFF);
-  return s;
+  return plainNode(ch, size, end) + le32(mask);
 }
 
 struct IndexTest : ::testing::Test {
@@ -43,10 +34,7 @@ struct IndexTest : ::testing::Test {
 };
 
 TEST_F(IndexTest, InsertionsGiveTheExactBuffers) {
-  EXPECT_TRUE(d.empty());
   EXPECT_EQ(d.addWord(str8("ab")), 1);
-  EXPECT_EQ(bytesOf(d), plainNode('a', 2, false) + plainNode('b', 1, true));
-
   EXPECT_EQ(d.addWord(str8("abc")), 1);
   EXPECT_EQ(bytesOf(d), plainNode('a', 3, false) + plainNode('b', 2, true) + plainNode('c', 1, true));
 
@@ -60,7 +48,6 @@ TEST_F(IndexTest, InsertionsGiveTheExactBuffers) {
 TEST_F(IndexTest, SiblingsAscendAsUnsignedBytes) {
   d.addWord(str8("c"));
   d.addWord(str8("b"));
-  EXPECT_EQ(bytesOf(d), plainNode('b', 1, true) + plainNode('c', 1, true));
   d.addWord(str8("\xE0"));
   EXPECT_EQ(bytesOf(d), plainNode('b', 1, true) + plainNode('c', 1, true) + plainNode(0xE0, 1, true));
   EXPECT_TRUE(d.hasWord(str8("\xE0")));
@@ -70,7 +57,6 @@ TEST_F(IndexTest, SiblingsAscendAsUnsignedBytes) {
 TEST_F(IndexTest, CasedNodesCarryTheirMask) {
   cased.addWord(str8("ab"));
   cased.setCaseMask(str8("ab"), 1);
-  EXPECT_EQ(bytesOf(cased), casedNode('a', 2, false, 0) + casedNode('b', 1, true, 1));
   cased.addWord(str8("aa"));  // goes before b; the masks move with their nodes
   EXPECT_EQ(bytesOf(cased), casedNode('a', 3, false, 0) + casedNode('a', 1, true, 0) + casedNode('b', 1, true, 1));
 }
@@ -82,7 +68,6 @@ TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
   d.addWord(str8("b"));
   for (auto [word, pos] : {std::pair{"a", 0}, {"ab", 1}, {"b", 2}, {"abc", DubIndex::kNone}})
     EXPECT_EQ(d.findT(str8(word)), pos) << word;
-  EXPECT_FALSE(d.nodeIsEnd(0));
   EXPECT_EQ(d.findT("b", 1, 1, 1), 1);  // searching only the children of a
   EXPECT_EQ(d.findEntryPoint("ab", 2).pos, DubIndex::kNone);
   for (auto [word, pos] : {std::pair{"abz", 2}, {"aa", 1}, {"c", 3}}) {
@@ -92,7 +77,7 @@ TEST_F(IndexTest, LookupsFindNodesAndWhereAMissingWordWouldGo) {
   }
 }
 
-TEST_F(IndexTest, TheWalkTheCollectionAndTheWordListFollowTreeOrder) {
+TEST_F(IndexTest, TheWalkAndTheCollectionFollowTreeOrder) {
   for (const char* w : {"ab", "abc", "b"}) d.addWord(str8(w));
   Str8 out;
   // "a" and "az" are not words, "a" is a prefix; nothing follows "b"
@@ -102,18 +87,10 @@ TEST_F(IndexTest, TheWalkTheCollectionAndTheWordListFollowTreeOrder) {
     EXPECT_EQ(view(out), next) << from;
   }
 
-  ASSERT_EQ(d.collectWords(str8("ab"), 10).size(), 1);
+  // the prefix, the most words asked for, how many come
+  for (auto [prefix, max, count] : {std::tuple{"ab", 10, 1}, {"a", 10, 2}, {"a", 1, 1}, {"x", 10, 0}})
+    EXPECT_EQ(d.collectWords(str8(prefix), max).size(), count) << prefix << " " << max;
   EXPECT_EQ(view(d.collectWords(str8("ab"), 10).at(0)), "abc");
-  EXPECT_EQ(d.collectWords(str8("a"), 10).size(), 2);
-  EXPECT_EQ(d.collectWords(str8("a"), 1).size(), 1);
-  EXPECT_EQ(d.collectWords(str8("x"), 10).size(), 0);
-
-  Str16 listPath = dir.file("list.txt");
-  FILE* f = openFile(listPath, "wb");
-  ASSERT_NE(f, nullptr);
-  d.writeWordList(f);
-  std::fclose(f);
-  EXPECT_EQ(readBytes(listPath), "ab\nabc\nb\n");
 }
 
 TEST_F(IndexTest, RestoreCaseAppliesTheMask) {
@@ -142,16 +119,12 @@ TEST_F(IndexTest, SaveAndLoadKeepEveryByteAndTheCharListAndASaveWithoutItsFolder
   ASSERT_EQ(d.saveToFile(path), 1);
   const std::string saved = bytesOf(d);
   EXPECT_EQ(readBytes(path), saved);
-  // Set order compares signed bytes: 0xE0 first.
-  Str16 chPath(path);
-  appendText(chPath, u".ch");
-  EXPECT_EQ(readBytes(chPath), "\xE0" "abz");
+  EXPECT_EQ(readBytes(dir.file("x.ldic.ch")), "\xE0" "abz");  // set order compares signed bytes
   EXPECT_FALSE(pathExists(dir.file("x.ldic.tmp")));
 
   DubIndex again(path, kPlainNodeWidth);
   EXPECT_EQ(bytesOf(again), saved);
   EXPECT_EQ(again.getCharList().size(), 4);
-  EXPECT_FALSE(again.isDamaged());
   EXPECT_EQ(again.saveToFile(dir.file("no/such/folder/x.ldic")), 0);
 }
 
@@ -175,38 +148,25 @@ TEST_F(IndexTest, DamagedFilesLoadEmptyAndAreKeptAside) {
       {"truncated", (plainNode('a', 3, false) + plainNode('b', 2, false) + plainNode('c', 1, true)).substr(0, 9)},
       {"100 levels deep", chain(100)},
   };
-  int n = 0;
-  for (const auto& [what, bytes] : cases) {
+  // The first one finds an older damaged copy in the way: that stays, and the next free name is taken.
+  ASSERT_TRUE(writeBytes(dir.file("d0.ldic.bad"), "older"));
+  for (size_t n = 0; n < std::size(cases); ++n) {
+    const auto& [what, bytes] = cases[n];
     SCOPED_TRACE(what);
-    Str16 path = dir.file("d" + std::to_string(n++) + ".ldic");
+    const std::string name = "d" + std::to_string(n) + ".ldic";
+    Str16 path = dir.file(name);
     ASSERT_TRUE(writeBytes(path, bytes));
     TraceCapture trace;
     DubIndex damaged(path, kPlainNodeWidth);
     EXPECT_TRUE(damaged.empty());
     EXPECT_TRUE(damaged.isDamaged());
     EXPECT_NE(trace.text().find("is not a valid index"), std::string::npos);
-    EXPECT_FALSE(damaged.hasWord(str8("a")));
-    Str8 out;
-    EXPECT_FALSE(damaged.findNext(str8(""), out));
     EXPECT_EQ(damaged.addWord(str8("ok")), 1);
     ASSERT_EQ(damaged.saveToFile(path), 1);
-    Str16 bad(path);
-    appendText(bad, u".bad");
-    EXPECT_EQ(readBytes(bad), bytes);
-    DubIndex reloaded(path, kPlainNodeWidth);
-    EXPECT_FALSE(reloaded.isDamaged());
-    EXPECT_TRUE(reloaded.hasWord(str8("ok")));
+    EXPECT_EQ(readBytes(dir.file(name + (n == 0 ? ".1.bad" : ".bad"))), bytes);
+    EXPECT_TRUE(DubIndex(path, kPlainNodeWidth).hasWord(str8("ok")));
   }
-}
-
-TEST_F(IndexTest, AnOlderBadFileIsNotOverwritten) {
-  Str16 path = dir.file("x.ldic");
-  ASSERT_TRUE(writeBytes(dir.file("x.ldic.bad"), "older"));
-  ASSERT_TRUE(writeBytes(path, plainNode('a', 0, true)));
-  DubIndex damaged(path, kPlainNodeWidth);
-  ASSERT_EQ(damaged.saveToFile(path), 1);
-  EXPECT_EQ(readBytes(dir.file("x.ldic.bad")), "older");
-  EXPECT_EQ(readBytes(dir.file("x.ldic.1.bad")), plainNode('a', 0, true));
+  EXPECT_EQ(readBytes(dir.file("d0.ldic.bad")), "older");
 }
 
 // Not damaged: the trailing bytes of a partial node are ignored, and 99
@@ -218,7 +178,6 @@ TEST_F(IndexTest, FilesAtTheEdgeOfDamageLoad) {
     ASSERT_TRUE(writeBytes(dir.file("edge.ldic"), bytes));
     DubIndex e(dir.file("edge.ldic"), kPlainNodeWidth);
     EXPECT_EQ(e.nodeCount(), nodes);
-    EXPECT_FALSE(e.isDamaged());
     EXPECT_TRUE(e.hasWord(str8(word)));
   }
 }
@@ -230,7 +189,6 @@ TEST_F(IndexTest, LookupsStayRightAfterAnInsertionThatBuiltTheJumpTables) {
   ASSERT_EQ(d.addWord(as.c_str(), 70), 1);
   ASSERT_EQ(d.addWord(str8("ca")), 1);
   ASSERT_EQ(d.addWord((as + "x").c_str(), 71), 1);  // 70 prefix look-ups, then a move
-  EXPECT_NE(d.findT(str8("c")), DubIndex::kNone);
   EXPECT_TRUE(d.hasWord(str8("ca")));
   EXPECT_TRUE(d.hasWord(as.c_str(), 70));
   EXPECT_TRUE(d.hasWord((as + "x").c_str(), 71));

@@ -11,8 +11,7 @@
 namespace orv {
 namespace {
 
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct ImpossibilityLists : ::testing::Test {
   ScratchFolder dir;
@@ -21,7 +20,9 @@ struct ImpossibilityLists : ::testing::Test {
 
 TEST_F(ImpossibilityLists, ListsAreKeyedByTheirLowerCasedNameAndHoldTheirTrimmedLines) {
   dir.folder("impossibility/sub.txt");  // a folder is not a list
-  writeBytes(dir.file("impossibility/RU!EN.TXT"), "  \xFA\xFB \r\n\n\t\xFC\xFD\xFE\n");
+  // Two names for the same file on Windows: one list, not two, nor one of four lines.
+  for (const char* name : {"impossibility/RU!EN.TXT", "impossibility/Ru!En.txt"})
+    writeBytes(dir.file(name), "  \xFA\xFB \r\n\n\t\xFC\xFD\xFE\n");
   writeBytes(dir.file("impossibility/ru-RU!en.txt"), "qq\n");
   writeBytes(dir.file("impossibility/uk!en.txt"), " \n\t\r\n\n");
   writeBytes(dir.file("impossibility/notes.md"), "ab\n");
@@ -48,17 +49,6 @@ TEST_F(ImpossibilityLists, LongLinesAreReadInPieces) {
   EXPECT_EQ(list.at(0).size(), 999);
   EXPECT_EQ(list.at(1).size(), 501);
   EXPECT_EQ(list.at(1)[0], 'y');
-}
-
-TEST_F(ImpossibilityLists, NamesDifferingInCaseGiveOneList) {
-  dir.folder("impossibility");
-  writeBytes(dir.file("impossibility/ru!en.txt"), "aa\n");
-  writeBytes(dir.file("impossibility/Ru!En.txt"), "bb\n");  // the same file on Windows
-  reg.loadImpossibilities(dir.path());
-  ASSERT_EQ(reg.size(), 1);
-  const Impossibility* l = reg.find(str8("ru!en"));
-  ASSERT_NE(l, nullptr);
-  EXPECT_EQ(l->size(), 1);
 }
 
 TEST_F(ImpossibilityLists, MissingFolderGivesNothing) {

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "language/Translit.h"
-#include "platform/FileSys.h"
 #include "platform/Text.h"
 #include "support/ScratchFolder.h"
 
@@ -15,10 +14,7 @@ namespace {
 
 constexpr uint32_t kRussian = 0x419, kUkrainian = 0x422, kEnglish = 0x409;
 
-std::string cp1251(const char* utf8) {
-  Str8 bytes = toNarrow(utf8ToUtf16(utf8), 1251);
-  return std::string(view(bytes));
-}
+std::string cp1251(const char* utf8) { return std::string(view(toNarrow(utf8ToUtf16(utf8), 1251))); }
 
 struct Tables : ::testing::Test {
   test::ScratchFolder dir;
@@ -92,21 +88,18 @@ TEST_F(Tables, TheActiveSetFollowsTheSettingAndAutomaticWritesTheChoiceBack) {
   put("ru/to_eng.txt", "а a\n");
   put("uk/from_eng.txt", "a а\n");
   Translit en = load(kEnglish), ru = load(kRussian), uk = load(kUkrainian), bare(0x407);
-  ArrT<const Translit*> sets;
-  for (const Translit* t : {&en, &bare, &ru, &uk}) sets.append(t);
-  for (auto [active, index, writeBack] : {
-           std::tuple{"*", -1, "*"}, {"?", 2, "ru"}, {"uk", 3, "uk"}, {"de", 1, "de"},  // a named layout without tables is taken
-           {"fr", 2, "ru"},                                                             // no such layout: as "?"
+  const Translit* all[] = {&en, &bare, &ru, &uk};
+  const ArrT<const Translit*> sets(all, 4), englishOnly(all, 1);
+  for (auto [from, active, index, writeBack] : {
+           std::tuple{&sets, "*", -1, "*"}, {&sets, "?", 2, "ru"}, {&sets, "uk", 3, "uk"},
+           {&sets, "de", 1, "de"},         // a named layout without tables is taken
+           {&sets, "fr", 2, "ru"},         // no such layout: as "?"
+           {&englishOnly, "?", -1, "?"},  // no tables anywhere
        }) {
     Str8 back;
-    EXPECT_EQ(selectActiveTranslit(sets, str8(active), back), index) << active;
+    EXPECT_EQ(selectActiveTranslit(*from, str8(active), back), index) << active;
     EXPECT_EQ(std::string(view(back)), writeBack) << active;
   }
-  ArrT<const Translit*> none;
-  none.append(&en);
-  Str8 back;
-  EXPECT_EQ(selectActiveTranslit(none, str8("?"), back), -1);
-  EXPECT_EQ(std::string(view(back)), "?");
 }
 
 }  // namespace

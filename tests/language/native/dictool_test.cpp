@@ -13,8 +13,7 @@
 namespace orv {
 namespace {
 
-using test::ScratchFolder;
-using test::writeBytes;
+using namespace test;  // the scratch folder and its whole-file helpers
 
 struct ToolRun {
   int rc;
@@ -58,16 +57,14 @@ TEST_F(DicToolTest, BuildReadsTheListAndItsOptionsReachTheDictionary) {
             "read 7 words: 4 plain, 1 cased; skipped 1 the code page cannot hold, 1 of 100 bytes or more\n");
 
   // What the answers mean is the dictionary tests'; here, that the options reach it.
-  ToolRun c = dictool({"check", path("ru_RU"), "привет", "при", "Москва", "москва", "елка", "ЁЛКА", "xyz"});
+  ToolRun c = dictool({"check", path("ru_RU"), "привет", "при", "Москва", "елка", "ЁЛКА"});
   ASSERT_EQ(c.rc, 0) << c.err;
   EXPECT_EQ(c.out,
             "привет\t1\t1\n"
             "при\t2\t0\n"
             "Москва\t1\t1\n"
-            "москва\t0\t0\n"
             "елка\t1\t1\n"
-            "ЁЛКА\t0\t0\n"  // the equality file maps only the small letter
-            "xyz\t0\t0\n");
+            "ЁЛКА\t0\t0\n");  // the equality file maps only the small letter
 
   EXPECT_EQ(dictool({"check", path("ru_RU"), "-"}, "кот\nкоты\n").out, "кот\t1\t1\nкоты\t0\t0\n");
 
