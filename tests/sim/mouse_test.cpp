@@ -1,12 +1,40 @@
-// The mouse buttons' own features: the clipboard menu on the middle button
-// and the copy on a right click. (What a click does to the typed text is
-// key_events_test's.)
+// The mouse in the whole flow: a click moves the caret away from the typed
+// text, so nothing typed before it is ever erased by a later retype; the
+// clipboard menu on the middle button and the copy on a right click.
 #include "sim/SimHarness.h"
 
 namespace orv {
 namespace {
 
 using namespace test;
+
+TEST(MouseClick, TextTypedBeforeAClickIsNeverErasedByALaterRetype) {
+  const struct {
+    const char* name;
+    const char* before;  // typed at the end of "one two "
+    int32_t caret;       // where the click puts the caret
+    const char* after;   // typed at the new caret
+    const char* shown;
+  } cases[] = {
+      // "ghb" + "dtn" would be "привет": judged apart, "вет" is no word.
+      {"split word", "ghb", 4, "dtn ", "one dtn two ghb"},
+      // A wrong-layout word after the click erases only itself.
+      {"word after click", "ghb", 4, "vbh ", "one мир two ghb"},
+      {"click at the end", "ghb", 11, "dtn ", "one two ghbdtn "},
+  };
+  WordSet words;
+  words.add(1251, {"привет", "мир"});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    KeyboardSettings settings;
+    auto d = desktopWith({kUs, kRu}, settings, words);
+    d->setAppText(str16(u"one two "));
+    typeInto(*d, c.before);
+    d->userClick(c.caret);
+    typeInto(*d, c.after);
+    EXPECT_EQ(d->appTextUtf8(), c.shown);
+  }
+}
 
 // The middle button opens the clipboard menu: alone or with Alt as set, where
 // the application's policy allows it. Off links a click does it (press and
