@@ -10,7 +10,7 @@ namespace {
 
 using namespace test;
 
-struct Fixture : ::testing::Test {
+struct Switching : ::testing::Test {
   SimSettings settings;
   WordSet words;
   std::unique_ptr<sim::SimDesktop> d;
@@ -24,7 +24,7 @@ struct Fixture : ::testing::Test {
   void type(const std::string& script, bool settle = true) { typeInto(*d, script, settle); }
 };
 
-TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
+TEST_F(Switching, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
   start();
   type("ghbdtn ", false);
   d->pump();
@@ -40,7 +40,7 @@ TEST_F(Fixture, ASixLetterWordIsErasedAndPastedAndTheClipboardRestoredLater) {
 
 // How the analysis reads the end of the text, with punctuation every layout
 // types alike.
-TEST_F(Fixture, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
+TEST_F(Switching, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
   words.add(1252, {"hello"});
   words.add(1251, {"а"});
   start();
@@ -65,7 +65,7 @@ TEST_F(Fixture, AWordEndsOnlyWhenItsTrailingTextEndsWithItsFirstSpace) {
 }
 
 // A retype borrows the clipboard: an image comes back byte for byte.
-TEST_F(Fixture, AnAutoSwitchLeavesAnImageOnTheClipboard) {
+TEST_F(Switching, AnAutoSwitchLeavesAnImageOnTheClipboard) {
   start();
   putImage(*d);
   const auto image = d->clipboardPort.formats();
@@ -76,7 +76,7 @@ TEST_F(Fixture, AnAutoSwitchLeavesAnImageOnTheClipboard) {
 
 // Whatever the user copies while the loan runs is theirs: the restore, when
 // it comes due, leaves it there instead of putting the older content back.
-TEST_F(Fixture, ACopyMadeDuringTheLoanIsNotOverwrittenByTheRestore) {
+TEST_F(Switching, ACopyMadeDuringTheLoanIsNotOverwrittenByTheRestore) {
   for (bool overdue : {false, true}) {
     SCOPED_TRACE(overdue ? "deadline" : "restore");
     start();
@@ -92,7 +92,7 @@ TEST_F(Fixture, ACopyMadeDuringTheLoanIsNotOverwrittenByTheRestore) {
   }
 }
 
-TEST_F(Fixture, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
+TEST_F(Switching, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
   start();
   type("ghbdtn {Pause}", false);  // Pause 0 ms after the switch
   EXPECT_EQ(d->appTextUtf8(), "ghbdtn ");
@@ -101,7 +101,7 @@ TEST_F(Fixture, UndoWithinTheRestoreDelayStillGivesTheUsersClipboardBack) {
   EXPECT_EQ(d->clipboardRestores, 1);
 }
 
-TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
+TEST_F(Switching, RealKeysTypedDuringTheSequenceAreSwallowed) {
   start();
   type("ghbdtn", false);
   d->userKey(32, 0x39, false, false, false);
@@ -116,7 +116,7 @@ TEST_F(Fixture, RealKeysTypedDuringTheSequenceAreSwallowed) {
   EXPECT_EQ(d->shared.swallowUp[0x41], 0);
 }
 
-TEST_F(Fixture, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
+TEST_F(Switching, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
   start();
   type("abc ghbdtn ");  // undo and redo erase exactly what the switch typed
   type("{Pause}");
@@ -131,7 +131,7 @@ TEST_F(Fixture, PauseUndoesAndRedoesThenConvertsTheLastWordAfterAnotherLetter) {
   EXPECT_EQ(clipboardUtf8(*d), "keep");
 }
 
-TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
+TEST_F(Switching, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
   words.add(1252, {"hello"});
   start();
   type("hello ");
@@ -141,7 +141,7 @@ TEST_F(Fixture, KnownWordWithOneTrailingCharacterGoesToTheLastTypedWords) {
 
 // What runs while switched off is hotkeys_test's; here, that the keys of a
 // hotkey still never reach the application.
-TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
+TEST_F(Switching, HotkeysAreSwallowedEvenWhenSwitchedOff) {
   start();
   type("{Ctrl+Alt+D}");  // were it not off, Ctrl+T would copy for a transliteration
   size_t before = d->appKeys().size();
@@ -152,7 +152,7 @@ TEST_F(Fixture, HotkeysAreSwallowedEvenWhenSwitchedOff) {
   }
 }
 
-TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
+TEST_F(Switching, CapsLockHotkeyIsTurnedBackOff) {
   start();
   d->engine.setHotkeyCode("!!switch", 20);
   d->userKey(20, 0x3A, false);
@@ -164,7 +164,7 @@ TEST_F(Fixture, CapsLockHotkeyIsTurnedBackOff) {
 // Random typing with hotkeys, Backspaces, word breaks and layout changes:
 // every sequence ends, the user's clipboard always comes back, and the
 // application's text always ends as the typed keys read in some layout.
-TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
+TEST_F(Switching, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
   words.add(1251, {"мир", "в", "город", "дом"});
   words.add(1252, {"hello", "world", "in", "town"});
   settings.spaceOnly = 0;
@@ -213,7 +213,7 @@ TEST_F(Fixture, RandomTypingAlwaysEndsSequencesAndGivesTheClipboardBack) {
 // messages after the paste) must not keep the clipboard borrowed: a few
 // seconds after the paste the user's clipboard is back, and whatever the
 // user copies in between is what the next retype saves and gives back.
-TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
+TEST_F(Switching, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
   struct Case {
     const char* what;
     uint32_t waitMs;      // after the broken retype
@@ -250,7 +250,7 @@ TEST_F(Fixture, ABrokenEchoChainDoesNotKeepTheClipboardBorrowed) {
 
 // The lone Ctrl switch follows the setting: 1 the left Ctrl, 2 the right one;
 // a Ctrl chord (Ctrl+C) is no lone Ctrl.
-TEST_F(Fixture, TheLoneCtrlSwitchTakesTheCtrlKeyOfTheSetting) {
+TEST_F(Switching, TheLoneCtrlSwitchTakesTheCtrlKeyOfTheSetting) {
   const struct {
     int setting;
     bool rightCtrl;
